@@ -1,0 +1,66 @@
+# Top-level entry points. Build trees live under build/.
+#   make run    build, then start caelor.exe under Wine
+#   make test   build native, x86_64 and i686 and run every test
+#   make bench  run the benchmarks
+#   make cli    build caelor-cli
+
+BUILD   := build
+JOBS    ?= $(shell nproc)
+NATIVE  := $(BUILD)/native
+ASAN    := $(BUILD)/asan
+WIN64   := $(BUILD)/win64
+WIN32   := $(BUILD)/win32
+CMAKE_Q := -Wno-dev --log-level=WARNING
+
+.PHONY: all deps native asan win64 win32 cli test unit unit-asan e2e bench run clean format
+
+all: native win64 win32
+
+deps:
+	@scripts/install-deps
+
+native: deps
+	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Release $(CMAKE_Q)
+	@cmake --build $(NATIVE) -j $(JOBS)
+
+asan: deps
+	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DCAELOR_SANITIZE=ON $(CMAKE_Q)
+	@cmake --build $(ASAN) -j $(JOBS)
+
+win64: deps native
+	@cmake -S . -B $(WIN64) -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake \
+	    -DCAELOR_CLI=$(abspath $(NATIVE))/caelor-cli $(CMAKE_Q)
+	@cmake --build $(WIN64) -j $(JOBS)
+
+win32: deps
+	@cmake -S . -B $(WIN32) -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-w64-mingw32.cmake $(CMAKE_Q)
+	@cmake --build $(WIN32) -j $(JOBS)
+
+cli: native
+	@echo "caelor-cli: $(NATIVE)/caelor-cli"
+
+unit: native
+	@cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
+
+unit-asan: asan
+	@cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
+
+e2e: win64
+	@cd $(WIN64) && ctest --output-on-failure
+
+test: native asan win64 win32
+	@$(MAKE) --no-print-directory unit unit-asan e2e
+
+bench: native
+	@$(NATIVE)/caelor_bench --benchmark_counters_tabular=true
+
+run: win64
+	@scripts/run-caelor $(WIN64)
+
+format:
+	@find caelor varnixpc tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,46 @@
+// caelor-cli: the engine, reports, graphs and movie scenes of caelor, headless.
+
+#include "cli/commands.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(int argc, char** argv);
+    const char* synopsis;
+};
+
+constexpr Command kCommands[] = {
+    {"strings", StringsCommand, "strings                  the numbered string table"},
+};
+
+void Usage(FILE* out) {
+    std::fprintf(out, "usage: caelor-cli COMMAND [options]\ncommands:\n");
+    for (const Command& command : kCommands) {
+        std::fprintf(out, "  %s\n", command.synopsis);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        Usage(stderr);
+        return 2;
+    }
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
+        Usage(stdout);
+        return 0;
+    }
+    for (const Command& command : kCommands) {
+        if (std::strcmp(argv[1], command.name) == 0) {
+            return command.run(argc - 2, argv + 2);
+        }
+    }
+    std::fprintf(stderr, "caelor-cli: unknown command '%s'\n", argv[1]);
+    Usage(stderr);
+    return 2;
+}

@@ -1,0 +1,73 @@
+// Calendar dates, Julian days, civil-date routines and time scales.
+//
+// A Julian day is a double in days with the day starting at noon. Dates
+// before 1582 October 15 are Julian-calendar dates, later ones Gregorian;
+// years are astronomical (year 0 is 1 BC). Engine routines take an instant
+// as (hours, day, month, year) and form the Julian day as
+// CalendarToJulianDay(day + hours / 24, month, year). Times are counted in
+// Julian centuries from 1900 January 0.5.
+#pragma once
+
+// Size of the text buffers filled from the string table.
+constexpr int kTextSize = 81;
+
+// Julian day of a calendar date; the day may carry a fraction.
+double CalendarToJulianDay(double day, int month, int year);
+
+// Calendar date of a Julian day; day keeps the fraction of the day.
+void JulianDayToCalendar(double jd, double& day, int& month, int& year);
+
+// Month name (1 .. 12) from the string table into text (kTextSize bytes).
+void MonthName(int month, char* text);
+
+// 0 Sunday .. 6 Saturday.
+int DayOfWeek(int day, int month, int year);
+
+// Easter Sunday: the Julian rule before 1583, the Gregorian rule from then on.
+void EasterDate(int year, int& day, int& month);
+
+// True when the date exists in its calendar (1582 October 5 .. 14 do not;
+// February 29 of a Julian-calendar century year does).
+bool IsValidDate(int day, int month, int year);
+
+int DaysInMonth(int month, int year);
+
+// Julian day of the PC clock's local date and time (local civil time: the
+// caller applies the time zone).
+double ClockJulianDay();
+
+// Clock reading as the routine above takes it; split out so that the
+// conversion can be checked without the clock.
+double ClockJulianDayFrom(int year, int month, int day, int hour, int minute, int second);
+
+// Julian centuries since 1900 January 0.5.
+double CenturiesSince1900(double jd);
+
+// Ephemeris time minus universal time for the year, hours: the nearest row
+// of a table for 1710 .. 1980, a quadratic in T elsewhere.
+double DeltaTHours(int year);
+
+// hours + DeltaTHours(year).
+double AddDeltaT(double hours, int year);
+
+// The sidereal constant B of the year, hours.
+double SiderealYearConstant(int year);
+
+// Greenwich sidereal time, hours, from UT hours of the date (low-precision
+// day-number method).
+double GreenwichSiderealTime(double ut, int day, int month, int year);
+
+// UT hours of the date at which Greenwich sidereal time is g hours.
+double UniversalTimeFromSidereal(double g, int day, int month, int year);
+
+struct Location;
+
+// Local sidereal time, hours, from Greenwich sidereal time g.
+double LocalSiderealTime(double g, const Location& loc);
+
+// Greenwich mean sidereal time, hours in [0, 24).
+double MeanSiderealTime(double ut, int day, int month, int year);
+
+// Greenwich apparent sidereal time, hours (mean time plus the equation of
+// the equinoxes; not normalised again).
+double ApparentSiderealTime(double ut, int day, int month, int year);

@@ -1,0 +1,47 @@
+# Native build: the string table lookup, caelor-cli, unit tests, benchmarks.
+
+add_library(caelor_strings STATIC ${CMAKE_SOURCE_DIR}/caelor/resources/string_table_native.cpp)
+target_include_directories(caelor_strings PUBLIC ${CMAKE_SOURCE_DIR}/caelor)
+target_compile_options(caelor_strings PRIVATE ${CAELOR_WARNINGS})
+target_link_libraries(caelor_pure PUBLIC caelor_strings)
+
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
+
+file(GLOB CLI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/caelor/cli/*.cpp)
+add_executable(caelor-cli ${CLI_SOURCES})
+target_compile_options(caelor-cli PRIVATE ${CAELOR_WARNINGS})
+target_link_libraries(caelor-cli PRIVATE caelor_pure PkgConfig::CAIRO m)
+
+if(VARNIXPC_CORE_SOURCES)
+    add_library(varnixpc_core STATIC ${VARNIXPC_CORE_SOURCES})
+    target_include_directories(varnixpc_core PUBLIC ${CMAKE_SOURCE_DIR}/varnixpc)
+    target_compile_options(varnixpc_core PRIVATE ${CAELOR_WARNINGS})
+endif()
+
+enable_testing()
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB UNIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+add_executable(unit_tests ${UNIT_SOURCES})
+target_compile_options(unit_tests PRIVATE ${CAELOR_WARNINGS})
+target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
+target_link_libraries(unit_tests PRIVATE caelor_pure GTest::gtest GTest::gtest_main)
+if(TARGET varnixpc_core)
+    target_link_libraries(unit_tests PRIVATE varnixpc_core)
+endif()
+target_compile_definitions(unit_tests PRIVATE
+    CAELOR_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    CAELOR_CLI_PATH="$<TARGET_FILE:caelor-cli>")
+add_dependencies(unit_tests caelor-cli)
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+
+if(NOT CAELOR_SANITIZE)
+    find_package(benchmark REQUIRED)
+    file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+    add_executable(caelor_bench ${BENCH_SOURCES})
+    target_compile_options(caelor_bench PRIVATE ${CAELOR_WARNINGS})
+    target_link_libraries(caelor_bench PRIVATE caelor_pure benchmark::benchmark
+                          benchmark::benchmark_main)
+endif()

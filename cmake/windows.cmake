@@ -1,0 +1,44 @@
+# MinGW-w64 build: caelor.exe, varnixpc.exe and the end-to-end test driver.
+
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 1252")
+
+set(WIN_LINK_FLAGS -static -static-libgcc -static-libstdc++)
+
+# The shell's objects define LoadText with LoadString, which the pure
+# library's name look-ups resolve to.
+file(GLOB CAELOR_SHELL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/caelor/shell/*.cpp)
+add_executable(caelor WIN32 ${CAELOR_SHELL_SOURCES} ${CMAKE_SOURCE_DIR}/caelor/resources/caelor.rc)
+target_compile_options(caelor PRIVATE ${CAELOR_WARNINGS})
+target_include_directories(caelor PRIVATE ${CMAKE_SOURCE_DIR}/caelor)
+target_link_libraries(caelor PRIVATE caelor_pure gdi32 user32 kernel32 comdlg32)
+target_link_options(caelor PRIVATE ${WIN_LINK_FLAGS})
+
+file(GLOB VARNIXPC_SOURCES CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/varnixpc/framework/*.cpp ${CMAKE_SOURCE_DIR}/varnixpc/app/*.cpp)
+add_executable(varnixpc WIN32 ${VARNIXPC_SOURCES} ${VARNIXPC_CORE_SOURCES}
+                              ${CMAKE_SOURCE_DIR}/varnixpc/app/varnixpc.rc)
+target_compile_options(varnixpc PRIVATE ${CAELOR_WARNINGS})
+target_include_directories(varnixpc PRIVATE ${CMAKE_SOURCE_DIR}/varnixpc)
+target_link_libraries(varnixpc PRIVATE gdi32 user32 kernel32 shell32 comdlg32)
+target_link_options(varnixpc PRIVATE ${WIN_LINK_FLAGS})
+
+# The end-to-end driver is a console program: it reports on stdout and ends
+# with the verdict as its exit code.
+file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
+add_executable(e2e_driver ${DRIVER_SOURCES})
+target_compile_options(e2e_driver PRIVATE ${CAELOR_WARNINGS})
+target_link_libraries(e2e_driver PRIVATE user32 kernel32 gdi32)
+target_link_options(e2e_driver PRIVATE ${WIN_LINK_FLAGS})
+
+enable_testing()
+set(CAELOR_CLI "" CACHE FILEPATH "The native caelor-cli, for tests that compare with it")
+set(E2E_ENV "BUILD_DIR=${CMAKE_BINARY_DIR}" "SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+            "CAELOR_CLI=${CAELOR_CLI}")
+file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
+foreach(script ${E2E_TESTS})
+    get_filename_component(name ${script} NAME_WE)
+    add_test(NAME e2e.${name} COMMAND bash ${script})
+    set_tests_properties(e2e.${name} PROPERTIES ENVIRONMENT "${E2E_ENV}" TIMEOUT 300
+                                                RESOURCE_LOCK wine)
+endforeach()

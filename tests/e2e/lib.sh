@@ -1,0 +1,112 @@
+# Shared set-up for the end-to-end tests: an X display, a Wine prefix of our
+# own under the build tree, and clean-up of every process a test starts.
+# Sourced by the test_*.sh scripts; BUILD_DIR is the MinGW x86_64 build tree.
+
+set -u
+
+: "${BUILD_DIR:?BUILD_DIR must name the x86_64 build tree}"
+WINE=${WINE:-/usr/lib/wine/wine64}
+[ -x "$WINE" ] || WINE=$(command -v wine64 || command -v wine)
+export WINEPREFIX=${WINEPREFIX:-$BUILD_DIR/wineprefix}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+ARTIFACTS=$BUILD_DIR/e2e-artifacts
+mkdir -p "$ARTIFACTS"
+
+E2E_PIDS=()
+E2E_XVFB_PID=
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    for pid in "${E2E_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null
+    done
+    # The prefix is ours alone, so stopping its server ends only what our
+    # tests started in it.
+    WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null
+    if [ -n "$E2E_XVFB_PID" ]; then
+        kill "$E2E_XVFB_PID" 2>/dev/null
+        wait "$E2E_XVFB_PID" 2>/dev/null
+    fi
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+# Starts Xvfb on a free display when there is no display to use.
+e2e_display() {
+    if [ -n "${DISPLAY:-}" ]; then
+        return
+    fi
+    local n
+    for n in $(seq 90 130); do
+        [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
+        Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        E2E_XVFB_PID=$!
+        export DISPLAY=:$n
+        local i
+        for i in $(seq 1 100); do
+            [ -e /tmp/.X11-unix/X$n ] && return
+            kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        fail "Xvfb did not start on :$n"
+    done
+    fail "no free X display number"
+}
+
+# Creates the prefix on first use and turns on Wine's virtual desktop, which
+# gives the programs' windows a frame and the focus.
+e2e_wine_prefix() {
+    if [ ! -f "$WINEPREFIX/.e2e-ready" ]; then
+        mkdir -p "$WINEPREFIX"
+        "$WINE" wineboot -i >/dev/null 2>&1 || fail "wineboot failed"
+        "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+        "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+            >/dev/null 2>&1
+        WINEPREFIX=$WINEPREFIX wineserver -w
+        touch "$WINEPREFIX/.e2e-ready"
+    fi
+}
+
+e2e_setup() {
+    e2e_display
+    e2e_wine_prefix
+}
+
+# Starts a Windows program in the background; its wine process id is left in
+# E2E_LAST_PID.
+e2e_start() {
+    "$WINE" "$@" >"$ARTIFACTS/$(basename "$1").out" 2>&1 &
+    E2E_LAST_PID=$!
+    E2E_PIDS+=("$E2E_LAST_PID")
+}
+
+e2e_driver() {
+    "$WINE" "$BUILD_DIR/e2e_driver.exe" "$@"
+}
+
+# Waits for a background process and checks its exit code within a limit.
+e2e_expect_exit() {
+    local pid=$1 expected=$2 seconds=$3 i
+    for i in $(seq 1 $((seconds * 10))); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && fail "process $pid still running after ${seconds}s"
+    wait "$pid"
+    local code=$?
+    [ "$code" = "$expected" ] || fail "process $pid exited with $code, expected $expected"
+}
+
+# Screenshot of the whole display (the virtual desktop with its windows).
+e2e_screenshot() {
+    import -window root "$ARTIFACTS/$1.png" || fail "screenshot $1 failed"
+    echo "screenshot: $ARTIFACTS/$1.png"
+}
