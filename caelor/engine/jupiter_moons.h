@@ -1,0 +1,16 @@
+// Apparent places of Io, Europa, Ganymede and Callisto relative to Jupiter.
+#pragma once
+
+// x along Jupiter's equator and y perpendicular to it, in Jupiter radii as
+// seen from the Earth; z toward or away from the observer (negative on the far
+// side); visible 0 while hidden behind the disk.
+struct MoonOfJupiter {
+    double x;
+    double y;
+    double z;
+    int visible;
+};
+
+// The four moons in the order Io, Europa, Ganymede, Callisto at the UT
+// Julian day.
+void JupiterMoons(double jd, MoonOfJupiter records[4]);

@@ -1,0 +1,71 @@
+// The planets Mercury .. Pluto: heliocentric and geocentric positions by mean
+// elements from 1900.0 with periodic perturbations (Pluto by a periodic series
+// on the ecliptic of 1950.0, precessed to the date), magnitudes, diameters.
+// Body codes are those of frames.h (kMercury .. kPluto).
+#pragma once
+
+// Position of a planet at UT hours of the date. alpha (hours) and delta
+// (degrees, [0, 360) form) are the apparent place, with nutation and
+// aberration, when equatorial is set, and exactly 0 otherwise; distance is
+// from the Earth in AU; k the illuminated fraction; elongation the angle
+// Sun-Earth-planet in degrees 0..180; b, l the heliocentric latitude and
+// longitude in degrees; r the distance from the Sun in AU. Replaces the Sun
+// cache.
+void PlanetPosition(int body, double hours, int day, int month, int year, bool equatorial,
+                    double& alpha, double& delta, double& distance, double& k, double& elongation,
+                    double& b, double& l, double& r);
+
+// Mean orbital elements of Mercury .. Neptune at hours of the date (treated as
+// ephemeris time): L, i, omega, node in degrees [0, 360); a in AU; e;
+// M = L - node - omega, not normalised.
+void PlanetElements(int body, double hours, int day, int month, int year, double& L, double& a,
+                    double& e, double& i, double& omega, double& node, double& M);
+
+// Mean anomalies of Mercury (M1), Venus (M2), Mars (M4), Jupiter (M5), Saturn
+// (M6), Uranus (M7) and Neptune (M8), degrees [0, 360), T in centuries from
+// 1900.0.
+void PlanetMeanAnomalies(double T, double& M1, double& M2, double& M4, double& M5, double& M6,
+                         double& M7, double& M8);
+
+// Auxiliary arguments of the outer planets' perturbations, degrees (upsilon
+// dimensionless).
+void OuterPlanetArguments(double T, double& upsilon, double& P, double& Q, double& S, double& G,
+                          double& H);
+
+// The periodic perturbations of one planet. Every output starts at 0; each
+// planet sets only its own terms. Ms is the Sun's mean anomaly.
+void PlanetPerturbations(int body, double T, double e, double Ms, double M1, double M2, double M4,
+                         double M5, double& dl, double& dr, double& dL, double& dM, double& db,
+                         double& de, double& da);
+
+// True anomaly from eccentricity and eccentric anomaly (degrees [0, 360)).
+double TrueAnomaly(double e, double E);
+
+// a (1 - e cos E).
+double RadiusVector(double a, double e, double E);
+
+// Pluto's heliocentric latitude b and longitude l (degrees, [0, 360) form)
+// and radius vector r (AU) at the ephemeris Julian day, precessed from the
+// ecliptic of 1950.0 to the date.
+void PlutoHeliocentric(double jde, double& b, double& l, double& r);
+
+// Rigorous reduction of ecliptic l, b (degrees) from the equinox of 1950.0 to
+// the date of jde; changes both in place.
+void PrecessEcliptic1950(double jde, double& l, double& b);
+
+// Visual magnitude; 21.0 for a planet whose illuminated fraction is below
+// 0.00001.
+double PlanetMagnitude(int body, double hours, int day, int month, int year);
+
+// Apparent diameter in seconds of arc.
+double PlanetDiameter(int body, double hours, int day, int month, int year);
+
+// For a planet: which = 0 its distance from the Earth, which = 1 from the Sun
+// (AU). For any other code: 0 for which = 0, the Earth-Sun distance for 1.
+double BodyDistance(int body, double hours, int day, int month, int year, int which);
+
+// Adds nutation (dpsi, deps in seconds of arc) and annual aberration to an
+// equatorial place in place: alpha in hours, delta in degrees; epsilon the
+// obliquity and Theta the Sun's longitude, degrees.
+void ApplyNutationAberration(double& alpha, double& delta, double epsilon, double Theta,
+                             double dpsi, double deps);

@@ -1,0 +1,13 @@
+// Star catalogue places carried to the date: rigorous precession, nutation
+// and annual aberration.
+#pragma once
+
+// Precession angles zeta, z, theta in degrees from the equinox of jd0 to that
+// of jd.
+void PrecessionAngles(double jd0, double jd, double& zeta, double& z, double& theta);
+
+// Apparent place of date of a star given for the equinox of January 1.0 of
+// the epoch year (alpha0 hours, delta0 degrees) at the UT Julian day jd.
+// alpha is not brought back into [0, 24).
+void StarApparentPlace(int epochYear, double alpha0, double delta0, double jd, double& alpha,
+                       double& delta);
