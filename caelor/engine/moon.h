@@ -14,7 +14,8 @@ enum MoonPhaseIndex : int {
 // The Moon at UT hours of the date. lambda (degrees, not brought back into
 // [0, 360)), beta (degrees), parallax (degrees), semidiameter (degrees), k the
 // illuminated fraction 0..1, u the eclipse quantity, alpha (hours [0, 24),
-// apparent obliquity), delta (degrees, [0, 360) form). Replaces the Sun cache.
+// apparent obliquity), delta (degrees, [0, 360) form). Evaluates the Sun at
+// the same instant (apparent), which replaces the Sun cache.
 void MoonPosition(double hours, int day, int month, int year, double& lambda, double& beta,
                   double& parallax, double& semidiameter, double& k, double& u, double& alpha,
                   double& delta);
@@ -23,8 +24,9 @@ void MoonPosition(double hours, int day, int month, int year, double& lambda, do
 double MoonDistanceKm(double hours, int day, int month, int year);
 
 // A lunar phase near the year with fraction (1994.5 is mid-1994); phase one of
-// MoonPhaseIndex. The lunation number is truncated toward zero, so the phase
-// found can lie before the given date. F, M, M1 (the Moon's M') in degrees
+// MoonPhaseIndex. The lunation number, counted from the new Moon of 1900
+// January, is truncated toward zero, so the phase found can lie before the
+// given date (or, before 1900, after it). F, M, M1 (the Moon's M') in degrees
 // [0, 360); T in centuries as used by the phase formulas; the mean and true
 // instants are Julian days of ephemeris time.
 void MoonPhase(double year, int phase, double& F, double& M, double& M1, double& T,
