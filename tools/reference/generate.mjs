@@ -1,0 +1,391 @@
+// Writes the reference fixtures that tests/unit/reference_crosscheck_test.cpp
+// reads: positions from astronomy-engine (VSOP87 planets, a full lunar
+// theory, IAU 2006 precession, IAU 2000B nutation), an ephemeris wholly
+// independent of the closed-form series the engine uses. The tests compare
+// the engine against these numbers with tolerances sized to a low-precision
+// method, so a mistyped coefficient or swapped argument shows as a failure.
+//
+// Usage: node generate.mjs <dir holding node_modules> <output dir>
+// (tools/make-reference-fixture installs the pinned package and calls this.)
+//
+// Every instant is Universal Time given as year, month, day (Gregorian) and
+// hour of the day; the engine takes the same four numbers. All choices are
+// drawn from a fixed-seed generator, so the files are reproducible.
+
+import { createRequire } from 'node:module';
+import { writeFileSync, readFileSync } from 'node:fs';
+import { join, resolve } from 'node:path';
+
+const PINNED_VERSION = '2.1.19';
+
+const [moduleDir, outDir] = process.argv.slice(2);
+if (!moduleDir || !outDir) {
+    console.error('usage: node generate.mjs <dir holding node_modules> <output dir>');
+    process.exit(2);
+}
+const require = createRequire(join(resolve(moduleDir), 'package.json'));
+const A = require('astronomy-engine');
+const version = JSON.parse(readFileSync(
+    join(resolve(moduleDir), 'node_modules', 'astronomy-engine', 'package.json'), 'utf8')).version;
+if (version !== PINNED_VERSION) {
+    // Another version could move the reference by more than the figures the
+    // tests quote; regenerate only from the pinned one.
+    console.error(`astronomy-engine ${version} found, ${PINNED_VERSION} required`);
+    process.exit(1);
+}
+
+const DEG = Math.PI / 180;
+const J2000_UNIX_MS = Date.UTC(2000, 0, 1, 12, 0, 0);
+const DAY_MS = 86400000;
+
+// Mulberry32: small, well mixed and identical on every platform.
+function makeRandom(seed) {
+    let a = seed >>> 0;
+    return () => {
+        a = (a + 0x6d2b79f5) >>> 0;
+        let t = a;
+        t = Math.imul(t ^ (t >>> 15), t | 1);
+        t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+        return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+    };
+}
+
+// An instant as the engine sees it. The hour is rounded to a microhour and
+// written with exactly those digits, so both sides start from one number.
+function instant(year, month, day, hour) {
+    const hourText = hour.toFixed(6);
+    const ut = (Date.UTC(year, month - 1, day) - J2000_UNIX_MS) / DAY_MS + Number(hourText) / 24;
+    return { year, month, day, hourText, time: A.MakeTime(ut) };
+}
+
+const FIRST_DAY_MS = Date.UTC(1900, 0, 1);
+const LAST_DAY_MS = Date.UTC(2100, 11, 31);
+
+function randomDate(random) {
+    const span = (LAST_DAY_MS - FIRST_DAY_MS) / DAY_MS + 1;
+    const date = new Date(FIRST_DAY_MS + Math.floor(random() * span) * DAY_MS);
+    return [date.getUTCFullYear(), date.getUTCMonth() + 1, date.getUTCDate()];
+}
+
+function randomInstant(random) {
+    const [year, month, day] = randomDate(random);
+    return instant(year, month, day, random() * 24);
+}
+
+// Round dates: the ends of the range, the epochs of the two theories, and
+// dates near an equinox and a solstice.
+function roundInstants() {
+    return [
+        instant(1900, 1, 1, 0),
+        instant(1900, 1, 1, 12),
+        instant(1925, 7, 1, 6),
+        instant(1950, 1, 1, 0),
+        instant(1975, 10, 15, 18),
+        instant(2000, 1, 1, 12),
+        instant(2024, 3, 20, 3),
+        instant(2050, 6, 21, 12),
+        instant(2075, 12, 22, 21),
+        instant(2100, 12, 31, 23.5),
+    ];
+}
+
+function instants(seed, count) {
+    const random = makeRandom(seed);
+    const list = roundInstants();
+    for (let i = 0; i < count; ++i) {
+        list.push(randomInstant(random));
+    }
+    return list;
+}
+
+const fmt = (x, digits) => x.toFixed(digits);
+
+function unitVector(v) {
+    const n = Math.hypot(v[0], v[1], v[2]);
+    return [v[0] / n, v[1] / n, v[2] / n];
+}
+const dot = (a, b) => a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+const cross = (a, b) => [a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2],
+                         a[0] * b[1] - a[1] * b[0]];
+const asArray = (v) => [v.x, v.y, v.z];
+
+function writeCsv(name, comments, header, rows) {
+    const lines = comments.map((c) => `# ${c}`);
+    lines.push(header.join(','));
+    for (const row of rows) {
+        lines.push(row.join(','));
+    }
+    writeFileSync(join(outDir, name), lines.join('\n') + '\n');
+    console.log(`${name}: ${rows.length} rows`);
+}
+
+const provenance = `astronomy-engine ${version}, written by tools/reference/generate.mjs`;
+
+// ---------------------------------------------------------------------------
+// reference_bodies.csv
+//
+// Geocentric apparent places: astronomy-engine's geocentric vector with
+// light time and aberration, rotated into the true equator and equinox of
+// date -- what Equator(body, t, observer, true, true) gives for an observer
+// at the Earth's centre. The heliocentric ecliptic coordinates are
+// geometric (no light time) and referred to the ecliptic and mean equinox of
+// date, as the engine's mean elements are: the true-ecliptic longitude less
+// the nutation in longitude (nutation moves the equinox along the ecliptic,
+// not the ecliptic itself).
+
+const BODIES = ['Sun', 'Moon', 'Mercury', 'Venus', 'Mars', 'Jupiter', 'Saturn', 'Uranus',
+                'Neptune', 'Pluto'];
+
+function bodyRow(name, at) {
+    const t = at.time;
+    const body = A.Body[name];
+    const geo = A.GeoVector(body, t, true);
+    const ofDate = A.EquatorFromVector(A.RotateVector(A.Rotation_EQJ_EQD(t), geo));
+    const row = [name, at.year, at.month, at.day, at.hourText, fmt(ofDate.ra, 8),
+                 fmt(ofDate.dec, 7), fmt(ofDate.dist, 9)];
+    if (name === 'Moon') {
+        row.push(fmt(ofDate.dist * A.KM_PER_AU, 3));
+    } else {
+        row.push('');
+    }
+    if (name === 'Sun' || name === 'Moon') {
+        row.push('', '', '');
+    } else {
+        const helio = A.SphereFromVector(A.RotateVector(A.Rotation_EQJ_ECT(t),
+                                                        A.HelioVector(body, t)));
+        const meanLon = (helio.lon - A.e_tilt(t).dpsi / 3600 + 360) % 360;
+        row.push(fmt(meanLon, 7), fmt(helio.lat, 7), fmt(helio.dist, 9));
+    }
+    if (name === 'Sun') {
+        row.push('', '');
+    } else {
+        row.push(fmt(A.Illumination(body, t).phase_fraction, 7));
+        row.push(name === 'Moon' ? '' : fmt(A.Elongation(body, t).elongation, 7));
+    }
+    return row;
+}
+
+{
+    const rows = [];
+    for (const at of instants(19000101, 90)) {
+        for (const name of BODIES) {
+            rows.push(bodyRow(name, at));
+        }
+    }
+    writeCsv('reference_bodies.csv', [
+        provenance,
+        'One row per body and UT instant (1900..2100).',
+        'body: Sun, Moon, Mercury .. Pluto',
+        'year, month, day, hour: the UT instant (Gregorian date, hour of the day)',
+        'ra_h, dec_deg: geocentric apparent right ascension (hours) and declination',
+        '  (degrees) of the true equator and equinox of date, with light time and aberration',
+        'dist_au: geocentric distance, AU; dist_km: the same in km (Moon only)',
+        'helio_lon_deg, helio_lat_deg, helio_r_au (planets only): geometric heliocentric',
+        '  ecliptic longitude and latitude of the ecliptic and mean equinox of date, and',
+        '  the radius vector in AU',
+        'illum: illuminated fraction of the disk, 0..1 (Moon and planets)',
+        'elong_deg: angle Sun-Earth-planet, degrees (planets only)',
+        'Empty cells: not given for that body.',
+    ], ['body', 'year', 'month', 'day', 'hour', 'ra_h', 'dec_deg', 'dist_au', 'dist_km',
+        'helio_lon_deg', 'helio_lat_deg', 'helio_r_au', 'illum', 'elong_deg'], rows);
+}
+
+// ---------------------------------------------------------------------------
+// reference_riseset.csv
+//
+// The engine's event is the moment the body's centre, seen from the Earth's
+// centre, reaches the standard altitude h0: Sun -0.8333 deg, Moon
+// 0.7275 pi - 0.5667 deg (pi its horizontal parallax), planets -0.5667 deg.
+// SearchRiseSet instead finds the upper limb at -34' of topocentric altitude
+// (refraction 34', the Sun's radius from its distance, the Moon's from its
+// distance, planets as points). For the Sun that is the centre at
+// -(34' + 15.8'..16.3') against -50.0'; for the Moon the topocentric centre at
+// -(34' + s) is the geocentric centre at pi - s - 34' with s = 0.2725 pi, the
+// engine's h0. The remaining differences -- the Sun's varying radius, the
+// Sun's 9" parallax, the Earth's flattening in the Moon's parallax -- are a
+// few seconds of time. The observer stands at sea level (the engine ignores
+// elevation here).
+
+const PLACES = [
+    // name, latitude magnitude, N/S, longitude magnitude, W/E, time zone (h)
+    ['Greenwich', 51.4772, 'N', 0.0005, 'W', 0],
+    ['Sydney', 33.8688, 'S', 151.2093, 'E', 10],
+    ['45N 75W', 45.0, 'N', 75.0, 'W', -5],
+    ['Singapore', 1.2897, 'N', 103.8501, 'E', 8],
+];
+const RISESET_BODIES = ['Sun', 'Moon', 'Venus', 'Jupiter'];
+
+function localHours(event, start) {
+    return event === null ? '' : fmt((event.ut - start.ut) * 24, 6);
+}
+
+{
+    const random = makeRandom(51477200);
+    const rows = [];
+    for (const [place, lat, ns, lon, we, tz] of PLACES) {
+        const observer = new A.Observer(ns === 'N' ? lat : -lat, we === 'E' ? lon : -lon, 0);
+        const dates = [[1900, 1, 1], [2000, 3, 20], [2000, 6, 21], [2000, 12, 21],
+                       [2100, 12, 31]];
+        for (let i = 0; i < 38; ++i) {
+            dates.push(randomDate(random));
+        }
+        for (const [year, month, day] of dates) {
+            // Local midnight that opens the local date, as a UT instant.
+            const start = instant(year, month, day, 0).time.AddDays(-tz / 24);
+            for (const name of RISESET_BODIES) {
+                const body = A.Body[name];
+                const rise = A.SearchRiseSet(body, observer, +1, start, 1);
+                const set = A.SearchRiseSet(body, observer, -1, start, 1);
+                rows.push([place, lat, ns, lon, we, tz, year, month, day, name,
+                           localHours(rise, start), localHours(set, start)]);
+            }
+        }
+    }
+    writeCsv('reference_riseset.csv', [
+        provenance,
+        'Rise and set of the Sun, the Moon, Venus and Jupiter on local dates 1900..2100.',
+        'place; lat, lat_hem (N/S), lon, lon_hem (W/E): magnitudes in degrees and hemispheres;',
+        '  tz: hours of local standard time ahead of UT; the observer is at sea level',
+        'year, month, day: the local date; body: Sun, Moon, Venus, Jupiter',
+        'rise, set: local standard time (UT + tz), hours after the local midnight that opens',
+        '  the date; empty when no such event falls within that local date',
+        'Event: upper limb at -34\' topocentric altitude (refraction 34\'; planets as points),',
+        '  i.e. the centre at about -50\' for the Sun and at the geocentric altitude',
+        '  0.7275 pi - 34\' for the Moon',
+    ], ['place', 'lat', 'lat_hem', 'lon', 'lon_hem', 'tz', 'year', 'month', 'day', 'body',
+        'rise', 'set'], rows);
+}
+
+// ---------------------------------------------------------------------------
+// reference_jupiter_moons.csv
+//
+// Which way is the engine's x? Its moons move on circles with
+// x = -r sin u, y = r cos u sin De, and the same routine counts a moon as on
+// the far side of Jupiter (z < 0, and hidden when inside the disk) for
+// 90 <= u <= 270. So u = 180 is superior conjunction and u = 0 is inferior
+// conjunction: the moon straight in front of Jupiter. The orbits are
+// prograde: seen from the Earth, a moon in front of the planet moves from
+// east to west (transits cross the disk toward the west), and a quarter of
+// an orbit later (u = 90) it stands at western elongation. There
+// x = -r: positive x points EAST along Jupiter's equator. For y: when the
+// Earth is north of Jupiter's equatorial plane (De > 0), a moon in front of
+// the planet (u = 0) is projected south of its centre, where the engine has
+// y = +r sin De: positive y points toward Jupiter's SOUTH pole. The picture
+// is the sky turned through 180 degrees, as an inverting telescope shows it.
+// (Evaluating the engine's u-series at a few instants against the vectors
+// below confirms it: u near 0 comes with the moon nearer than Jupiter, and
+// u near 90 with the moon west of it.) The columns are written in that
+// convention so the test compares them directly.
+//
+// Projection: the Earth-to-Jupiter direction s with light time (Earth now,
+// Jupiter and its moons as they were when the light left); the sky-plane
+// north n is Jupiter's pole (IAU rotation model) with its component along s
+// removed; w = s x n lies along the projected equator and points west
+// (right-handed: looking along s with n up, s x n is to the right, which on
+// the sky is west). Offsets are orthographic, in Jupiter's equatorial radius.
+
+const JUPITER_RADIUS_AU = A.JUPITER_EQUATORIAL_RADIUS_KM / A.KM_PER_AU;
+const JUPITER_POLAR_RATIO = A.JUPITER_POLAR_RADIUS_KM / A.JUPITER_EQUATORIAL_RADIUS_KM;
+const MOON_NAMES = ['io', 'europa', 'ganymede', 'callisto'];
+
+{
+    const rows = [];
+    for (const at of instants(16100107, 150)) {
+        const t = at.time;
+        const jupiter = A.GeoVector(A.Body.Jupiter, t, false); // light time, no aberration
+        const s = unitVector(asArray(jupiter));
+        const lightTime = jupiter.Length() / A.C_AUDAY;
+        const emitted = t.AddDays(-lightTime);
+        const pole = asArray(A.RotationAxis(A.Body.Jupiter, emitted).north);
+        const n = unitVector(pole.map((p, k) => p - dot(pole, s) * s[k]));
+        const west = cross(s, n);
+        const moons = A.JupiterMoons(emitted);
+        MOON_NAMES.forEach((moonName, index) => {
+            const v = asArray(moons[moonName]);
+            const x = -dot(v, west) / JUPITER_RADIUS_AU;
+            const y = -dot(v, n) / JUPITER_RADIUS_AU;
+            const z = -dot(v, s) / JUPITER_RADIUS_AU;
+            // Hidden: behind the planet and inside its flattened disk as seen.
+            const inside = x * x + (y / JUPITER_POLAR_RATIO) * (y / JUPITER_POLAR_RATIO) < 1;
+            const hidden = z < 0 && inside ? 1 : 0;
+            rows.push([at.year, at.month, at.day, at.hourText, index + 1, fmt(x, 5), fmt(y, 5),
+                       fmt(z, 5), hidden]);
+        });
+    }
+    writeCsv('reference_jupiter_moons.csv', [
+        provenance,
+        'Apparent offsets of the Galilean moons from Jupiter as seen from the Earth, with light',
+        'time, in Jupiter equatorial radii (71492 km), orthographic projection, UT 1900..2100.',
+        'year, month, day, hour: the UT instant; moon: 1 Io, 2 Europa, 3 Ganymede, 4 Callisto',
+        'x: along Jupiter\'s projected equator, positive toward the EAST',
+        'y: perpendicular to it, positive toward Jupiter\'s SOUTH pole',
+        'z: along the line of sight, positive toward the Earth (negative: beyond Jupiter)',
+        'hidden: 1 when the moon is beyond Jupiter and inside its flattened disk as seen',
+        '(x and y point as in the engine\'s x = -r sin u, y = r cos u sin De with u = 0 at',
+        'inferior conjunction; see the derivation in tools/reference/generate.mjs)',
+    ], ['year', 'month', 'day', 'hour', 'moon', 'x', 'y', 'z', 'hidden'], rows);
+}
+
+// ---------------------------------------------------------------------------
+// reference_stars.csv
+//
+// A fixed catalogue direction of J2000 (no proper motion, parallax or
+// light deflection) carried to the apparent place of date: annual
+// aberration from the Earth's barycentric velocity (the full relativistic
+// formula, in the J2000 frame), then precession and nutation with
+// Rotation_EQJ_EQD.
+
+const STARS = [
+    // name, J2000 right ascension h m s, declination sign d m s
+    ['Sirius', [6, 45, 8.917], -1, [16, 42, 58.02]],
+    ['Canopus', [6, 23, 57.110], -1, [52, 41, 44.38]],
+    ['Arcturus', [14, 15, 39.672], +1, [19, 10, 56.67]],
+    ['Vega', [18, 36, 56.336], +1, [38, 47, 1.28]],
+    ['Capella', [5, 16, 41.359], +1, [45, 59, 52.77]],
+    ['Rigel', [5, 14, 32.272], -1, [8, 12, 5.90]],
+    ['Betelgeuse', [5, 55, 10.305], +1, [7, 24, 25.43]],
+    ['Altair', [19, 50, 46.999], +1, [8, 52, 5.96]],
+    ['Spica', [13, 25, 11.579], -1, [11, 9, 40.75]],
+    ['Antares', [16, 29, 24.460], -1, [26, 25, 55.21]],
+    ['Fomalhaut', [22, 57, 39.046], -1, [29, 37, 20.05]],
+    ['Polaris', [2, 31, 49.095], +1, [89, 15, 50.79]],
+];
+
+function apparentStar(raHours, decDeg, t) {
+    const a = raHours * 15 * DEG;
+    const d = decDeg * DEG;
+    const u = [Math.cos(d) * Math.cos(a), Math.cos(d) * Math.sin(a), Math.sin(d)];
+    const earth = A.BaryState(A.Body.Earth, t);
+    const beta = [earth.vx, earth.vy, earth.vz].map((v) => v / A.C_AUDAY);
+    const b2 = dot(beta, beta);
+    const gammaInv = Math.sqrt(1 - b2);
+    const ub = dot(u, beta);
+    const f = 1 + ub;
+    const k = 1 + ub / (1 + gammaInv);
+    const moved = u.map((c, i) => (gammaInv * c + k * beta[i]) / f);
+    const vec = new A.Vector(moved[0], moved[1], moved[2], t);
+    return A.EquatorFromVector(A.RotateVector(A.Rotation_EQJ_EQD(t), vec));
+}
+
+{
+    const rows = [];
+    for (const at of instants(18360556, 20)) {
+        for (const [name, [rh, rm, rs], sign, [dd, dm, ds]] of STARS) {
+            const ra0 = rh + rm / 60 + rs / 3600;
+            const dec0 = sign * (dd + dm / 60 + ds / 3600);
+            const place = apparentStar(ra0, dec0, at.time);
+            rows.push([name, fmt(ra0, 9), fmt(dec0, 8), at.year, at.month, at.day, at.hourText,
+                       fmt(place.ra, 9), fmt(place.dec, 8)]);
+        }
+    }
+    writeCsv('reference_stars.csv', [
+        provenance,
+        'Apparent places of date of fixed J2000 directions (no proper motion) at UT 1900..2100.',
+        'star; ra2000_h, dec2000_deg: the catalogue place, equator and equinox J2000',
+        'year, month, day, hour: the UT instant',
+        'ra_h, dec_deg: apparent right ascension (hours, 0..24) and declination (degrees),',
+        '  true equator and equinox of date: IAU 2006 precession, IAU 2000B nutation and annual',
+        '  aberration from the Earth\'s barycentric velocity; no light deflection',
+    ], ['star', 'ra2000_h', 'dec2000_deg', 'year', 'month', 'day', 'hour', 'ra_h', 'dec_deg'],
+    rows);
+}
