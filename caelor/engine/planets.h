@@ -4,13 +4,16 @@
 // Body codes are those of frames.h (kMercury .. kPluto).
 #pragma once
 
-// Position of a planet at UT hours of the date. alpha (hours) and delta
-// (degrees, [0, 360) form) are the apparent place, with nutation and
-// aberration, when equatorial is set, and exactly 0 otherwise; distance is
-// from the Earth in AU; k the illuminated fraction; elongation the angle
-// Sun-Earth-planet in degrees 0..180; b, l the heliocentric latitude and
-// longitude in degrees; r the distance from the Sun in AU. Replaces the Sun
-// cache.
+// Position of a planet (kMercury .. kPluto) at UT hours of the date. alpha
+// (hours) and delta (degrees, [0, 360) form) are the apparent place, with
+// nutation and aberration, when equatorial is set, and exactly 0 otherwise;
+// the corrections are added after the wrap, so a declination within a minute
+// of arc of 0 may come back just below 0 or just above 360 (fold it with
+// SignedLatitude). distance is from the Earth in AU; k the illuminated
+// fraction; elongation the angle Sun-Earth-planet in degrees 0..180; b, l the
+// heliocentric latitude and longitude in degrees (Pluto's b in [0, 360)
+// form); r the distance from the Sun in AU. No light-time correction.
+// Replaces the Sun cache with the Sun of the same instant.
 void PlanetPosition(int body, double hours, int day, int month, int year, bool equatorial,
                     double& alpha, double& delta, double& distance, double& k, double& elongation,
                     double& b, double& l, double& r);
@@ -64,8 +67,9 @@ double PlanetDiameter(int body, double hours, int day, int month, int year);
 // (AU). For any other code: 0 for which = 0, the Earth-Sun distance for 1.
 double BodyDistance(int body, double hours, int day, int month, int year, int which);
 
-// Adds nutation (dpsi, deps in seconds of arc) and annual aberration to an
-// equatorial place in place: alpha in hours, delta in degrees; epsilon the
-// obliquity and Theta the Sun's longitude, degrees.
+// Adds nutation (dpsi, deps in seconds of arc) and annual aberration
+// (constant 20.49") to an equatorial place in place: alpha in hours, delta in
+// degrees; epsilon the mean obliquity and Theta the Sun's geometric
+// longitude, degrees. Not valid at a celestial pole (divides by cos delta).
 void ApplyNutationAberration(double& alpha, double& delta, double epsilon, double Theta,
                              double dpsi, double deps);
