@@ -3,3 +3,4 @@
 #pragma once
 
 int StringsCommand(int argc, char** argv);
+int EphemerisCommand(int argc, char** argv);

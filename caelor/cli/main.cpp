@@ -14,6 +14,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
+    {"ephemeris", EphemerisCommand,
+     "ephemeris BODY --from DATE --to DATE ...  CSV table of a body's place (--help)"},
     {"strings", StringsCommand, "strings                  the numbered string table"},
 };
 

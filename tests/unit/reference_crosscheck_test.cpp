@@ -277,15 +277,17 @@ struct PlanetBounds {
     double elongation; // degrees
 };
 
+// Each bound sits about twice above the largest error measured over the
+// fixture (1900 .. 2100), so a mistyped term shows.
 constexpr PlanetBounds kPlanetBounds[] = {
-    {"Mercury", kMercury, 0.03, 1e-3, 0.02, 3e-4, 0.005, 0.03},
-    {"Venus", kVenus, 0.03, 1e-3, 0.02, 3e-4, 0.005, 0.03},
-    {"Mars", kMars, 0.05, 1e-3, 0.03, 3e-4, 0.005, 0.05},
-    {"Jupiter", kJupiter, 0.1, 2e-3, 0.1, 2e-3, 0.001, 0.1},
-    {"Saturn", kSaturn, 0.2, 3e-3, 0.2, 3e-3, 0.001, 0.2},
-    {"Uranus", kUranus, 0.1, 2e-3, 0.1, 2e-3, 0.001, 0.1},
-    {"Neptune", kNeptune, 0.1, 2e-3, 0.1, 2e-3, 0.001, 0.1},
-    {"Pluto", kPluto, 0.05, 1e-3, 0.05, 1e-3, 0.001, 0.05},
+    {"Mercury", kMercury, 0.025, 4e-4, 0.015, 2e-4, 5e-4, 0.025},
+    {"Venus", kVenus, 0.02, 2e-4, 0.004, 5e-5, 3e-4, 0.02},
+    {"Mars", kMars, 0.025, 4e-4, 0.008, 1e-4, 2e-4, 0.025},
+    {"Jupiter", kJupiter, 0.25, 2.5e-3, 0.25, 2.5e-3, 2e-4, 0.25},
+    {"Saturn", kSaturn, 0.6, 8e-3, 0.6, 7e-3, 2e-4, 0.6},
+    {"Uranus", kUranus, 0.03, 5e-4, 0.03, 4e-4, 1e-4, 0.04},
+    {"Neptune", kNeptune, 0.02, 3e-4, 0.015, 1e-4, 1e-4, 0.025},
+    {"Pluto", kPluto, 0.006, 3e-4, 0.004, 1e-4, 1e-4, 0.03},
 };
 
 TEST(ReferenceCrossCheck, PlanetsFollowAModernEphemeris) {
@@ -337,9 +339,9 @@ struct RiseSetBounds {
 };
 
 constexpr RiseSetBounds kRiseSetBounds[] = {
-    {"Sun", kSun, 0.5},
-    {"Moon", kMoon, 2.0},
-    {"Venus", kVenus, 2.0},
+    {"Sun", kSun, 0.25},
+    {"Moon", kMoon, 1.5},
+    {"Venus", kVenus, 0.5},
     {"Jupiter", kJupiter, 2.0},
 };
 
@@ -360,7 +362,14 @@ void CompareEvent(double ours, const Fixture& f, size_t row, const char* column,
     const bool oursHappens = ours >= 0;
     const bool refHappens = f.Has(row, column);
     if (oursHappens && refHappens) {
-        error.Add((ours - f.Number(row, column)) * 60, where);
+        const double difference = ours - f.Number(row, column);
+        // A body that rises just after one midnight rises again just before
+        // the next (a sidereal day is shorter): two events of the same date,
+        // and either is a right answer.
+        if (std::fabs(difference) > 24 - 2 * kDateEdgeHours) {
+            return;
+        }
+        error.Add(difference * 60, where);
         return;
     }
     if (oursHappens == refHappens) {

@@ -1,0 +1,214 @@
+// caelor-cli ephemeris: a table of one body's place, one row per instant.
+
+#include "cli/commands.h"
+#include "cli/options.h"
+
+#include "engine/angles.h"
+#include "engine/frames.h"
+#include "engine/moon.h"
+#include "engine/planets.h"
+#include "engine/riseset.h"
+#include "engine/sun.h"
+#include "engine/time.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr const char* kBodyNames[] = {"sun",     "moon",   "earth",  "mercury", "venus", "mars",
+                                      "jupiter", "saturn", "uranus", "neptune", "pluto"};
+constexpr int kMaxRows = 1000000;
+
+int ParseBody(const std::string& text) {
+    std::string lower = text;
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    for (int body = kSun; body <= kPluto; ++body) {
+        if (body != kEarth && lower == kBodyNames[body]) {
+            return body;
+        }
+    }
+    throw UsageError{"BODY: '" + text + "' is not one of sun, moon, mercury .. pluto"};
+}
+
+// The values of one row; NAN marks a column that does not apply.
+struct Row {
+    double ra = NAN, dec = NAN, distance = NAN, fraction = NAN, elongation = NAN, magnitude = NAN,
+           diameter = NAN, altitude = NAN, azimuth = NAN, rise = NAN, set = NAN;
+};
+
+Row ComputeRow(int body, double hoursUt, int dayUt, int monthUt, int yearUt, const Location& loc) {
+    Row row;
+    double alpha = 0;
+    double delta = 0;
+    if (body == kSun) {
+        double lambda, R, semidiameter, M;
+        SunPosition(hoursUt, dayUt, monthUt, yearUt, true, alpha, delta, lambda, R, semidiameter,
+                    M);
+        row.distance = R;
+        row.diameter = 2 * semidiameter * 3600;
+    } else if (body == kMoon) {
+        double lambda, beta, parallax, semidiameter, k, u;
+        MoonPosition(hoursUt, dayUt, monthUt, yearUt, lambda, beta, parallax, semidiameter, k, u,
+                     alpha, delta);
+        double sAlpha, sDelta, sLambda, R, sSemi, M;
+        SunPosition(hoursUt, dayUt, monthUt, yearUt, true, sAlpha, sDelta, sLambda, R, sSemi, M);
+        row.distance = 6378.14 / SinDeg(parallax);
+        row.fraction = k;
+        row.elongation = AcosDeg(CosDeg(lambda - sLambda) * CosDeg(beta));
+        row.diameter = 2 * semidiameter * 3600;
+        // Altitude as seen from the observer's place, a degree off the
+        // geocentric one for the Moon.
+        double topoAlpha = alpha;
+        double topoDelta = SignedLatitude(delta);
+        Topocentric(loc, true, 0.0, parallax, hoursUt, dayUt, monthUt, yearUt, topoAlpha,
+                    topoDelta);
+        EquatorialToHorizontal(hoursUt, topoAlpha, topoDelta, dayUt, monthUt, yearUt, loc,
+                               row.azimuth, row.altitude);
+    } else {
+        double distance, k, elongation, b, l, r;
+        PlanetPosition(body, hoursUt, dayUt, monthUt, yearUt, true, alpha, delta, distance, k,
+                       elongation, b, l, r);
+        row.distance = distance;
+        row.fraction = k;
+        row.elongation = elongation;
+        row.magnitude = PlanetMagnitude(body, hoursUt, dayUt, monthUt, yearUt);
+        row.diameter = PlanetDiameter(body, hoursUt, dayUt, monthUt, yearUt);
+    }
+    row.ra = alpha;
+    row.dec = SignedLatitude(delta);
+    if (body != kMoon) {
+        EquatorialToHorizontal(hoursUt, alpha, delta, dayUt, monthUt, yearUt, loc, row.azimuth,
+                               row.altitude);
+    }
+    return row;
+}
+
+void PrintValue(double value, const char* format) {
+    std::putchar(',');
+    if (!std::isnan(value)) {
+        std::printf(format, value);
+    }
+}
+
+void PrintUsage(FILE* out) {
+    std::fprintf(out, "usage: caelor-cli ephemeris BODY --from YYYY-MM-DD --to YYYY-MM-DD\n"
+                      "           [--step DAYS] [--time HH:MM] [--lat D --lon D --tz H --elev M\n"
+                      "           --name TEXT | --place NAME [--cities FILE]]\n"
+                      "BODY: sun, moon, mercury, venus, mars, jupiter, saturn, uranus, neptune,\n"
+                      "pluto. Latitude and longitude in signed decimal degrees, North and East\n"
+                      "positive; times in the place's local standard time. CSV on stdout:\n"
+                      "distance in AU (the Moon's in km); rise and set in local hours of the\n"
+                      "date, empty when the body does not rise or set that day; the altitude of\n"
+                      "the Moon is topocentric.\n");
+}
+
+} // namespace
+
+int EphemerisCommand(int argc, char** argv) {
+    try {
+        if (argc >= 1 && (std::strcmp(argv[0], "--help") == 0 || std::strcmp(argv[0], "-h") == 0)) {
+            PrintUsage(stdout);
+            return 0;
+        }
+        int body = -1;
+        bool haveFrom = false;
+        bool haveTo = false;
+        CalendarDate from{};
+        CalendarDate to{};
+        double step = 1.0;
+        double time = 0.0;
+        LocationOptions location;
+        for (int i = 0; i < argc; ++i) {
+            const std::string arg = argv[i];
+            if (arg == "--from") {
+                from = ParseDateArgument(arg, OptionValue(argc, argv, i));
+                haveFrom = true;
+            } else if (arg == "--to") {
+                to = ParseDateArgument(arg, OptionValue(argc, argv, i));
+                haveTo = true;
+            } else if (arg == "--step") {
+                step = ParseNumberArgument(arg, OptionValue(argc, argv, i), 1.0 / 1440, 36500);
+            } else if (arg == "--time") {
+                time = ParseTimeArgument(arg, OptionValue(argc, argv, i));
+            } else if (location.Take(argc, argv, i)) {
+                continue;
+            } else if (arg.size() > 1 && arg[0] == '-' &&
+                       !std::isdigit(static_cast<unsigned char>(arg[1]))) {
+                throw UsageError{arg + ": unknown option"};
+            } else if (body < 0) {
+                body = ParseBody(arg);
+            } else {
+                throw UsageError{arg + ": unexpected argument"};
+            }
+        }
+        if (body < 0) {
+            throw UsageError{"BODY: missing (sun, moon, mercury .. pluto)"};
+        }
+        if (!haveFrom) {
+            throw UsageError{"--from: missing"};
+        }
+        if (!haveTo) {
+            throw UsageError{"--to: missing"};
+        }
+        const Location loc = location.Resolve(ProgramDirectory());
+        const double first = CalendarToJulianDay(from.day + time / 24, from.month, from.year);
+        const double last = CalendarToJulianDay(to.day + time / 24, to.month, to.year);
+        if (last < first) {
+            throw UsageError{"--to: comes before --from"};
+        }
+        if ((last - first) / step >= kMaxRows) {
+            throw UsageError{"--step: more than a million rows; use a larger step"};
+        }
+
+        std::printf("date,time,jd_ut,ra_hours,dec_degrees,distance,illuminated_fraction,"
+                    "elongation_degrees,magnitude,diameter_arcsec,altitude_degrees,"
+                    "azimuth_degrees,rise,set\n");
+        const long rows = static_cast<long>(std::floor((last - first) / step + 1e-9)) + 1;
+        for (long n = 0; n < rows; ++n) {
+            const double jdLocal = first + n * step;
+            // Read the clock to the nearest minute, so that 23:59.99 never
+            // prints as 24:00.
+            double day = 0;
+            int month = 0;
+            int year = 0;
+            JulianDayToCalendar(jdLocal + 0.5 / 1440, day, month, year);
+            const long minutes = static_cast<long>(FractionalPart(day) * 1440);
+            const double jdUt = jdLocal - loc.timeZone / 24;
+            double dayUt = 0;
+            int monthUt = 0;
+            int yearUt = 0;
+            JulianDayToCalendar(jdUt, dayUt, monthUt, yearUt);
+            Row row = ComputeRow(body, FractionalPart(dayUt) * 24, static_cast<int>(dayUt), monthUt,
+                                 yearUt, loc);
+            double rise = 0;
+            double set = 0;
+            RiseSet(body, static_cast<int>(day), month, year, rise, set, loc);
+            row.rise = rise < 0 ? NAN : rise;
+            row.set = set < 0 ? NAN : set;
+
+            std::printf("%s%04d-%02d-%02d,%02ld:%02ld,%.6f", year < 0 ? "-" : "", std::abs(year),
+                        month, static_cast<int>(day), minutes / 60, minutes % 60, jdUt);
+            PrintValue(row.ra, "%.6f");
+            PrintValue(row.dec, "%.5f");
+            PrintValue(row.distance, body == kMoon ? "%.1f" : "%.8f");
+            PrintValue(row.fraction, "%.4f");
+            PrintValue(row.elongation, "%.3f");
+            PrintValue(row.magnitude, "%.2f");
+            PrintValue(row.diameter, "%.2f");
+            PrintValue(row.altitude, "%.3f");
+            PrintValue(row.azimuth, "%.3f");
+            PrintValue(row.rise, "%.4f");
+            PrintValue(row.set, "%.4f");
+            std::putchar('\n');
+        }
+        return 0;
+    } catch (const UsageError& error) {
+        std::fprintf(stderr, "caelor-cli ephemeris: %s\n", error.message.c_str());
+        return 2;
+    }
+}

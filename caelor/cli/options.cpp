@@ -1,0 +1,189 @@
+#include "cli/options.h"
+
+#include "engine/time.h"
+#include "settings/city_database.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+bool ReadFile(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    std::ostringstream s;
+    s << in.rdbuf();
+    text = s.str();
+    return true;
+}
+
+bool ParseWholeInt(const std::string& s, int& value) {
+    if (s.empty() || s.size() > 6) {
+        return false;
+    }
+    char* end = nullptr;
+    const long v = std::strtol(s.c_str(), &end, 10);
+    if (*end != '\0') {
+        return false;
+    }
+    value = static_cast<int>(v);
+    return true;
+}
+
+} // namespace
+
+std::string OptionValue(int argc, char** argv, int& i) {
+    if (i + 1 >= argc) {
+        throw UsageError{std::string(argv[i]) + " needs a value"};
+    }
+    return argv[++i];
+}
+
+CalendarDate ParseDateArgument(const std::string& option, const std::string& text) {
+    const UsageError bad{option + ": '" + text + "' is not a date of the form YYYY-MM-DD"};
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::string body = negative ? text.substr(1) : text;
+    const size_t first = body.find('-');
+    const size_t second = first == std::string::npos ? first : body.find('-', first + 1);
+    if (second == std::string::npos) {
+        throw bad;
+    }
+    CalendarDate date{};
+    if (!ParseWholeInt(body.substr(0, first), date.year) ||
+        !ParseWholeInt(body.substr(first + 1, second - first - 1), date.month) ||
+        !ParseWholeInt(body.substr(second + 1), date.day) || body[0] == '+' ||
+        body[first + 1] == '-' || body[second + 1] == '-') {
+        throw bad;
+    }
+    if (negative) {
+        date.year = -date.year;
+    }
+    if (date.year < -4000 || date.year > 32000) {
+        throw UsageError{option + ": year " + std::to_string(date.year) +
+                         " is outside -4000 .. 32000"};
+    }
+    if (date.month < 1 || date.month > 12 || !IsValidDate(date.day, date.month, date.year)) {
+        throw UsageError{option + ": " + text + " is not a day of the calendar"};
+    }
+    return date;
+}
+
+double ParseTimeArgument(const std::string& option, const std::string& text) {
+    const size_t colon = text.find(':');
+    int hour = 0;
+    int minute = 0;
+    if (colon == std::string::npos || colon == 0 || text.size() - colon != 3 ||
+        !ParseWholeInt(text.substr(0, colon), hour) ||
+        !ParseWholeInt(text.substr(colon + 1), minute) || text[0] == '-' || text[0] == '+' ||
+        text[colon + 1] == '-' || text[colon + 1] == '+' || hour > 23 || minute > 59) {
+        throw UsageError{option + ": '" + text + "' is not a time of the form HH:MM"};
+    }
+    return hour + minute / 60.0;
+}
+
+double ParseNumberArgument(const std::string& option, const std::string& text, double lo,
+                           double hi) {
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !std::isfinite(value)) {
+        throw UsageError{option + ": '" + text + "' is not a number"};
+    }
+    if (value < lo || value > hi) {
+        std::ostringstream s;
+        s << option << ": " << text << " is outside " << lo << " .. " << hi;
+        throw UsageError{s.str()};
+    }
+    return value;
+}
+
+bool LocationOptions::Take(int argc, char** argv, int& i) {
+    const std::string option = argv[i];
+    if (option == "--lat") {
+        lat_ = ParseNumberArgument(option, OptionValue(argc, argv, i), -90, 90);
+        haveLat_ = true;
+    } else if (option == "--lon") {
+        lon_ = ParseNumberArgument(option, OptionValue(argc, argv, i), -180, 180);
+        haveLon_ = true;
+    } else if (option == "--tz") {
+        tz_ = ParseNumberArgument(option, OptionValue(argc, argv, i), -12, 12);
+        haveTz_ = true;
+    } else if (option == "--elev") {
+        const double e = ParseNumberArgument(option, OptionValue(argc, argv, i), -400, 8900);
+        if (e != std::trunc(e)) {
+            throw UsageError{"--elev: give whole metres"};
+        }
+        elev_ = static_cast<int>(e);
+        haveElev_ = true;
+    } else if (option == "--name") {
+        name_ = OptionValue(argc, argv, i);
+    } else if (option == "--place") {
+        place_ = OptionValue(argc, argv, i);
+        if (NormalizeCityName(place_).empty()) {
+            throw UsageError{"--place: the name is empty"};
+        }
+    } else if (option == "--cities") {
+        cities_ = OptionValue(argc, argv, i);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+Location LocationOptions::Resolve(const std::string& programDirectory) const {
+    const bool numeric = haveLat_ || haveLon_ || haveTz_ || haveElev_;
+    if (!place_.empty() && numeric) {
+        throw UsageError{"--place: give either --place or --lat/--lon/--tz/--elev, not both"};
+    }
+    const std::string citiesPath = cities_.empty() ? programDirectory + "/CITIES.DAT" : cities_;
+    std::string text;
+    if (!place_.empty()) {
+        if (!ReadFile(citiesPath, text)) {
+            throw UsageError{"--cities: cannot read " + citiesPath};
+        }
+        const CityDatabase db = ParseCityDatabase(text);
+        const int index = FindCityEntry(db, place_);
+        if (index < 0) {
+            throw UsageError{"--place: no place named '" + place_ + "' in " + citiesPath};
+        }
+        return CityEntryToLocation(db.entries[index]);
+    }
+    if (!numeric && name_.empty() && ReadFile(citiesPath, text)) {
+        CityDatabase db = ParseCityDatabase(text);
+        return CityEntryToLocation(db.entries[CurrentCityEntry(db)]);
+    }
+    if (!numeric && !cities_.empty()) {
+        throw UsageError{"--cities: cannot read " + citiesPath};
+    }
+    Location loc{};
+    const std::string name = NormalizeCityName(name_.empty() ? "No name" : name_);
+    std::memcpy(loc.name, name.c_str(), name.size() + 1);
+    // A latitude of 0 counts as North and a longitude of 0 as West.
+    loc.latitude = std::fabs(lat_);
+    loc.latitudeHemisphere = lat_ < 0 ? kSouth : kNorth;
+    loc.longitude = std::fabs(lon_);
+    loc.longitudeHemisphere = lon_ > 0 ? kEast : kWest;
+    loc.timeZone = tz_;
+    loc.elevation = elev_;
+    return loc;
+}
+
+std::string ProgramDirectory() {
+    char path[4096];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) {
+        return ".";
+    }
+    path[n] = '\0';
+    char* slash = std::strrchr(path, '/');
+    if (slash == nullptr) {
+        return ".";
+    }
+    *slash = '\0';
+    return path;
+}

@@ -1,0 +1,56 @@
+// Argument parsing shared by the caelor-cli commands. Every parser reports a
+// bad value with a one-line message naming the argument.
+#pragma once
+
+#include "engine/location.h"
+
+#include <string>
+
+struct CalendarDate {
+    int year;
+    int month;
+    int day;
+};
+
+// Thrown for a bad or missing argument; the command prints it and exits 2.
+struct UsageError {
+    std::string message;
+};
+
+// "YYYY-MM-DD" (a leading '-' for years before 1 BC) naming a real calendar
+// date.
+CalendarDate ParseDateArgument(const std::string& option, const std::string& text);
+
+// "HH:MM" in 00:00 .. 23:59, as hours.
+double ParseTimeArgument(const std::string& option, const std::string& text);
+
+// A finite decimal number in [lo, hi].
+double ParseNumberArgument(const std::string& option, const std::string& text, double lo,
+                           double hi);
+
+// Collects the location options --lat --lon --tz --elev --name, or --place
+// NAME with --cities FILE, and builds the observing place from them.
+class LocationOptions {
+  public:
+    // Takes the option at argv[i] (and its value) when it is a location
+    // option; returns false for any other argument.
+    bool Take(int argc, char** argv, int& i);
+
+    // The place: from --place (looked up in the city file), else from the
+    // numeric options over a default of 0 N, 0 W, time zone 0, elevation 0;
+    // with no location option at all, the current place of the city file
+    // beside the program when there is one.
+    Location Resolve(const std::string& programDirectory) const;
+
+  private:
+    bool haveLat_ = false, haveLon_ = false, haveTz_ = false, haveElev_ = false;
+    double lat_ = 0, lon_ = 0, tz_ = 0;
+    int elev_ = 0;
+    std::string name_, place_, cities_;
+};
+
+// Takes the value that follows an option, or throws naming the option.
+std::string OptionValue(int argc, char** argv, int& i);
+
+// Directory holding the running program (for files kept beside it).
+std::string ProgramDirectory();
