@@ -1,0 +1,85 @@
+// Helpers shared by the report tests: a host that records what generators
+// do, fixed regional settings, and the buffer's lines as strings.
+#pragma once
+
+#include "reports/host_hooks.h"
+#include "reports/locale.h"
+#include "reports/report_buffer.h"
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// Thrown by the test host instead of ending the process.
+struct FatalErrorRaised : std::runtime_error {
+    int messageId;
+    explicit FatalErrorRaised(int id)
+        : std::runtime_error("fatal error " + std::to_string(id)), messageId(id) {}
+};
+
+// Records progress calls and can ask the generator to stop after a number
+// of pumps.
+class RecordingHost : public ReportHost {
+  public:
+    int stopAfterPumps = -1;
+    int pumps = 0;
+    std::vector<double> fractions;
+
+    int PumpMessages(int) override {
+        ++pumps;
+        if (stopAfterPumps >= 0 && pumps > stopAfterPumps) {
+            StopFlag = true;
+        }
+        return StopFlag ? 1 : 0;
+    }
+    void ReportProgress(int, bool, double fraction) override { fractions.push_back(fraction); }
+    void ReportLineAdded(int, const char*) override {}
+    [[noreturn]] void FatalError(int messageId, const char*, int) override {
+        throw FatalErrorRaised(messageId);
+    }
+};
+
+// Installs a recording host and clears StopFlag for one test; restores the
+// default host afterwards.
+class ScopedHost {
+  public:
+    ScopedHost() {
+        StopFlag = false;
+        SetReportHost(&host);
+    }
+    ~ScopedHost() {
+        SetReportHost(nullptr);
+        StopFlag = false;
+    }
+    RecordingHost host;
+};
+
+// Regional settings from a fixed table; absent keys take the defaults.
+class FixedLocale : public LocaleSource {
+  public:
+    explicit FixedLocale(std::map<std::string, std::string> values = {})
+        : values_(std::move(values)) {
+        SetLocaleSource(this);
+    }
+    ~FixedLocale() override { SetLocaleSource(nullptr); }
+    bool Read(const char* key, char* value, int size) override {
+        const auto it = values_.find(key);
+        if (it == values_.end()) {
+            return false;
+        }
+        std::snprintf(value, size, "%s", it->second.c_str());
+        return true;
+    }
+
+  private:
+    std::map<std::string, std::string> values_;
+};
+
+inline std::vector<std::string> BufferLines(const ReportBuffer& buffer) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < buffer.lineCount; ++i) {
+        lines.emplace_back(buffer.Line(i));
+    }
+    return lines;
+}
