@@ -83,3 +83,14 @@ inline std::vector<std::string> BufferLines(const ReportBuffer& buffer) {
     }
     return lines;
 }
+
+// Compares the buffer's lines (each followed by "\n", as caelor-cli prints
+// them) with tests/unit/golden/NAME. With CAELOR_UPDATE_GOLDEN=1 in the
+// environment the file is written instead; review such a file by eye before
+// committing it.
+void ExpectMatchesGolden(const ReportBuffer& buffer, const std::string& name);
+
+// A place for report tests.
+struct Location;
+Location TestPlace(const char* name, double lat, int latHem, double lon, int lonHem, double tz,
+                   int elevation);
