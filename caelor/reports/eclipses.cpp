@@ -1,0 +1,335 @@
+#include "reports/eclipses.h"
+
+#include "engine/angles.h"
+#include "engine/frames.h"
+#include "engine/moon.h"
+#include "engine/riseset.h"
+#include "engine/time.h"
+#include "reports/format.h"
+#include "reports/host_hooks.h"
+#include "reports/reports.h"
+#include "resources/string_table.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int kInternalError = 690;
+
+bool NeverPressed() {
+    return false;
+}
+
+EscapePoll g_escapePoll = NeverPressed;
+
+// The local calendar date and clock time of a UT Julian day.
+struct LocalInstant {
+    int day;
+    int month;
+    int year;
+    double hours;
+};
+
+LocalInstant ToLocal(double jd, const Location& location) {
+    double day = 0;
+    LocalInstant local{};
+    JulianDayToCalendar(jd + location.timeZone / 24, day, local.month, local.year);
+    local.day = static_cast<int>(day);
+    local.hours = FractionalPart(day) * 24;
+    return local;
+}
+
+void AddEclipse(EclipseList& eclipses, int kind, double maximum) {
+    if (eclipses.count + 1 >= kEclipseListLimit) {
+        FatalError(kInternalError, "REPORTS2", __LINE__);
+    }
+    eclipses.entries[eclipses.count].kind = kind;
+    eclipses.entries[eclipses.count].maximum = maximum;
+    ++eclipses.count;
+}
+
+// A line from a string-table format with one text argument.
+void AddFormattedLine(int formatId, const char* argument, ReportBuffer& buffer) {
+    char format[kReportSlot];
+    char line[kReportSlot];
+    LoadText(formatId, format, sizeof format);
+    std::snprintf(line, sizeof line, format, argument);
+    ReportAddLine(line, buffer);
+}
+
+void AddTimeLine(int formatId, double hours, ReportBuffer& buffer) {
+    char time[kFormatSize];
+    FormatHoursMinutes(hours, time);
+    AddFormattedLine(formatId, time, buffer);
+}
+
+void AddTextLine(int id, ReportBuffer& buffer) {
+    char line[kReportSlot];
+    LoadText(id, line, sizeof line);
+    ReportAddLine(line, buffer);
+}
+
+// Hours brought into [0, 24), the way the contact times are shown.
+double WrapHours(double hours) {
+    return NormalizeDegrees(hours * 15) * 0.06666666666666667;
+}
+
+bool InLocalYear(const MoonPhaseEntry& entry, int year, const Location& location) {
+    return ToLocal(entry.meanInstant, location).year == year;
+}
+
+} // namespace
+
+void SetEscapePoll(EscapePoll poll) {
+    g_escapePoll = poll != nullptr ? poll : NeverPressed;
+}
+
+void CollectMoonPhases(int year, MoonPhaseList& list, int index, bool insideAlmanac, double base,
+                       double share) {
+    // Forget a press from before this collection started.
+    g_escapePoll();
+    list.count = 0;
+    const double t0 = year - 0.08333333333333333;
+    const double t1 = year + 1.0833333333333333;
+    for (int i = 0; i <= 49; ++i) {
+        for (int k = 0; k <= 3; ++k) {
+            if (index != -1) {
+                ReportProgress(index, insideAlmanac,
+                               base + share * ReportNestedFraction(i, 0, 49, k, 0, 3, 1, 1, 1));
+            }
+            // No pump runs in here, so the key is polled directly; a stop
+            // that arrived some other way (Ctrl-C in caelor-cli) counts too.
+            if (g_escapePoll() || StopFlag) {
+                StopFlag = true;
+                return;
+            }
+            const double t = t0 + (t1 - t0) * i * 0.02;
+            MoonPhaseEntry entry{};
+            entry.phase = k;
+            MoonPhase(t, k, entry.F, entry.M, entry.M1, entry.T, entry.meanInstant,
+                      entry.trueInstant);
+            bool known = false;
+            for (int n = 0; n < list.count && !known; ++n) {
+                known = list.entries[n].trueInstant == entry.trueInstant;
+            }
+            if (known) {
+                continue;
+            }
+            if (list.count + 1 >= kMoonPhaseListLimit) {
+                FatalError(kInternalError, "REPORTS", __LINE__);
+            }
+            list.entries[list.count++] = entry;
+        }
+    }
+}
+
+EclipseElementsResult EclipseElements(double F, double M, double M1, double T, double meanInstant) {
+    EclipseElementsResult e{};
+    e.maximum = meanInstant + (0.1734 - 0.000393 * T) * SinDeg(M) + 0.0021 * SinDeg(2 * M) -
+                0.4068 * SinDeg(M1) + 0.0161 * SinDeg(2 * M1) - 0.0051 * SinDeg(M + M1) -
+                0.0074 * SinDeg(M - M1) - 0.0104 * SinDeg(2 * F);
+    e.S = 5.19595 - 0.0048 * CosDeg(M) + 0.0020 * CosDeg(2 * M) - 0.3283 * CosDeg(M1) -
+          0.0060 * CosDeg(M + M1) + 0.0041 * CosDeg(M - M1);
+    e.C = 0.2070 * SinDeg(M) + 0.0024 * SinDeg(2 * M) - 0.0390 * SinDeg(M1) +
+          0.0115 * SinDeg(2 * M1) - 0.0073 * SinDeg(M + M1) - 0.0067 * SinDeg(M - M1) +
+          0.0117 * SinDeg(2 * F);
+    e.gamma = e.S * SinDeg(F) + e.C * CosDeg(F);
+    e.u = 0.0059 + 0.0046 * CosDeg(M) - 0.0182 * CosDeg(M1) + 0.0004 * CosDeg(2 * M1) -
+          0.0005 * CosDeg(M + M1);
+    return e;
+}
+
+bool EclipsePossible(double F) {
+    const double f = NormalizeDegrees(F);
+    const double a = std::fabs(f);
+    const double b = std::fabs(f - 180);
+    const double c = std::fabs(f - 360);
+    if (a < 13.9 || b < 13.9 || c < 13.9) {
+        return true;
+    }
+    if (a > 21.0 && b > 21.0 && c > 21.0) {
+        return false;
+    }
+    return std::fabs(SinDeg(f)) <= 0.36;
+}
+
+int SolarEclipseType(double gamma, double u) {
+    if (!(std::fabs(gamma) < 0.9972)) {
+        return 838;
+    }
+    if (u < 0) {
+        return 835;
+    }
+    if (u > 0.0047) {
+        return 836;
+    }
+    const double omega = 0.00464 * CosDeg(AsinDeg(gamma));
+    return omega > u ? 837 : 836;
+}
+
+double SolarEclipseMagnitude(double gamma, double u) {
+    return (1.5432 + u - std::fabs(gamma)) / (0.5460 + 2 * u);
+}
+
+LunarShadow LunarEclipseShadow(const EclipseElementsResult& e, double M1) {
+    const double P = 1.0129 - e.u;
+    const double Tt = 0.4679 - e.u;
+    const double n = 0.5458 + 0.04 * CosDeg(M1);
+    const double partialSq = Square(P) - Square(e.gamma);
+    const double totalSq = Square(Tt) - Square(e.gamma);
+    LunarShadow shadow{};
+    shadow.magnitude = (1.0129 - std::fabs(e.gamma) - e.u) * 1.8348623853211008;
+    shadow.partial = partialSq >= 0 ? std::sqrt(partialSq) / n : 0;
+    shadow.total = totalSq >= 0 ? std::sqrt(totalSq) / n : 0;
+    return shadow;
+}
+
+void SolarEclipse(const MoonPhaseEntry& phase, bool listOnly, EclipseList& eclipses,
+                  const Location& location, ReportBuffer* buffer) {
+    const EclipseElementsResult e =
+        EclipseElements(phase.F, phase.M, phase.M1, phase.T, phase.meanInstant);
+    const double gamma = std::fabs(e.gamma);
+    if (!(gamma <= 1.5432 + e.u)) {
+        return;
+    }
+    AddEclipse(eclipses, kSolarEclipse, e.maximum);
+    if (listOnly || buffer == nullptr) {
+        return;
+    }
+    const LocalInstant local = ToLocal(e.maximum, location);
+    char date[kFormatSize];
+    FormatDate(local.day, local.month, local.year, date);
+    double rise = 0;
+    double set = 0;
+    RiseSet(kSun, local.day, local.month, local.year, rise, set, location);
+
+    ReportAddLine("", *buffer);
+    AddFormattedLine(831, date, *buffer);
+    AddTimeLine(832, rise, *buffer);
+    AddTimeLine(833, set, *buffer);
+    AddTimeLine(834, local.hours, *buffer);
+    const int type = SolarEclipseType(e.gamma, e.u);
+    if (type == 838) {
+        char magnitude[kFormatSize];
+        FormatFixed(SolarEclipseMagnitude(e.gamma, e.u), 2, 2, magnitude);
+        AddFormattedLine(838, magnitude, *buffer);
+    } else {
+        AddTextLine(type, *buffer);
+    }
+    AddTextLine(e.gamma >= 0 ? 839 : 840, *buffer);
+    ReportAddLine("", *buffer);
+}
+
+void LunarEclipse(const MoonPhaseEntry& phase, bool listOnly, EclipseList& eclipses,
+                  const Location& location, ReportBuffer* buffer) {
+    const EclipseElementsResult e =
+        EclipseElements(phase.F, phase.M, phase.M1, phase.T, phase.meanInstant);
+    const LunarShadow shadow = LunarEclipseShadow(e, phase.M1);
+    // A penumbral-only eclipse is not reported.
+    if (!(shadow.magnitude > 0)) {
+        return;
+    }
+    AddEclipse(eclipses, kLunarEclipse, e.maximum);
+    if (listOnly || buffer == nullptr) {
+        return;
+    }
+    const LocalInstant local = ToLocal(e.maximum, location);
+    char text[kFormatSize];
+    FormatDate(local.day, local.month, local.year, text);
+    double rise = 0;
+    double set = 0;
+    RiseSet(kMoon, local.day, local.month, local.year, rise, set, location);
+
+    ReportAddLine("", *buffer);
+    AddFormattedLine(842, text, *buffer);
+    AddTimeLine(843, rise, *buffer);
+    AddTimeLine(844, set, *buffer);
+    FormatFixed(shadow.magnitude, 2, 2, text);
+    AddFormattedLine(845, text, *buffer);
+    AddTimeLine(846, WrapHours(local.hours - shadow.partial), *buffer);
+    if (shadow.total > 0) {
+        AddTimeLine(847, WrapHours(local.hours - shadow.total), *buffer);
+    }
+    AddTimeLine(848, local.hours, *buffer);
+    if (shadow.total > 0) {
+        AddTimeLine(849, WrapHours(local.hours + shadow.total), *buffer);
+    }
+    AddTimeLine(850, WrapHours(local.hours + shadow.partial), *buffer);
+    ReportAddLine("", *buffer);
+}
+
+void EclipsesOfYear(int year, const MoonPhaseList& phases, bool calendarMode, EclipseList& eclipses,
+                    const Location& location, bool lunarReport, ReportBuffer* buffer) {
+    eclipses.count = 0;
+    for (int n = 0; n < phases.count; ++n) {
+        const MoonPhaseEntry& entry = phases.entries[n];
+        if (entry.phase == kFullMoon && InLocalYear(entry, year, location) &&
+            EclipsePossible(entry.F)) {
+            LunarEclipse(entry, calendarMode || !lunarReport, eclipses, location, buffer);
+        }
+    }
+    for (int n = 0; n < phases.count; ++n) {
+        const MoonPhaseEntry& entry = phases.entries[n];
+        if (entry.phase == kNewMoon && InLocalYear(entry, year, location) &&
+            EclipsePossible(entry.F)) {
+            SolarEclipse(entry, calendarMode || lunarReport, eclipses, location, buffer);
+        }
+    }
+}
+
+void EclipseSearchYear(int year, const Location& location, MoonPhaseList& phases,
+                       EclipseList& eclipses, int index, bool insideAlmanac, double base,
+                       double share) {
+    CollectMoonPhases(year, phases, index, insideAlmanac, base, share);
+    if (StopFlag) {
+        return;
+    }
+    EclipsesOfYear(year, phases, true, eclipses, location, false, nullptr);
+}
+
+void EclipseReport(Location location, bool lunar, int startYear, int stopYear, ReportBuffer& buffer,
+                   int index, bool insideAlmanac) {
+    ReportBeginSection(buffer);
+    ReportHeader(location, buffer);
+    char range[kFormatSize];
+    FormatYearRange(startYear, stopYear, range);
+    char format[kReportSlot];
+    char title[kReportSlot];
+    LoadText(lunar ? 841 : 830, format, sizeof format);
+    std::snprintf(title, sizeof title, format, range);
+    CenterLine(title);
+    ReportAddLine(title, buffer);
+    ReportAddLine("", buffer);
+    ReportAddLine("", buffer);
+
+    const double share = stopYear > startYear ? 1.0 / (stopYear - startYear + 1) : 1.0;
+    double base = 0;
+    for (int y = startYear; y <= stopYear; ++y) {
+        if (PumpMessages(0) != 0) {
+            return;
+        }
+        MoonPhaseList phases;
+        EclipseList calendar;
+        EclipseSearchYear(y, location, phases, calendar, index, insideAlmanac, base, share);
+        if (StopFlag) {
+            return;
+        }
+        EclipseList scratch;
+        EclipsesOfYear(y, phases, false, scratch, location, lunar, &buffer);
+        base += share;
+    }
+
+    if (!lunar) {
+        // The closing note runs up to its "!" marker; an id without text
+        // also ends it, so a damaged table cannot run on for ever.
+        char line[kReportSlot];
+        for (int id = 778; LoadText(id, line, sizeof line) > 0 && std::strcmp(line, "!") != 0;
+             ++id) {
+            ReportAddLine(line, buffer);
+        }
+    }
+    ReportAddPageBreak(buffer);
+    ReportProgress(index, insideAlmanac, 1.0);
+}
