@@ -1,0 +1,314 @@
+// The Calendar, Seasons and Dates of Easter reports.
+
+#include "reports/calendar.h"
+
+#include "engine/angles.h"
+#include "engine/frames.h"
+#include "engine/riseset.h"
+#include "engine/sun.h"
+#include "engine/time.h"
+#include "reports/eclipses.h"
+#include "reports/format.h"
+#include "reports/host_hooks.h"
+#include "reports/reports.h"
+#include "resources/string_table.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Cell text: a bar and nine characters.
+constexpr int kCellWidth = 10;
+constexpr int kTextLinesPerWeek = 8;
+
+// An event of the calendar's lists at its local date.
+struct CalendarEvent {
+    int day;
+    int month;
+    int year;
+    double hours;
+    int label; // string id of its abbreviation
+};
+
+CalendarEvent LocalEvent(double jd, double timeZone, int label) {
+    double day = 0;
+    CalendarEvent event{};
+    JulianDayToCalendar(jd + timeZone / 24, day, event.month, event.year);
+    event.day = static_cast<int>(day);
+    event.hours = FractionalPart(day) * 24;
+    event.label = label;
+    return event;
+}
+
+// The last event of the list on the date, or nullptr; seasons compare only
+// day and month.
+const CalendarEvent* EventOn(const CalendarEvent* events, int count, int day, int month, int year,
+                             bool matchYear) {
+    const CalendarEvent* found = nullptr;
+    for (int n = 0; n < count; ++n) {
+        const CalendarEvent& e = events[n];
+        if (e.day == day && e.month == month && (!matchYear || e.year == year)) {
+            found = &e;
+        }
+    }
+    return found;
+}
+
+// printf into out (size bytes); a longer text is cut.
+__attribute__((format(printf, 3, 4))) void Print(char* out, size_t size, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(out, size, format, args);
+    va_end(args);
+}
+
+// Appends printf output at the end of line (size bytes), never past it.
+__attribute__((format(printf, 3, 4))) void Append(char* line, size_t size, const char* format,
+                                                  ...) {
+    const size_t used = std::strlen(line);
+    if (used + 1 < size) {
+        va_list args;
+        va_start(args, format);
+        std::vsnprintf(line + used, size - used, format, args);
+        va_end(args);
+    }
+}
+
+// "|", an abbreviation, a colon, an optional blank and a time.
+void AppendTimeCell(char* line, size_t size, const char* format, int label, double hours) {
+    char abbreviation[kTextSize];
+    char time[kFormatSize];
+    LoadText(label, abbreviation, sizeof abbreviation);
+    FormatHoursMinutes(hours, time);
+    Append(line, size, format, abbreviation, time);
+}
+
+void AddTitle(int formatId, const char* argument, ReportBuffer& buffer) {
+    char format[kReportSlot];
+    char title[kReportSlot];
+    LoadText(formatId, format, sizeof format);
+    Print(title, sizeof title, format, argument);
+    CenterLine(title);
+    ReportAddLine(title, buffer);
+}
+
+} // namespace
+
+int CalendarWeekRows(int month, int year, int grid[kCalendarRows][7]) {
+    for (int r = 0; r < kCalendarRows; ++r) {
+        for (int c = 0; c < 7; ++c) {
+            grid[r][c] = 0;
+        }
+    }
+    const int first = DayOfWeek(1, month, year);
+    const int days = DaysInMonth(month, year);
+    for (int d = 1; d <= days; ++d) {
+        const int cell = first + d - 1;
+        grid[cell / 7][cell % 7] = d;
+    }
+    int rows = 1;
+    for (int r = 1; r < kCalendarRows; ++r) {
+        if (grid[r][0] != 0) {
+            ++rows;
+        }
+    }
+    return rows;
+}
+
+void CalendarReport(int year, int startMonth, int stopMonth, Location location,
+                    ReportBuffer& buffer, int index, bool insideAlmanac) {
+    ReportBeginSection(buffer);
+    ReportHeader(location, buffer);
+    char text[kFormatSize];
+    FormatMonthRange(startMonth, stopMonth, year, text);
+    AddTitle(664, text, buffer);
+    ReportAddLine("", buffer);
+
+    MoonPhaseList phases;
+    EclipseList eclipses;
+    EclipseSearchYear(year, location, phases, eclipses, index, insideAlmanac, 0, 0.1);
+    if (StopFlag) {
+        return;
+    }
+
+    // Each list's local dates, worked out once for the whole report.
+    CalendarEvent phaseEvents[kMoonPhaseListLimit];
+    for (int n = 0; n < phases.count; ++n) {
+        phaseEvents[n] = LocalEvent(phases.entries[n].trueInstant, location.timeZone,
+                                    161 + phases.entries[n].phase);
+    }
+    CalendarEvent eclipseEvents[kEclipseListLimit];
+    for (int n = 0; n < eclipses.count; ++n) {
+        eclipseEvents[n] = LocalEvent(eclipses.entries[n].maximum, location.timeZone,
+                                      eclipses.entries[n].kind == kSolarEclipse ? 660 : 661);
+    }
+    double instants[4];
+    Seasons(year, instants);
+    CalendarEvent seasonEvents[4];
+    for (int i = 0; i < 4; ++i) {
+        seasonEvents[i] = LocalEvent(instants[i], location.timeZone, 165 + i);
+    }
+
+    char line[2 * kReportSlot];
+    for (int m = startMonth; m <= stopMonth; ++m) {
+        int grid[kCalendarRows][7];
+        const int rows = CalendarWeekRows(m, year, grid);
+
+        ReportAddLine("", buffer);
+        char name[kTextSize];
+        MonthName(m, name);
+        char title[kReportSlot];
+        Print(title, sizeof title, "%s        %4d", name, year);
+        CenterLine(title);
+        ReportAddLine(title, buffer);
+        ReportAddLine("", buffer);
+        LoadText(663, line, sizeof line);
+        ReportAddLine(line, buffer);
+        char rule[kReportSlot];
+        LoadText(662, rule, sizeof rule);
+        ReportAddLine(rule, buffer);
+
+        for (int r = 1; r <= rows; ++r) {
+            // The set times found with the rises, for the line below them.
+            double sunSet[7] = {};
+            double moonSet[7] = {};
+            for (int k = 1; k <= kTextLinesPerWeek; ++k) {
+                if (PumpMessages(0) != 0) {
+                    return;
+                }
+                ReportProgress(index, insideAlmanac,
+                               0.1 + 0.9 * ReportNestedFraction(m, startMonth, stopMonth, r, 1,
+                                                                rows, k, 1, kTextLinesPerWeek));
+                line[0] = '\0';
+                for (int c = 0; c < 7; ++c) {
+                    const int d = grid[r - 1][c];
+                    if (d == 0) {
+                        Append(line, sizeof line, "|%*s", kCellWidth - 1, "");
+                        continue;
+                    }
+                    double rise = 0;
+                    const CalendarEvent* event = nullptr;
+                    switch (k) {
+                    case 1:
+                        Append(line, sizeof line, "| %2d%*s", d, 6, "");
+                        break;
+                    case 2:
+                        RiseSet(kSun, d, m, year, rise, sunSet[c], location);
+                        AppendTimeCell(line, sizeof line, "|%2s: %s", 656, rise);
+                        break;
+                    case 3:
+                        AppendTimeCell(line, sizeof line, "|%2s: %s", 657, sunSet[c]);
+                        break;
+                    case 4:
+                        RiseSet(kMoon, d, m, year, rise, moonSet[c], location);
+                        AppendTimeCell(line, sizeof line, "|%2s: %s", 658, rise);
+                        break;
+                    case 5:
+                        AppendTimeCell(line, sizeof line, "|%2s: %s", 659, moonSet[c]);
+                        break;
+                    case 6:
+                        event = EventOn(phaseEvents, phases.count, d, m, year, true);
+                        if (event != nullptr) {
+                            AppendTimeCell(line, sizeof line, "|%s: %s", event->label,
+                                           event->hours);
+                        }
+                        break;
+                    case 7:
+                        event = EventOn(eclipseEvents, eclipses.count, d, m, year, true);
+                        if (event != nullptr) {
+                            AppendTimeCell(line, sizeof line, "|%2s: %s", event->label,
+                                           event->hours);
+                        }
+                        break;
+                    default:
+                        event = EventOn(seasonEvents, 4, d, m, year, false);
+                        if (event != nullptr) {
+                            AppendTimeCell(line, sizeof line, "|%s:%s", event->label, event->hours);
+                        }
+                        break;
+                    }
+                    if (k >= 6 && event == nullptr) {
+                        Append(line, sizeof line, "|%*s", kCellWidth - 1, "");
+                    }
+                }
+                Append(line, sizeof line, "|");
+                // Every cell is ten characters, so the line is 71 long.
+                line[kReportLineMax] = '\0';
+                ReportAddLine(line, buffer);
+            }
+            ReportAddLine(rule, buffer);
+        }
+        ReportAddPageBreak(buffer);
+    }
+}
+
+void SeasonsReport(int startYear, int stopYear, Location location, ReportBuffer& buffer, int index,
+                   bool insideAlmanac) {
+    ReportBeginSection(buffer);
+    ReportHeader(location, buffer);
+    ReportAddLine("", buffer);
+    char range[kFormatSize];
+    FormatYearRange(startYear, stopYear, range);
+    AddTitle(192, range, buffer);
+    ReportAddLine("", buffer);
+    ReportProgress(index, insideAlmanac, 0);
+
+    char format[kReportSlot];
+    LoadText(193, format, sizeof format);
+    for (int y = startYear; y <= stopYear; ++y) {
+        if (PumpMessages(0) != 0) {
+            return;
+        }
+        ReportProgress(index, insideAlmanac, ReportFraction(startYear, stopYear, y));
+        double S[4];
+        double N[4];
+        Seasons(y, S);
+        Seasons(y + 1, N);
+        // Each event ends the season named on its line; winter runs from
+        // this December's solstice to next year's March equinox.
+        const double lengths[4] = {N[0] - S[3], S[1] - S[0], S[2] - S[1], S[3] - S[2]};
+        for (int i = 0; i < 4; ++i) {
+            const CalendarEvent event = LocalEvent(S[i], location.timeZone, 165 + i);
+            char abbreviation[kTextSize];
+            char date[kFormatSize];
+            char time[kFormatSize];
+            char season[kTextSize];
+            char length[kFormatSize];
+            char line[kReportSlot];
+            SeasonAbbreviation(i, abbreviation);
+            FormatDate(event.day, event.month, event.year, date);
+            FormatHoursMinutes(event.hours, time);
+            LoadText(188 + i, season, sizeof season);
+            FormatFixed(lengths[i], 6, 2, length);
+            Print(line, sizeof line, format, abbreviation, date, time, season, length);
+            ReportAddLine(line, buffer);
+        }
+        ReportAddLine("", buffer);
+    }
+    ReportAddPageBreak(buffer);
+}
+
+void EasterReport(int startYear, int stopYear, ReportBuffer& buffer, int index,
+                  bool insideAlmanac) {
+    ReportBeginSection(buffer);
+    char range[kFormatSize];
+    FormatYearRange(startYear, stopYear, range);
+    AddTitle(194, range, buffer);
+    ReportAddLine("", buffer);
+    ReportProgress(index, insideAlmanac, 0);
+    for (int y = startYear; y <= stopYear; ++y) {
+        if (PumpMessages(0) != 0) {
+            return;
+        }
+        ReportProgress(index, insideAlmanac, ReportFraction(startYear, stopYear, y));
+        int day = 0;
+        int month = 0;
+        EasterDate(y, day, month);
+        char date[kFormatSize];
+        FormatDate(day, month, y, date);
+        ReportAddLine(date, buffer);
+    }
+    ReportAddPageBreak(buffer);
+}
