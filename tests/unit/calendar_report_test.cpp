@@ -1,0 +1,451 @@
+// The Calendar, Seasons and Dates of Easter reports.
+//
+// Published data: equinoxes and solstices from the USNO "Earth's Seasons"
+// table; Moon phases from the USNO phases table; eclipses from F. Espenak's
+// NASA eclipse pages; Easter dates from Meeus, Astronomical Algorithms,
+// chapter 8 (Julian rule: 179, 711 and 1243 on April 12) and the Gregorian
+// tables of the same chapter.
+
+#include "report_test_support.h"
+
+#include "engine/location.h"
+#include "reports/calendar.h"
+#include "reports/eclipses.h"
+#include "reports/reports.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+Location Greenwich() {
+    return TestPlace("Greenwich", 51.4772, kNorth, 0.0006, kWest, 0, 47);
+}
+
+Location Sydney() {
+    return TestPlace("Sydney", 33 + 52 / 60.0 + 4 / 3600.0, kSouth, 151 + 12 / 60.0 + 26 / 3600.0,
+                     kEast, 10, 58);
+}
+
+Location Tromso() {
+    return TestPlace("Tromso", 69 + 38 / 60.0 + 57 / 3600.0, kNorth, 18 + 57 / 60.0 + 19 / 3600.0,
+                     kEast, 1, 10);
+}
+
+// Minutes since midnight of an "hh:mm" text.
+int ClockMinutes(const std::string& text) {
+    int h = 0;
+    int m = 0;
+    if (std::sscanf(text.c_str(), "%d:%d", &h, &m) != 2) {
+        return -1;
+    }
+    return h * 60 + m;
+}
+
+// The cell of column c (0 Sunday) in a calendar text line.
+std::string Cell(const std::string& line, int c) {
+    return line.substr(static_cast<size_t>(c) * 10, 10);
+}
+
+// Index of the calendar text line that shows day d in its first cell line,
+// and the column, searching from line from; -1 when absent.
+int FindDayLine(const std::vector<std::string>& lines, int from, int day, int& column) {
+    char label[16];
+    std::snprintf(label, sizeof label, "| %2d      ", day);
+    for (int i = from; i < static_cast<int>(lines.size()); ++i) {
+        if (lines[i].size() != 71 || lines[i][0] != '|') {
+            continue;
+        }
+        for (int c = 0; c < 7; ++c) {
+            if (Cell(lines[i], c) == label) {
+                column = c;
+                return i;
+            }
+        }
+    }
+    return -1;
+}
+
+int FindLine(const std::vector<std::string>& lines, const std::string& text, int from = 0) {
+    for (int i = from; i < static_cast<int>(lines.size()); ++i) {
+        if (lines[i].find(text) != std::string::npos) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// --- The month grid ---
+
+TEST(CalendarGrid, AFebruaryStartingOnSundayInACommonYearFillsFourRows) {
+    int grid[kCalendarRows][7];
+    // 2026 February 1 is a Sunday.
+    EXPECT_EQ(CalendarWeekRows(2, 2026, grid), 4);
+    EXPECT_EQ(grid[0][0], 1);
+    EXPECT_EQ(grid[3][6], 28);
+    EXPECT_EQ(grid[4][0], 0);
+    // The same in the leap year 2004 needs a fifth row for the 29th.
+    EXPECT_EQ(CalendarWeekRows(2, 2004, grid), 5);
+    EXPECT_EQ(grid[4][0], 29);
+}
+
+TEST(CalendarGrid, AThirtyOneDayMonthStartingOnSaturdayHasSixRows) {
+    int grid[kCalendarRows][7];
+    // 2026 August 1 is a Saturday.
+    EXPECT_EQ(CalendarWeekRows(8, 2026, grid), 6);
+    EXPECT_EQ(grid[0][5], 0);
+    EXPECT_EQ(grid[0][6], 1);
+    EXPECT_EQ(grid[5][0], 30);
+    EXPECT_EQ(grid[5][1], 31);
+    EXPECT_EQ(grid[5][2], 0);
+    // 2026 March 1 is a Sunday: five rows.
+    EXPECT_EQ(CalendarWeekRows(3, 2026, grid), 5);
+}
+
+// --- The Calendar report ---
+
+TEST(CalendarReport, CellsShowThePhasesEclipsesAndEquinoxOfTheirLocalDate) {
+    ScopedHost scope;
+    FixedLocale locale;
+    ReportBuffer buffer;
+    CalendarReport(2026, 3, 3, Greenwich(), buffer, kReportCalendar, false);
+    const std::vector<std::string> lines = BufferLines(buffer);
+    // March 3: full Moon 11:38 UT (USNO) with the total lunar eclipse,
+    // greatest at 11:34 UT (NASA).
+    int column = -1;
+    const int day3 = FindDayLine(lines, 0, 3, column);
+    ASSERT_GE(day3, 0);
+    EXPECT_EQ(Cell(lines[day3 + 5], column).substr(0, 5), "|FM: ");
+    EXPECT_NEAR(ClockMinutes(Cell(lines[day3 + 5], column).substr(5)), 11 * 60 + 38, 10);
+    EXPECT_EQ(Cell(lines[day3 + 6], column).substr(0, 5), "|LE: ");
+    EXPECT_NEAR(ClockMinutes(Cell(lines[day3 + 6], column).substr(5)), 11 * 60 + 34, 15);
+    EXPECT_EQ(Cell(lines[day3 + 7], column), "|         ");
+    // March 20: the equinox at 14:46 UT, no blank after the colon.
+    const int day20 = FindDayLine(lines, 0, 20, column);
+    ASSERT_GE(day20, 0);
+    EXPECT_EQ(Cell(lines[day20 + 7], column).substr(0, 5), "|MEQ:");
+    EXPECT_NEAR(ClockMinutes(Cell(lines[day20 + 7], column).substr(5)), 14 * 60 + 46, 5);
+    // March 19: new Moon 01:23 UT.
+    const int day19 = FindDayLine(lines, 0, 19, column);
+    ASSERT_GE(day19, 0);
+    EXPECT_EQ(Cell(lines[day19 + 5], column).substr(0, 5), "|NM: ");
+    EXPECT_NEAR(ClockMinutes(Cell(lines[day19 + 5], column).substr(5)), 1 * 60 + 23, 10);
+    // Every cell line is seven ten-character cells and a closing bar.
+    for (int i = day3 - 1; i < static_cast<int>(lines.size()) - 1; ++i) {
+        EXPECT_EQ(lines[i].size(), 71u) << i;
+    }
+}
+
+TEST(CalendarReport, AnEventShowsOnTheLocalDateOfItsInstant) {
+    ScopedHost scope;
+    FixedLocale locale;
+    ReportBuffer buffer;
+    // The total lunar eclipse of 2025 September 7, 18:12 UT, falls on
+    // September 8 at 04:12 in Sydney (UT + 10).
+    CalendarReport(2025, 9, 9, Sydney(), buffer, kReportCalendar, false);
+    const std::vector<std::string> lines = BufferLines(buffer);
+    int column = -1;
+    const int day8 = FindDayLine(lines, 0, 8, column);
+    ASSERT_GE(day8, 0);
+    EXPECT_EQ(Cell(lines[day8 + 6], column).substr(0, 5), "|LE: ");
+    EXPECT_NEAR(ClockMinutes(Cell(lines[day8 + 6], column).substr(5)), 4 * 60 + 12, 15);
+    const int day7 = FindDayLine(lines, 0, 7, column);
+    ASSERT_GE(day7, 0);
+    EXPECT_EQ(Cell(lines[day7 + 6], column), "|         ");
+    // The partial solar eclipse of September 21, 19:43 UT, is on the 22nd.
+    const int day22 = FindDayLine(lines, 0, 22, column);
+    ASSERT_GE(day22, 0);
+    EXPECT_EQ(Cell(lines[day22 + 6], column).substr(0, 5), "|SE: ");
+}
+
+TEST(CalendarReport, RiseAndSetTimesMatchTheAlmanac) {
+    ScopedHost scope;
+    FixedLocale locale;
+    ReportBuffer buffer;
+    CalendarReport(2026, 6, 6, Greenwich(), buffer, kReportCalendar, false);
+    const std::vector<std::string> lines = BufferLines(buffer);
+    // Greenwich, 2026 June 21 (HM Nautical Almanac Office tables, GMT):
+    // sunrise 03:43, sunset 20:21.
+    int column = -1;
+    const int day21 = FindDayLine(lines, 0, 21, column);
+    ASSERT_GE(day21, 0);
+    EXPECT_EQ(Cell(lines[day21 + 1], column).substr(0, 5), "|SR: ");
+    EXPECT_NEAR(ClockMinutes(Cell(lines[day21 + 1], column).substr(5)), 3 * 60 + 43, 2);
+    EXPECT_EQ(Cell(lines[day21 + 2], column).substr(0, 5), "|SS: ");
+    EXPECT_NEAR(ClockMinutes(Cell(lines[day21 + 2], column).substr(5)), 20 * 60 + 21, 2);
+    EXPECT_EQ(Cell(lines[day21 + 3], column).substr(0, 5), "|MR: ");
+    EXPECT_EQ(Cell(lines[day21 + 4], column).substr(0, 5), "|MS: ");
+}
+
+TEST(CalendarReport, ThePolarDayShowsNoneForSunriseAndSunset) {
+    ScopedHost scope;
+    FixedLocale locale;
+    ReportBuffer buffer;
+    // Tromso has the midnight Sun from about May 20 to July 22.
+    CalendarReport(2026, 6, 6, Tromso(), buffer, kReportCalendar, false);
+    const std::vector<std::string> lines = BufferLines(buffer);
+    int column = -1;
+    const int day15 = FindDayLine(lines, 0, 15, column);
+    ASSERT_GE(day15, 0);
+    EXPECT_EQ(Cell(lines[day15 + 1], column), "|SR: None ");
+    EXPECT_EQ(Cell(lines[day15 + 2], column), "|SS: None ");
+}
+
+TEST(CalendarReport, EveryMonthEndsItsOwnPage) {
+    ScopedHost scope;
+    FixedLocale locale;
+    ReportBuffer buffer;
+    CalendarReport(2026, 1, 3, Greenwich(), buffer, kReportCalendar, false);
+    const std::vector<std::string> lines = BufferLines(buffer);
+    int breaks = 0;
+    for (const std::string& line : lines) {
+        breaks += line == "\f" ? 1 : 0;
+    }
+    EXPECT_EQ(breaks, 3);
+    EXPECT_EQ(lines.back(), "\f");
+    EXPECT_GE(FindLine(lines, "January        2026"), 0);
+    EXPECT_GE(FindLine(lines, "March        2026"), 0);
+    // January (5 rows), February (4) and March (5) of 2026: 9 lines per row,
+    // 5 heading lines and a page break per month.
+    EXPECT_EQ(lines.size(), 5u + 3 * 6 + 9 * (5 + 4 + 5));
+    EXPECT_DOUBLE_EQ(scope.host.fractions.front(), 0.0);
+    EXPECT_DOUBLE_EQ(scope.host.fractions.back(), 1.0);
+}
+
+TEST(CalendarReport, AStopMonthBeforeTheStartMonthGivesOnlyTheHeading) {
+    ScopedHost scope;
+    FixedLocale locale;
+    ReportBuffer buffer;
+    CalendarReport(2026, 5, 4, Greenwich(), buffer, kReportCalendar, false);
+    const std::vector<std::string> lines = BufferLines(buffer);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_NE(lines[3].find("Calendar Report for"), std::string::npos);
+    EXPECT_EQ(lines[4], "");
+}
+
+TEST(CalendarReport, AStoppedCalendarKeepsItsLines) {
+    ScopedHost scope;
+    FixedLocale locale;
+    scope.host.stopAfterPumps = 10;
+    ReportBuffer buffer;
+    CalendarReport(2026, 1, 12, Greenwich(), buffer, kReportCalendar, false);
+    const std::vector<std::string> lines = BufferLines(buffer);
+    // Heading (5), the month heading (5), the first row (8 + rule) and two
+    // lines of the second row.
+    EXPECT_EQ(lines.size(), 5u + 5 + 9 + 2);
+    EXPECT_NE(lines.back(), "\f");
+}
+
+int g_escapePolls = 0;
+bool EscapeOnFifthPoll() {
+    return ++g_escapePolls >= 5;
+}
+
+TEST(CalendarReport, EscDuringThePhaseCollectionLeavesOnlyTheHeading) {
+    ScopedHost scope;
+    FixedLocale locale;
+    g_escapePolls = 0;
+    SetEscapePoll(EscapeOnFifthPoll);
+    ReportBuffer buffer;
+    CalendarReport(2026, 1, 12, Greenwich(), buffer, kReportCalendar, false);
+    SetEscapePoll(nullptr);
+    EXPECT_TRUE(StopFlag);
+    EXPECT_EQ(buffer.lineCount, 5);
+    // The phase collection reported its progress within the first tenth.
+    ASSERT_FALSE(scope.host.fractions.empty());
+    EXPECT_LT(scope.host.fractions.back(), 0.1);
+}
+
+TEST(CalendarReportGolden, SydneyFebruaryToMarch2026) {
+    ScopedHost scope;
+    FixedLocale locale;
+    ReportBuffer buffer;
+    CalendarReport(2026, 2, 3, Sydney(), buffer, kReportCalendar, false);
+    ExpectMatchesGolden(buffer, "calendar_sydney_2026_02-03.txt");
+}
+
+TEST(CalendarReportGolden, TromsoJuneToAugust2026) {
+    ScopedHost scope;
+    FixedLocale locale;
+    ReportBuffer buffer;
+    CalendarReport(2026, 6, 8, Tromso(), buffer, kReportCalendar, false);
+    ExpectMatchesGolden(buffer, "calendar_tromso_2026_06-08.txt");
+}
+
+TEST(CalendarReportGolden, TromsoDecemberUnderOtherSettings) {
+    ScopedHost scope;
+    FixedLocale locale(
+        {{"sdecimal", ","}, {"sshortdate", "d.M.yyyy"}, {"iLzero", "0"}, {"itlzero", "1"}});
+    ReportBuffer buffer;
+    CalendarReport(2026, 12, 12, Tromso(), buffer, kReportCalendar, false);
+    ExpectMatchesGolden(buffer, "calendar_tromso_2026_12-12_d.M.yyyy_tlzero.txt");
+}
+
+// --- The Seasons report ---
+
+struct SeasonLine {
+    std::string abbreviation;
+    int month;
+    int day;
+    int year;
+    int minutes;
+    std::string season;
+    double length;
+};
+
+SeasonLine ParseSeason(const std::string& line) {
+    SeasonLine s{};
+    char abbreviation[8] = "";
+    char time[8] = "";
+    char season[16] = "";
+    const int n = std::sscanf(line.c_str(), "%4s %d/%d/%d %7s %15s Length: %lf", abbreviation,
+                              &s.month, &s.day, &s.year, time, season, &s.length);
+    EXPECT_EQ(n, 7) << line;
+    s.abbreviation = abbreviation;
+    s.minutes = ClockMinutes(time);
+    s.season = season;
+    return s;
+}
+
+TEST(SeasonsReport, The2026EquinoxesAndSolsticesAtGreenwich) {
+    ScopedHost scope;
+    FixedLocale locale;
+    ReportBuffer buffer;
+    SeasonsReport(2026, 2026, Greenwich(), buffer, kReportSeasons, false);
+    const std::vector<std::string> lines = BufferLines(buffer);
+    // Header (3), an empty line, title, an empty line; four lines, an empty
+    // line and the page break.
+    ASSERT_EQ(lines.size(), 6u + 4 + 2);
+    EXPECT_EQ(lines[10], "");
+    EXPECT_EQ(lines[11], "\f");
+    // USNO: 2026 March 20 14:46, June 21 08:24, September 23 00:05,
+    // December 21 20:50 UT; 2027 March 20 20:25 UT.
+    const struct {
+        const char* abbreviation;
+        int month;
+        int day;
+        int minutes;
+        const char* season;
+    } expected[] = {{"MEQ:", 3, 20, 14 * 60 + 46, "Winter"},
+                    {"JSO:", 6, 21, 8 * 60 + 24, "Spring"},
+                    {"SEQ:", 9, 23, 0 * 60 + 5, "Summer"},
+                    {"DSO:", 12, 21, 20 * 60 + 50, "Autumn"}};
+    for (int i = 0; i < 4; ++i) {
+        const SeasonLine s = ParseSeason(lines[6 + i]);
+        EXPECT_EQ(s.abbreviation, expected[i].abbreviation);
+        EXPECT_EQ(s.month, expected[i].month);
+        EXPECT_EQ(s.day, expected[i].day);
+        EXPECT_EQ(s.year, 2026);
+        EXPECT_NEAR(s.minutes, expected[i].minutes, 5) << lines[6 + i];
+        EXPECT_EQ(s.season, expected[i].season);
+    }
+    // The March line's winter is the one that begins in December 2026 and
+    // ends at the 2027 March equinox: 88.983 days by the USNO instants (a
+    // winter ending in March 2026 would be 88.99 days long, so the check is
+    // on the spring, summer and autumn as well).
+    EXPECT_NEAR(ParseSeason(lines[6]).length, 88.983, 0.01);
+    EXPECT_NEAR(ParseSeason(lines[7]).length, 92.735, 0.01); // spring 2026
+    EXPECT_NEAR(ParseSeason(lines[8]).length, 93.653, 0.01); // summer
+    EXPECT_NEAR(ParseSeason(lines[9]).length, 89.865, 0.01); // autumn
+}
+
+TEST(SeasonsReport, AStoppedReportKeepsItsYears) {
+    ScopedHost scope;
+    FixedLocale locale;
+    scope.host.stopAfterPumps = 2;
+    ReportBuffer buffer;
+    SeasonsReport(2026, 2030, Greenwich(), buffer, kReportSeasons, false);
+    EXPECT_EQ(buffer.lineCount, 6 + 2 * 5);
+    EXPECT_STREQ(buffer.Line(buffer.lineCount - 1), "");
+}
+
+TEST(SeasonsReportGolden, Sydney) {
+    ScopedHost scope;
+    FixedLocale locale;
+    ReportBuffer buffer;
+    SeasonsReport(2026, 2027, Sydney(), buffer, kReportSeasons, false);
+    ExpectMatchesGolden(buffer, "seasons_sydney_2026-2027.txt");
+}
+
+TEST(SeasonsReportGolden, Tromso) {
+    ScopedHost scope;
+    FixedLocale locale;
+    ReportBuffer buffer;
+    SeasonsReport(2026, 2027, Tromso(), buffer, kReportSeasons, false);
+    ExpectMatchesGolden(buffer, "seasons_tromso_2026-2027.txt");
+}
+
+TEST(SeasonsReportGolden, SydneyDecimalCommaDayFirst) {
+    ScopedHost scope;
+    FixedLocale locale({{"sdecimal", ","}, {"sshortdate", "dd.MM.yyyy"}, {"iLzero", "0"}});
+    ReportBuffer buffer;
+    SeasonsReport(2026, 2027, Sydney(), buffer, kReportSeasons, false);
+    ExpectMatchesGolden(buffer, "seasons_sydney_2026-2027_comma_dd.MM.yyyy.txt");
+}
+
+// --- The Dates of Easter report ---
+
+TEST(EasterReport, Easter1994IsApril3) {
+    ScopedHost scope;
+    FixedLocale locale;
+    ReportBuffer buffer;
+    EasterReport(1994, 1994, buffer, kReportEaster, false);
+    const std::vector<std::string> lines = BufferLines(buffer);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], std::string(24, ' ') + "Dates of Easter Report for 1994");
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(lines[2], "04/03/1994");
+    EXPECT_EQ(lines[3], "\f");
+}
+
+TEST(EasterReport, JulianAndGregorianRules) {
+    ScopedHost scope;
+    FixedLocale locale;
+    ReportBuffer buffer;
+    // Meeus: Julian-rule Easter of 179, 711 and 1243 on April 12; Gregorian
+    // 1818 March 22 (earliest), 1943 April 25 (latest), 2000 April 23.
+    const struct {
+        int year;
+        const char* date;
+    } cases[] = {{179, "04/12/ 179"},  {711, "04/12/ 711"},  {1243, "04/12/1243"},
+                 {1818, "03/22/1818"}, {1943, "04/25/1943"}, {2000, "04/23/2000"}};
+    for (const auto& c : cases) {
+        ReportFree(buffer);
+        EasterReport(c.year, c.year, buffer, kReportEaster, false);
+        EXPECT_STREQ(buffer.Line(2), c.date) << c.year;
+    }
+}
+
+TEST(EasterReport, AStoppedReportKeepsItsDates) {
+    ScopedHost scope;
+    FixedLocale locale;
+    scope.host.stopAfterPumps = 3;
+    ReportBuffer buffer;
+    EasterReport(2024, 2030, buffer, kReportEaster, false);
+    const std::vector<std::string> lines = BufferLines(buffer);
+    // 2024 March 31, 2025 April 20, 2026 April 5.
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{lines[0], "", "03/31/2024", "04/20/2025", "04/05/2026"}));
+    EXPECT_DOUBLE_EQ(scope.host.fractions[0], 0.0);
+}
+
+TEST(EasterReportGolden, Range1990To2030) {
+    ScopedHost scope;
+    FixedLocale locale;
+    ReportBuffer buffer;
+    EasterReport(1990, 2030, buffer, kReportEaster, false);
+    ExpectMatchesGolden(buffer, "easter_1990-2030.txt");
+}
+
+TEST(EasterReportGolden, UnderOtherSettings) {
+    ScopedHost scope;
+    FixedLocale locale({{"sdecimal", ","}, {"sshortdate", "dd.MM.yyyy"}, {"iLzero", "0"}});
+    ReportBuffer buffer;
+    EasterReport(2020, 2030, buffer, kReportEaster, false);
+    ExpectMatchesGolden(buffer, "easter_2020-2030_dd.MM.yyyy.txt");
+}
+
+} // namespace
