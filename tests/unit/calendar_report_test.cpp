@@ -2,9 +2,8 @@
 //
 // Published data: equinoxes and solstices from the USNO "Earth's Seasons"
 // table; Moon phases from the USNO phases table; eclipses from F. Espenak's
-// NASA eclipse pages; Easter dates from Meeus, Astronomical Algorithms,
-// chapter 8 (Julian rule: 179, 711 and 1243 on April 12) and the Gregorian
-// tables of the same chapter.
+// NASA eclipse pages; Easter dates from the Gregorian tables of Meeus,
+// Astronomical Algorithms, chapter 8.
 
 #include "report_test_support.h"
 
@@ -399,24 +398,6 @@ TEST(EasterReport, Easter1994IsApril3) {
     EXPECT_EQ(lines[1], "");
     EXPECT_EQ(lines[2], "04/03/1994");
     EXPECT_EQ(lines[3], "\f");
-}
-
-TEST(EasterReport, JulianAndGregorianRules) {
-    ScopedHost scope;
-    FixedLocale locale;
-    ReportBuffer buffer;
-    // Meeus: Julian-rule Easter of 179, 711 and 1243 on April 12; Gregorian
-    // 1818 March 22 (earliest), 1943 April 25 (latest), 2000 April 23.
-    const struct {
-        int year;
-        const char* date;
-    } cases[] = {{179, "04/12/ 179"},  {711, "04/12/ 711"},  {1243, "04/12/1243"},
-                 {1818, "03/22/1818"}, {1943, "04/25/1943"}, {2000, "04/23/2000"}};
-    for (const auto& c : cases) {
-        ReportFree(buffer);
-        EasterReport(c.year, c.year, buffer, kReportEaster, false);
-        EXPECT_STREQ(buffer.Line(2), c.date) << c.year;
-    }
 }
 
 TEST(EasterReport, AStoppedReportKeepsItsDates) {
