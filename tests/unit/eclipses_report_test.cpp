@@ -133,6 +133,21 @@ TEST(MoonPhaseCollection, HoldsEveryPhaseOfTheYearAndAMonthEitherSideOnceInTimeO
     }
 }
 
+TEST(MoonPhaseCollection, AYearBefore1900IsCoveredAlthoughTheLunationRoundsUp) {
+    ScopedHost scope;
+    MoonPhaseList list;
+    // Before 1900 MoonPhase finds the phase after the sample time, which
+    // shifts the window later by up to a lunation.
+    CollectMoonPhases(1504, list, -1, false, 0, 0);
+    ASSERT_GT(list.count, 0);
+    for (int n = 1; n < list.count; ++n) {
+        EXPECT_GT(list.entries[n].trueInstant - list.entries[n - 1].trueInstant, 6.0) << n;
+        EXPECT_LT(list.entries[n].trueInstant - list.entries[n - 1].trueInstant, 9.0) << n;
+    }
+    EXPECT_LT(list.entries[0].trueInstant, CalendarToJulianDay(1, 1, 1504));
+    EXPECT_GT(list.entries[list.count - 1].trueInstant, CalendarToJulianDay(31, 12, 1504));
+}
+
 TEST(MoonPhaseCollection, ShowsItsProgressWithinTheGivenShare) {
     ScopedHost scope;
     MoonPhaseList list;
