@@ -83,45 +83,37 @@ double RowInstantUt(const std::string& row, double tz) {
 // ---------------------------------------------------------------------------
 // Whole reports
 
-TEST(MoonApsidesReport, SydneyYear2026) {
+using Generator = void (*)(Location, int, int, int, ReportBuffer&, int, bool);
+
+void ExpectGolden(Generator report, int index, Location place, int startMonth, int stopMonth,
+                  const char* golden) {
     ScopedHost scope;
-    FixedLocale locale;
     ReportBuffer buffer;
-    MoonApsidesReport(Sydney(), 2026, 1, 12, buffer, kReportMoonApsides, false);
-    ExpectMatchesGolden(buffer, "moon_apsides_sydney_2026-01-12.txt");
+    report(place, 2026, startMonth, stopMonth, buffer, index, false);
+    ExpectMatchesGolden(buffer, golden);
 }
 
-TEST(MoonApsidesReport, TromsoYear2026) {
-    ScopedHost scope;
+TEST(MoonApsidesReport, GoldenReports) {
     FixedLocale locale;
-    ReportBuffer buffer;
-    MoonApsidesReport(Tromso(), 2026, 1, 12, buffer, kReportMoonApsides, false);
-    ExpectMatchesGolden(buffer, "moon_apsides_tromso_2026-01-12.txt");
+    ExpectGolden(MoonApsidesReport, kReportMoonApsides, Sydney(), 1, 12,
+                 "moon_apsides_sydney_2026-01-12.txt");
+    ExpectGolden(MoonApsidesReport, kReportMoonApsides, Tromso(), 1, 12,
+                 "moon_apsides_tromso_2026-01-12.txt");
 }
 
-TEST(MoonApsidesReport, SydneyUnderOtherRegionalSettings) {
-    ScopedHost scope;
+TEST(MoonApsidesReport, GoldenUnderOtherRegionalSettings) {
     FixedLocale locale(std::map<std::string, std::string>{
         {"sdecimal", ","}, {"iLzero", "0"}, {"sshortdate", "dd.MM.yyyy"}});
-    ReportBuffer buffer;
-    MoonApsidesReport(Sydney(), 2026, 1, 6, buffer, kReportMoonApsides, false);
-    ExpectMatchesGolden(buffer, "moon_apsides_sydney_2026-01-06_comma_dd.MM.yyyy.txt");
+    ExpectGolden(MoonApsidesReport, kReportMoonApsides, Sydney(), 1, 6,
+                 "moon_apsides_sydney_2026-01-06_comma_dd.MM.yyyy.txt");
 }
 
-TEST(MoonNodesReport, SydneyYear2026) {
-    ScopedHost scope;
+TEST(MoonNodesReport, GoldenReports) {
     FixedLocale locale;
-    ReportBuffer buffer;
-    MoonNodesReport(Sydney(), 2026, 1, 12, buffer, kReportMoonNodes, false);
-    ExpectMatchesGolden(buffer, "moon_nodes_sydney_2026-01-12.txt");
-}
-
-TEST(MoonNodesReport, TromsoYear2026) {
-    ScopedHost scope;
-    FixedLocale locale;
-    ReportBuffer buffer;
-    MoonNodesReport(Tromso(), 2026, 1, 12, buffer, kReportMoonNodes, false);
-    ExpectMatchesGolden(buffer, "moon_nodes_tromso_2026-01-12.txt");
+    ExpectGolden(MoonNodesReport, kReportMoonNodes, Sydney(), 1, 12,
+                 "moon_nodes_sydney_2026-01-12.txt");
+    ExpectGolden(MoonNodesReport, kReportMoonNodes, Tromso(), 1, 12,
+                 "moon_nodes_tromso_2026-01-12.txt");
 }
 
 TEST(MoonApsidesReport, AStoppedReportKeepsItsLines) {
