@@ -4,6 +4,7 @@
 #include "settings/city_database.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -153,12 +154,8 @@ Location LocationOptions::Resolve(const std::string& programDirectory) const {
         }
         return CityEntryToLocation(db.entries[index]);
     }
-    if (!numeric && name_.empty() && ReadFile(citiesPath, text)) {
-        CityDatabase db = ParseCityDatabase(text);
-        return CityEntryToLocation(db.entries[CurrentCityEntry(db)]);
-    }
-    if (!numeric && !cities_.empty()) {
-        throw UsageError{"--cities: cannot read " + citiesPath};
+    if (!numeric && name_.empty()) {
+        return GreenwichLocation();
     }
     Location loc{};
     const std::string name = NormalizeCityName(name_.empty() ? "No name" : name_);
@@ -170,6 +167,18 @@ Location LocationOptions::Resolve(const std::string& programDirectory) const {
     loc.longitudeHemisphere = lon_ > 0 ? kEast : kWest;
     loc.timeZone = tz_;
     loc.elevation = elev_;
+    return loc;
+}
+
+Location GreenwichLocation() {
+    Location loc{};
+    std::snprintf(loc.name, sizeof loc.name, "Greenwich");
+    loc.latitude = 51.4772;
+    loc.latitudeHemisphere = kNorth;
+    loc.longitude = 0.0005;
+    loc.longitudeHemisphere = kWest;
+    loc.timeZone = 0;
+    loc.elevation = 48;
     return loc;
 }
 
@@ -186,4 +195,49 @@ std::string ProgramDirectory() {
     }
     *slash = '\0';
     return path;
+}
+
+bool RegionalOptions::Take(int argc, char** argv, int& i) {
+    const std::string option = argv[i];
+    const auto single = [&](const char* key) {
+        const std::string value = OptionValue(argc, argv, i);
+        if (value.size() != 1 || static_cast<unsigned char>(value[0]) < 32) {
+            throw UsageError{option + ": give a single character"};
+        }
+        values_[key] = value;
+    };
+    const auto flag = [&](const char* key) {
+        const std::string value = OptionValue(argc, argv, i);
+        if (value != "0" && value != "1") {
+            throw UsageError{option + ": give 0 or 1"};
+        }
+        values_[key] = value;
+    };
+    if (option == "--decimal") {
+        single("sdecimal");
+    } else if (option == "--time-sep") {
+        single("stime");
+    } else if (option == "--leading-zero") {
+        flag("iLzero");
+    } else if (option == "--time-leading-zero") {
+        flag("itlzero");
+    } else if (option == "--date-format") {
+        const std::string value = OptionValue(argc, argv, i);
+        if (value.empty() || value.size() > 80) {
+            throw UsageError{option + ": give a pattern such as dd.MM.yyyy"};
+        }
+        values_["sshortdate"] = value;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool RegionalOptions::Read(const char* key, char* value, int size) {
+    const auto it = values_.find(key);
+    if (it == values_.end()) {
+        return false;
+    }
+    std::snprintf(value, size, "%s", it->second.c_str());
+    return true;
 }

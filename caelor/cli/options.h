@@ -3,7 +3,9 @@
 #pragma once
 
 #include "engine/location.h"
+#include "reports/locale.h"
 
+#include <map>
 #include <string>
 
 struct CalendarDate {
@@ -36,10 +38,10 @@ class LocationOptions {
     // option; returns false for any other argument.
     bool Take(int argc, char** argv, int& i);
 
-    // The place: from --place (looked up in the city file), else from the
-    // numeric options over a default of 0 N, 0 W, time zone 0, elevation 0;
-    // with no location option at all, the current place of the city file
-    // beside the program when there is one.
+    // The place: from --place (looked up in the city file, by default the
+    // one beside the program), else from the numeric options over a default
+    // of 0 N, 0 W, time zone 0, elevation 0; with no location option at all,
+    // Greenwich.
     Location Resolve(const std::string& programDirectory) const;
 
   private:
@@ -52,5 +54,20 @@ class LocationOptions {
 // Takes the value that follows an option, or throws naming the option.
 std::string OptionValue(int argc, char** argv, int& i);
 
+// The Royal Observatory, Greenwich: 51.4772 N, 0.0005 W, time zone 0, 48 m.
+Location GreenwichLocation();
+
 // Directory holding the running program (for files kept beside it).
 std::string ProgramDirectory();
+
+// The regional options --decimal C, --date-format PATTERN, --time-sep C,
+// --leading-zero 0|1 and --time-leading-zero 0|1, served to the formatters
+// as the "intl" values they stand for.
+class RegionalOptions : public LocaleSource {
+  public:
+    bool Take(int argc, char** argv, int& i);
+    bool Read(const char* key, char* value, int size) override;
+
+  private:
+    std::map<std::string, std::string> values_;
+};
