@@ -85,15 +85,6 @@ void AppendTimeCell(char* line, size_t size, const char* format, int label, doub
     Append(line, size, format, abbreviation, time);
 }
 
-void AddTitle(int formatId, const char* argument, ReportBuffer& buffer) {
-    char format[kReportSlot];
-    char title[kReportSlot];
-    LoadText(formatId, format, sizeof format);
-    Print(title, sizeof title, format, argument);
-    CenterLine(title);
-    ReportAddLine(title, buffer);
-}
-
 } // namespace
 
 int CalendarWeekRows(int month, int year, int grid[kCalendarRows][7]) {
@@ -123,7 +114,7 @@ void CalendarReport(int year, int startMonth, int stopMonth, Location location,
     ReportHeader(location, buffer);
     char text[kFormatSize];
     FormatMonthRange(startMonth, stopMonth, year, text);
-    AddTitle(664, text, buffer);
+    ReportTitle(664, text, buffer);
     ReportAddLine("", buffer);
 
     MoonPhaseList phases;
@@ -251,7 +242,7 @@ void SeasonsReport(int startYear, int stopYear, Location location, ReportBuffer&
     ReportAddLine("", buffer);
     char range[kFormatSize];
     FormatYearRange(startYear, stopYear, range);
-    AddTitle(192, range, buffer);
+    ReportTitle(192, range, buffer);
     ReportAddLine("", buffer);
     ReportProgress(index, insideAlmanac, 0);
 
@@ -295,7 +286,7 @@ void EasterReport(int startYear, int stopYear, ReportBuffer& buffer, int index,
     ReportBeginSection(buffer);
     char range[kFormatSize];
     FormatYearRange(startYear, stopYear, range);
-    AddTitle(194, range, buffer);
+    ReportTitle(194, range, buffer);
     ReportAddLine("", buffer);
     ReportProgress(index, insideAlmanac, 0);
     for (int y = startYear; y <= stopYear; ++y) {

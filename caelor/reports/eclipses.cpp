@@ -65,12 +65,6 @@ void AddTimeLine(int formatId, double hours, ReportBuffer& buffer) {
     AddFormattedLine(formatId, time, buffer);
 }
 
-void AddTextLine(int id, ReportBuffer& buffer) {
-    char line[kReportSlot];
-    LoadText(id, line, sizeof line);
-    ReportAddLine(line, buffer);
-}
-
 // Hours brought into [0, 24), the way the contact times are shown.
 double WrapHours(double hours) {
     return NormalizeDegrees(hours * 15) * 0.06666666666666667;
@@ -216,9 +210,9 @@ void SolarEclipse(const MoonPhaseEntry& phase, bool listOnly, EclipseList& eclip
         FormatFixed(SolarEclipseMagnitude(e.gamma, e.u), 2, 2, magnitude);
         AddFormattedLine(838, magnitude, *buffer);
     } else {
-        AddTextLine(type, *buffer);
+        ReportText(type, *buffer);
     }
-    AddTextLine(e.gamma >= 0 ? 839 : 840, *buffer);
+    ReportText(e.gamma >= 0 ? 839 : 840, *buffer);
     ReportAddLine("", *buffer);
 }
 
@@ -295,12 +289,7 @@ void EclipseReport(Location location, bool lunar, int startYear, int stopYear, R
     ReportHeader(location, buffer);
     char range[kFormatSize];
     FormatYearRange(startYear, stopYear, range);
-    char format[kReportSlot];
-    char title[kReportSlot];
-    LoadText(lunar ? 841 : 830, format, sizeof format);
-    std::snprintf(title, sizeof title, format, range);
-    CenterLine(title);
-    ReportAddLine(title, buffer);
+    ReportTitle(lunar ? 841 : 830, range, buffer);
     ReportAddLine("", buffer);
     ReportAddLine("", buffer);
 

@@ -85,18 +85,12 @@ namespace {
 // column heading framed by empty lines.
 void MoonReportHeading(const Location& location, int titleId, int headingId, int year,
                        int startMonth, int stopMonth, ReportBuffer& buffer) {
-    char format[kReportSlot];
     char range[kReportSlot];
-    char line[kReportSlot];
     ReportHeader(location, buffer);
-    LoadText(titleId, format, sizeof format);
     FormatMonthRange(startMonth, stopMonth, year, range);
-    std::snprintf(line, sizeof line, format, range);
-    CenterLine(line);
-    ReportAddLine(line, buffer);
+    ReportTitle(titleId, range, buffer);
     ReportAddLine("", buffer);
-    LoadText(headingId, line, sizeof line);
-    ReportAddLine(line, buffer);
+    ReportText(headingId, buffer);
     ReportAddLine("", buffer);
 }
 

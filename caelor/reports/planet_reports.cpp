@@ -74,21 +74,6 @@ double FirstOfNextMonth(int month, int year) {
     return CalendarToJulianDay(1.0, month + 1, year);
 }
 
-void AddTitle(int titleId, const char* range, ReportBuffer& buffer) {
-    char format[kReportSlot];
-    char line[kReportSlot];
-    LoadText(titleId, format, sizeof format);
-    std::snprintf(line, sizeof line, format, range);
-    CenterLine(line);
-    ReportAddLine(line, buffer);
-}
-
-void AddText(int id, ReportBuffer& buffer) {
-    char line[kReportSlot];
-    LoadText(id, line, sizeof line);
-    ReportAddLine(line, buffer);
-}
-
 bool IsInnerPlanet(int p) {
     return p == kMercury || p == kVenus;
 }
@@ -187,7 +172,7 @@ void PlanetViewInfoReport(int year, int startMonth, int stopMonth, Location loca
     ReportHeader(location, buffer);
     char range[kFormatSize];
     FormatMonthRange(startMonth, stopMonth, year, range);
-    AddTitle(kViewInfoTitle, range, buffer);
+    ReportTitle(kViewInfoTitle, range, buffer);
     ReportAddLine("", buffer);
     ReportProgress(index, insideAlmanac, 0);
 
@@ -206,7 +191,7 @@ void PlanetViewInfoReport(int year, int startMonth, int stopMonth, Location loca
         CenterLine(line);
         ReportAddLine(line, buffer);
         ReportAddLine("", buffer);
-        AddText(kViewInfoHeading, buffer);
+        ReportText(kViewInfoHeading, buffer);
         ReportAddLine("", buffer);
 
         int w = 1;
@@ -254,7 +239,7 @@ void PlanetApsidesReport(int startYear, int stopYear, Location location, BitSet 
     ReportHeader(location, buffer);
     char range[kFormatSize];
     FormatYearRange(startYear, stopYear, range);
-    AddTitle(kApsidesTitle, range, buffer);
+    ReportTitle(kApsidesTitle, range, buffer);
     ReportAddLine("", buffer);
     ReportProgress(index, insideAlmanac, 0);
 
@@ -312,7 +297,7 @@ void PlanetApsidesReport(int startYear, int stopYear, Location location, BitSet 
             }
         }
         if (!found) {
-            AddText(kNoApsisText, buffer);
+            ReportText(kNoApsisText, buffer);
         }
     }
     ReportAddPageBreak(buffer);
@@ -324,7 +309,7 @@ void PlanetConjOppReport(int year, int startMonth, int stopMonth, Location locat
     ReportHeader(location, buffer);
     char range[kFormatSize];
     FormatMonthRange(startMonth, stopMonth, year, range);
-    AddTitle(kConjOppTitle, range, buffer);
+    ReportTitle(kConjOppTitle, range, buffer);
     ReportAddLine("", buffer);
     ReportAddLine("", buffer);
     ReportProgress(index, insideAlmanac, 0);
@@ -415,7 +400,7 @@ void PlanetConjOppReport(int year, int startMonth, int stopMonth, Location locat
                     nameId = kConjunctionText;
                 }
                 if (!found) {
-                    AddText(kConjOppHeading, buffer);
+                    ReportText(kConjOppHeading, buffer);
                     ReportAddLine("", buffer);
                 }
                 char date[kFormatSize], hourText[16], name[kReportSlot], label[kReportSlot];
@@ -432,7 +417,7 @@ void PlanetConjOppReport(int year, int startMonth, int stopMonth, Location locat
             }
         }
         if (!found) {
-            AddText(kNoEventText, buffer);
+            ReportText(kNoEventText, buffer);
         }
         ReportProgress(index, insideAlmanac, 0.69 + p * 0.1 * 0.31);
     }

@@ -68,6 +68,21 @@ void ReportHeader(const Location& location, ReportBuffer& buffer) {
     ReportAddLine("", buffer);
 }
 
+void ReportTitle(int titleId, const char* text, ReportBuffer& buffer) {
+    char format[kReportSlot];
+    char line[kReportSlot];
+    LoadText(titleId, format, sizeof format);
+    std::snprintf(line, sizeof line, format, text);
+    CenterLine(line);
+    ReportAddLine(line, buffer);
+}
+
+void ReportText(int id, ReportBuffer& buffer) {
+    char line[kReportSlot];
+    LoadText(id, line, sizeof line);
+    ReportAddLine(line, buffer);
+}
+
 void ReportFree(ReportBuffer& buffer) {
     std::vector<char>().swap(buffer.text);
     buffer.lineCount = 0;

@@ -59,6 +59,13 @@ struct Location;
 // results depend on the place.
 void ReportHeader(const Location& location, ReportBuffer& buffer);
 
+// Appends the title string titleId filled with text (a date or year range),
+// centred.
+void ReportTitle(int titleId, const char* text, ReportBuffer& buffer);
+
+// Appends string id as it stands.
+void ReportText(int id, ReportBuffer& buffer);
+
 // Discards the lines and resets the positions; the complete flag stays.
 void ReportFree(ReportBuffer& buffer);
 

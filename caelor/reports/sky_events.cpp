@@ -63,15 +63,10 @@ constexpr double kSunriseAltitude = -0.8333;
 
 void SkyReportHeading(const Location& location, int titleId, int year, int startMonth,
                       int stopMonth, ReportBuffer& buffer) {
-    char format[kReportSlot];
     char range[kReportSlot];
-    char line[kReportSlot];
     ReportHeader(location, buffer);
-    LoadText(titleId, format, sizeof format);
     FormatMonthRange(startMonth, stopMonth, year, range);
-    std::snprintf(line, sizeof line, format, range);
-    CenterLine(line);
-    ReportAddLine(line, buffer);
+    ReportTitle(titleId, range, buffer);
     ReportAddLine("", buffer);
     ReportAddLine("", buffer);
 }
