@@ -168,7 +168,7 @@ std::vector<ProgramItem> LoadProgramMenu(FileStore& store, const std::string& pa
                                          const std::string& programDirectory) {
     std::vector<ProgramItem> items = BuiltInProgramItems(programDirectory);
     std::string text;
-    if (!store.ReadFile(path, text)) {
+    if (!store.ReadAll(path, text)) {
         return items;
     }
     for (const std::string& line : MenuFileLines(text)) {
@@ -183,12 +183,12 @@ std::vector<ProgramItem> LoadProgramMenu(FileStore& store, const std::string& pa
 bool SaveProgramMenu(FileStore& store, const std::string& path, std::vector<ProgramItem>& items) {
     SortProgramMenu(items);
     const std::string newPath = path + ".new";
-    if (!store.WriteFile(newPath, FormatMenuFile(items))) {
-        store.RemoveFile(newPath);
+    if (!store.WriteAll(newPath, FormatMenuFile(items))) {
+        store.Remove(newPath);
         return false;
     }
-    if (!store.ReplaceFile(newPath, path)) {
-        store.RemoveFile(newPath);
+    if (!store.MoveReplacing(newPath, path)) {
+        store.Remove(newPath);
         return false;
     }
     return true;

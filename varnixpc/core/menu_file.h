@@ -79,13 +79,13 @@ class FileStore {
   public:
     virtual ~FileStore() = default;
     // The whole file; false when it cannot be opened or read.
-    virtual bool ReadFile(const std::string& path, std::string& contents) = 0;
+    virtual bool ReadAll(const std::string& path, std::string& contents) = 0;
     // Creates or truncates the file and writes the contents; false when any
     // write, the flush or the close fails.
-    virtual bool WriteFile(const std::string& path, const std::string& contents) = 0;
+    virtual bool WriteAll(const std::string& path, const std::string& contents) = 0;
     // Replaces `to` by `from` in one step; false on failure (both stay).
-    virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;
-    virtual void RemoveFile(const std::string& path) = 0;
+    virtual bool MoveReplacing(const std::string& from, const std::string& to) = 0;
+    virtual void Remove(const std::string& path) = 0;
 };
 
 // The built-in items followed by every good line of the file; only the
