@@ -117,7 +117,7 @@ class FakeFiles : public FileStore {
     bool failReplace = false;
     std::vector<std::string> removed;
 
-    bool ReadFile(const std::string& path, std::string& contents) override {
+    bool ReadAll(const std::string& path, std::string& contents) override {
         auto it = files.find(path);
         if (it == files.end()) {
             return false;
@@ -125,12 +125,12 @@ class FakeFiles : public FileStore {
         contents = it->second;
         return true;
     }
-    bool WriteFile(const std::string& path, const std::string& contents) override {
+    bool WriteAll(const std::string& path, const std::string& contents) override {
         // A failed write leaves a partial file, as a full disk would.
         files[path] = failWrite ? contents.substr(0, contents.size() / 2) : contents;
         return !failWrite;
     }
-    bool ReplaceFile(const std::string& from, const std::string& to) override {
+    bool MoveReplacing(const std::string& from, const std::string& to) override {
         if (failReplace || files.count(from) == 0) {
             return false;
         }
@@ -138,7 +138,7 @@ class FakeFiles : public FileStore {
         files.erase(from);
         return true;
     }
-    void RemoveFile(const std::string& path) override {
+    void Remove(const std::string& path) override {
         removed.push_back(path);
         files.erase(path);
     }

@@ -15,6 +15,7 @@
 //   e2e_driver set-text TITLE ID TEXT TIMEOUT_MS
 //   e2e_driver set-check TITLE ID 0|1 TIMEOUT_MS
 //   e2e_driver control-info TITLE ID TIMEOUT_MS
+//   e2e_driver fake-taskbar HEIGHT
 
 #include <windows.h>
 
@@ -284,6 +285,45 @@ int ControlInfoCommand(const char* title, int id, DWORD timeoutMs) {
     return 0;
 }
 
+
+LRESULT CALLBACK TaskbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// A visible window of the platform taskbar's class along the bottom of the
+// screen, for start-up checks that look for a shell; runs until killed.
+int FakeTaskbarCommand(int height) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = TaskbarProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+    wc.lpszClassName = "Shell_TrayWnd";
+    if (!RegisterClassA(&wc)) {
+        std::printf("cannot register the taskbar class\n");
+        return 1;
+    }
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    HWND hwnd = CreateWindowExA(WS_EX_TOOLWINDOW, "Shell_TrayWnd", "", WS_POPUP | WS_VISIBLE, 0,
+                                screenHeight - height, width, height, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+    if (hwnd == nullptr) {
+        std::printf("cannot create the taskbar\n");
+        return 1;
+    }
+    std::printf("taskbar %d high\n", height);
+    std::fflush(stdout);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -332,10 +372,13 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "control-info") == 0) {
         return ControlInfoCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
     }
+    if (argc == 3 && std::strcmp(argv[1], "fake-taskbar") == 0) {
+        return FakeTaskbarCommand(std::atoi(argv[2]));
+    }
     std::fprintf(stderr, "usage: e2e_driver wait-window|close|window-info|wait-gone|wait-hidden "
                          "TITLE TIMEOUT_MS | dump-strings MODULE | list-windows | "
                          "bar-char-width | press|drag|release X Y | dialog-command TITLE ID MS | "
                          "set-text TITLE ID TEXT MS | set-check TITLE ID 0|1 MS | "
-                         "control-info TITLE ID MS\n");
+                         "control-info TITLE ID MS | fake-taskbar HEIGHT\n");
     return 2;
 }
