@@ -20,8 +20,10 @@ vx_item_height 2 >/dev/null || exit 1
 e2e_screenshot varnixpc-edit-menu
 
 # Dragging along the strip to "Stuff" swaps the menu for the exit menu.
-e2e_driver drag "$(vx_title_x 2)" 10 >/dev/null
+# Each try moves the pointer again: a move can reach the bar before the
+# display has taken the held button.
 for i in $(seq 1 50); do
+    e2e_driver drag $(($(vx_title_x 2) + i % 2)) 10 >/dev/null
     info=$(e2e_driver window-info RUZARADIDI 2000 | tr -d '\r')
     read -r _ left _ _ _ _ _ <<<"$info"
     [ "$left" = $((41 + 12 * VX_CHAR_WIDTH)) ] && break

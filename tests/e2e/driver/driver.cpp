@@ -121,7 +121,6 @@ int DumpStringsCommand(const char* module) {
     return 0;
 }
 
-
 BOOL CALLBACK ListWindowProc(HWND hwnd, LPARAM) {
     char title[256] = "";
     char className[256] = "";
@@ -177,8 +176,8 @@ int WaitGoneCommand(const char* title, DWORD timeoutMs, bool hiddenCounts) {
 // The average character width of the bar's title font, from which the
 // titles' positions follow.
 int BarCharWidthCommand() {
-    HFONT font = CreateFontA(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0,
-                             FF_SWISS, "MS Sans Serif");
+    HFONT font = CreateFontA(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FF_SWISS,
+                             "MS Sans Serif");
     HDC dc = GetDC(nullptr);
     if (font == nullptr || dc == nullptr) {
         return 1;
@@ -219,8 +218,8 @@ int MouseCommand(const char* what, int x, int y) {
         std::printf("SendInput failed\n");
         return 1;
     }
-    // Let the target take the input before the next command looks.
-    Sleep(100);
+    // No wait here: the input queue keeps the order of the events, and the
+    // scripts wait for what the input should bring about.
     std::printf("%s at %d,%d\n", what, x, y);
     return 0;
 }
@@ -248,8 +247,7 @@ int DialogCommandCommand(const char* title, int id, DWORD timeoutMs) {
         return 1;
     }
     HWND control = GetDlgItem(dialog, id);
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(control));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
     std::printf("command %d to \"%s\"\n", id, title);
     return 0;
 }
@@ -284,7 +282,6 @@ int ControlInfoCommand(const char* title, int id, DWORD timeoutMs) {
                 IsWindowVisible(control) ? 1 : 0, check == BST_CHECKED ? 1 : 0, text);
     return 0;
 }
-
 
 LRESULT CALLBACK TaskbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {
