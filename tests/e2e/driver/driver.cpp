@@ -5,6 +5,17 @@
 //   e2e_driver wait-window TITLE TIMEOUT_MS
 //   e2e_driver close TITLE TIMEOUT_MS
 //   e2e_driver dump-strings MODULE
+//   e2e_driver list-windows
+//   e2e_driver window-info TITLE TIMEOUT_MS
+//   e2e_driver wait-gone TITLE TIMEOUT_MS
+//   e2e_driver wait-hidden TITLE TIMEOUT_MS
+//   e2e_driver bar-char-width
+//   e2e_driver press X Y | drag X Y | release X Y
+//   e2e_driver dialog-command TITLE ID TIMEOUT_MS
+//   e2e_driver set-text TITLE ID TEXT TIMEOUT_MS
+//   e2e_driver set-check TITLE ID 0|1 TIMEOUT_MS
+//   e2e_driver control-info TITLE ID TIMEOUT_MS
+//   e2e_driver fake-taskbar HEIGHT
 
 #include <windows.h>
 
@@ -110,6 +121,206 @@ int DumpStringsCommand(const char* module) {
     return 0;
 }
 
+BOOL CALLBACK ListWindowProc(HWND hwnd, LPARAM) {
+    char title[256] = "";
+    char className[256] = "";
+    GetWindowTextA(hwnd, title, sizeof title);
+    GetClassNameA(hwnd, className, sizeof className);
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    std::printf("%s\t%s\t%s\t%ld,%ld,%ld,%ld\n", className, title,
+                IsWindowVisible(hwnd) ? "visible" : "hidden", rect.left, rect.top, rect.right,
+                rect.bottom);
+    return TRUE;
+}
+
+int ListWindowsCommand() {
+    EnumWindows(ListWindowProc, 0);
+    return 0;
+}
+
+// Rectangle, visibility and topmost state: what a person sees of a window.
+int WindowInfoCommand(const char* title, DWORD timeoutMs) {
+    HWND hwnd = WaitForWindow(title, timeoutMs);
+    if (hwnd == nullptr) {
+        std::printf("no window \"%s\" within %lu ms\n", title,
+                    static_cast<unsigned long>(timeoutMs));
+        return 1;
+    }
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    const LONG_PTR exStyle = GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
+    std::printf("rect %ld %ld %ld %ld topmost %d\n", rect.left, rect.top, rect.right, rect.bottom,
+                (exStyle & WS_EX_TOPMOST) ? 1 : 0);
+    return 0;
+}
+
+// Waits until no visible window has the title (closed or hidden).
+int WaitGoneCommand(const char* title, DWORD timeoutMs, bool hiddenCounts) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND hwnd = FindWindowA(nullptr, title);
+        if (hwnd == nullptr || (hiddenCounts && !IsWindowVisible(hwnd))) {
+            std::printf("window \"%s\" %s\n", title, hwnd == nullptr ? "gone" : "hidden");
+            return 0;
+        }
+        if (GetTickCount() - start >= timeoutMs) {
+            std::printf("window \"%s\" still there after %lu ms\n", title,
+                        static_cast<unsigned long>(timeoutMs));
+            return 1;
+        }
+        Sleep(kPollMs);
+    }
+}
+
+// The average character width of the bar's title font, from which the
+// titles' positions follow.
+int BarCharWidthCommand() {
+    HFONT font = CreateFontA(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FF_SWISS,
+                             "MS Sans Serif");
+    HDC dc = GetDC(nullptr);
+    if (font == nullptr || dc == nullptr) {
+        return 1;
+    }
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICA metrics;
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    std::printf("%ld\n", metrics.tmAveCharWidth);
+    return 0;
+}
+
+// Real mouse input at screen coordinates, so that capture and hit testing
+// work as they do for a person.
+int MouseCommand(const char* what, int x, int y) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input[2] = {};
+    input[0].type = INPUT_MOUSE;
+    input[0].mi.dx = static_cast<LONG>((x * 65535LL + width / 2) / (width - 1));
+    input[0].mi.dy = static_cast<LONG>((y * 65535LL + height / 2) / (height - 1));
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].type = INPUT_MOUSE;
+    input[1].mi.dx = input[0].mi.dx;
+    input[1].mi.dy = input[0].mi.dy;
+    input[1].mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+    UINT count = 1;
+    if (std::strcmp(what, "press") == 0) {
+        input[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+        count = 2;
+    } else if (std::strcmp(what, "release") == 0) {
+        input[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+        count = 2;
+    }
+    if (SendInput(count, input, sizeof(INPUT)) != count) {
+        std::printf("SendInput failed\n");
+        return 1;
+    }
+    // No wait here: the input queue keeps the order of the events, and the
+    // scripts wait for what the input should bring about.
+    std::printf("%s at %d,%d\n", what, x, y);
+    return 0;
+}
+
+HWND WaitForControl(const char* title, int id, DWORD timeoutMs) {
+    HWND dialog = WaitForWindow(title, timeoutMs);
+    if (dialog == nullptr) {
+        std::printf("no window \"%s\" within %lu ms\n", title,
+                    static_cast<unsigned long>(timeoutMs));
+        return nullptr;
+    }
+    HWND control = GetDlgItem(dialog, id);
+    if (control == nullptr) {
+        std::printf("window \"%s\" has no control %d\n", title, id);
+    }
+    return control;
+}
+
+// Posted, not sent: the command may run a modal dialog of its own.
+int DialogCommandCommand(const char* title, int id, DWORD timeoutMs) {
+    HWND dialog = WaitForWindow(title, timeoutMs);
+    if (dialog == nullptr) {
+        std::printf("no window \"%s\" within %lu ms\n", title,
+                    static_cast<unsigned long>(timeoutMs));
+        return 1;
+    }
+    HWND control = GetDlgItem(dialog, id);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+    std::printf("command %d to \"%s\"\n", id, title);
+    return 0;
+}
+
+int SetTextCommand(const char* title, int id, const char* text, DWORD timeoutMs) {
+    HWND control = WaitForControl(title, id, timeoutMs);
+    if (control == nullptr) {
+        return 1;
+    }
+    SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    return 0;
+}
+
+int SetCheckCommand(const char* title, int id, int checked, DWORD timeoutMs) {
+    HWND control = WaitForControl(title, id, timeoutMs);
+    if (control == nullptr) {
+        return 1;
+    }
+    SendMessageA(control, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    return 0;
+}
+
+int ControlInfoCommand(const char* title, int id, DWORD timeoutMs) {
+    HWND control = WaitForControl(title, id, timeoutMs);
+    if (control == nullptr) {
+        return 1;
+    }
+    char text[512] = "";
+    GetWindowTextA(control, text, sizeof text);
+    const LRESULT check = SendMessageA(control, BM_GETCHECK, 0, 0);
+    std::printf("enabled %d visible %d checked %d text %s\n", IsWindowEnabled(control) ? 1 : 0,
+                IsWindowVisible(control) ? 1 : 0, check == BST_CHECKED ? 1 : 0, text);
+    return 0;
+}
+
+LRESULT CALLBACK TaskbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// A visible window of the platform taskbar's class along the bottom of the
+// screen, for start-up checks that look for a shell; runs until killed.
+int FakeTaskbarCommand(int height) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = TaskbarProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+    wc.lpszClassName = "Shell_TrayWnd";
+    if (!RegisterClassA(&wc)) {
+        std::printf("cannot register the taskbar class\n");
+        return 1;
+    }
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    HWND hwnd = CreateWindowExA(WS_EX_TOOLWINDOW, "Shell_TrayWnd", "", WS_POPUP | WS_VISIBLE, 0,
+                                screenHeight - height, width, height, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+    if (hwnd == nullptr) {
+        std::printf("cannot create the taskbar\n");
+        return 1;
+    }
+    std::printf("taskbar %d high\n", height);
+    std::fflush(stdout);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -124,7 +335,47 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "dump-strings") == 0) {
         return DumpStringsCommand(argv[2]);
     }
-    std::fprintf(stderr, "usage: e2e_driver wait-window|close TITLE TIMEOUT_MS | "
-                         "dump-strings MODULE\n");
+    if (argc == 2 && std::strcmp(argv[1], "list-windows") == 0) {
+        return ListWindowsCommand();
+    }
+    if (argc == 4 && std::strcmp(argv[1], "window-info") == 0) {
+        return WindowInfoCommand(argv[2], std::strtoul(argv[3], nullptr, 10));
+    }
+    if (argc == 4 && std::strcmp(argv[1], "wait-gone") == 0) {
+        return WaitGoneCommand(argv[2], std::strtoul(argv[3], nullptr, 10), false);
+    }
+    if (argc == 4 && std::strcmp(argv[1], "wait-hidden") == 0) {
+        return WaitGoneCommand(argv[2], std::strtoul(argv[3], nullptr, 10), true);
+    }
+    if (argc == 2 && std::strcmp(argv[1], "bar-char-width") == 0) {
+        return BarCharWidthCommand();
+    }
+    if (argc == 4 && (std::strcmp(argv[1], "press") == 0 || std::strcmp(argv[1], "drag") == 0 ||
+                      std::strcmp(argv[1], "release") == 0)) {
+        return MouseCommand(argv[1], std::atoi(argv[2]), std::atoi(argv[3]));
+    }
+    if (argc == 5 && std::strcmp(argv[1], "dialog-command") == 0) {
+        return DialogCommandCommand(argv[2], std::atoi(argv[3]),
+                                    std::strtoul(argv[4], nullptr, 10));
+    }
+    if (argc == 6 && std::strcmp(argv[1], "set-text") == 0) {
+        return SetTextCommand(argv[2], std::atoi(argv[3]), argv[4],
+                              std::strtoul(argv[5], nullptr, 10));
+    }
+    if (argc == 6 && std::strcmp(argv[1], "set-check") == 0) {
+        return SetCheckCommand(argv[2], std::atoi(argv[3]), std::atoi(argv[4]),
+                               std::strtoul(argv[5], nullptr, 10));
+    }
+    if (argc == 5 && std::strcmp(argv[1], "control-info") == 0) {
+        return ControlInfoCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
+    }
+    if (argc == 3 && std::strcmp(argv[1], "fake-taskbar") == 0) {
+        return FakeTaskbarCommand(std::atoi(argv[2]));
+    }
+    std::fprintf(stderr, "usage: e2e_driver wait-window|close|window-info|wait-gone|wait-hidden "
+                         "TITLE TIMEOUT_MS | dump-strings MODULE | list-windows | "
+                         "bar-char-width | press|drag|release X Y | dialog-command TITLE ID MS | "
+                         "set-text TITLE ID TEXT MS | set-check TITLE ID 0|1 MS | "
+                         "control-info TITLE ID MS | fake-taskbar HEIGHT\n");
     return 2;
 }

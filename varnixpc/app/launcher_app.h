@@ -1,0 +1,28 @@
+// The application object: paths beside the program and the one bar window.
+#pragma once
+
+#include "framework/application.h"
+
+#include <memory>
+#include <string>
+
+class CMyWnd;
+
+class CLauncherApp : public Application {
+  public:
+    CLauncherApp();
+    ~CLauncherApp() override;
+
+    bool InitInstance() override;
+
+    // The program's directory, ending in a backslash.
+    const std::string& ProgramDirectory() const { return programDirectory_; }
+    const std::string& HelpFile() const { return helpFile_; }
+
+  private:
+    std::unique_ptr<CMyWnd> bar_;
+    std::string programDirectory_;
+    std::string helpFile_;
+};
+
+CLauncherApp& TheApp();

@@ -1,0 +1,48 @@
+// Resource and control ids of the launcher, shared by the code and the .rc.
+#pragma once
+
+#define IDI_VARNIXPC 128
+#define IDC_VARNIXPC 135
+#define IDB_LEFT 140
+#define IDB_LEFT_3D 141
+#define IDB_RIGHT 134
+#define IDB_RIGHT_3D 142
+
+#define IDD_ABOUT 106
+#define IDD_OPTIONS 133
+#define IDD_MENU_PROPERTIES 134
+#define IDD_MENU_EDITOR 137
+#define IDD_SHELL_WARNING 139
+#define IDD_FILE_OPEN 1538
+
+#define IDC_12_HOUR 1000
+#define IDC_ON_TOP 1001
+#define IDC_TITLE 1002
+#define IDC_FILE 1003
+#define IDC_COMMAND_LINE 1004
+#define IDC_DIRECTORY 1005
+#define IDC_USE_ICONS 1006
+#define IDC_PROGRAM_LIST 1007
+#define IDC_ADD 1008
+#define IDC_EDIT 1009
+#define IDC_DELETE 1010
+#define IDC_BROWSE 1010
+#define IDC_DONT_SHOW_WARNING 1013
+#define IDC_ADJUST_TASKBAR 1014
+#define IDC_3D_DISPLAY 1015
+#define IDC_ETCHED_1 1020
+#define IDC_ETCHED_2 1021
+#define IDC_MAKE_CURRENT 1040
+
+#define ID_OPTIONS 32771
+#define ID_ABOUT 32772
+#define ID_CLOSE 32773
+
+#define IDS_CAPTION 1
+#define IDS_NO_TIMERS 2
+#define IDS_UNABLE_TO_START 3
+#define IDS_ONE_FILE_ONLY 4
+#define IDS_NO_TITLE 5
+#define IDS_UNABLE_TO_SAVE 6
+#define IDS_PATH_TOO_LONG 7
+#define IDS_BROWSE_TITLE 8

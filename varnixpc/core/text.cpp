@@ -1,0 +1,24 @@
+#include "core/text.h"
+
+namespace {
+
+unsigned char FoldCase(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
+}
+
+} // namespace
+
+int CompareNoCase(const std::string& a, const std::string& b) {
+    const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const int d = FoldCase(a[i]) - FoldCase(b[i]);
+        if (d != 0) {
+            return d;
+        }
+    }
+    if (a.size() == b.size()) {
+        return 0;
+    }
+    return a.size() < b.size() ? -1 : 1;
+}
