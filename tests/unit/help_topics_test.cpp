@@ -1,0 +1,95 @@
+// The help topics and the help context of each command.
+
+#include "help/help_topics.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::vector<HelpTopic> ShippedTopics(std::vector<std::string>& errors) {
+    std::ifstream in(CAELOR_SOURCE_DIR "/caelor/help/topics.txt", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return ParseHelpTopics(text.str(), errors);
+}
+
+TEST(HelpTopics, ParsesTopicsKeywordsAndText) {
+    std::vector<std::string> errors;
+    const auto topics = ParseHelpTopics(".topic 10 First\n"
+                                        ".keywords alpha; Beta Gamma ;\n"
+                                        "\n"
+                                        "Line one.\n"
+                                        "\n"
+                                        "Line two.\n"
+                                        "\n"
+                                        ".topic 20 Second\r\n"
+                                        ".keywords alphabet\r\n"
+                                        "Text\r\n",
+                                        errors);
+    EXPECT_TRUE(errors.empty());
+    ASSERT_EQ(topics.size(), 2u);
+    EXPECT_EQ(topics[0].context, 10);
+    EXPECT_EQ(topics[0].title, "First");
+    ASSERT_EQ(topics[0].keywords.size(), 2u);
+    EXPECT_EQ(topics[0].keywords[1], "Beta Gamma");
+    EXPECT_EQ(topics[0].text, "Line one.\n\nLine two.");
+    EXPECT_EQ(topics[1].text, "Text");
+    EXPECT_EQ(FindHelpKeyword(topics, "BETA gamma"), &topics[0]);
+    EXPECT_EQ(FindHelpContext(topics, 20), &topics[1]);
+    EXPECT_EQ(FindHelpContext(topics, 30), nullptr);
+    const auto hits = FindHelpPartialKey(topics, "al");
+    ASSERT_EQ(hits.size(), 2u);
+    EXPECT_EQ(hits[0].keyword, "alpha");
+    EXPECT_EQ(hits[1].keyword, "alphabet");
+    EXPECT_EQ(hits[1].context, 20);
+}
+
+TEST(HelpTopics, FaultsInTheSourceAreReported) {
+    std::vector<std::string> errors;
+    const auto topics = ParseHelpTopics("stray text\n.topic x Bad\n.topic 5 Good\n", errors);
+    EXPECT_EQ(topics.size(), 1u);
+    EXPECT_EQ(errors.size(), 2u);
+}
+
+TEST(HelpTopics, EveryContextAndKeywordTheProgramOpensExists) {
+    std::vector<std::string> errors;
+    const auto topics = ShippedTopics(errors);
+    EXPECT_TRUE(errors.empty()) << errors.front();
+    for (int i = 0; i < kHelpContextsInUseCount; ++i) {
+        const HelpTopic* topic = FindHelpContext(topics, kHelpContextsInUse[i]);
+        ASSERT_NE(topic, nullptr) << "no topic " << kHelpContextsInUse[i];
+        EXPECT_FALSE(topic->text.empty()) << kHelpContextsInUse[i];
+    }
+    for (int i = 0; i < kHelpKeywordsInUseCount; ++i) {
+        EXPECT_NE(FindHelpKeyword(topics, kHelpKeywordsInUse[i]), nullptr) << kHelpKeywordsInUse[i];
+    }
+    // Context numbers are unique, so a lookup is never ambiguous.
+    for (size_t i = 0; i < topics.size(); ++i) {
+        for (size_t j = i + 1; j < topics.size(); ++j) {
+            EXPECT_NE(topics[i].context, topics[j].context) << topics[i].title;
+        }
+    }
+}
+
+TEST(HelpTopics, CommandContexts) {
+    EXPECT_EQ(HelpContextOf(52), 100);  // Print
+    EXPECT_EQ(HelpContextOf(141), 411); // Moon Nodes
+    EXPECT_EQ(HelpContextOf(66), 601);  // both Jupiter moons movies share a topic
+    EXPECT_EQ(HelpContextOf(65), 601);
+    EXPECT_EQ(HelpContextOf(36), 907); // About
+    EXPECT_EQ(HelpContextOf(999), -1);
+    // Every context a command can ask for has a topic.
+    std::vector<std::string> errors;
+    const auto topics = ShippedTopics(errors);
+    for (int command = 0; command < 200; ++command) {
+        const int context = HelpContextOf(command);
+        if (context >= 0) {
+            EXPECT_NE(FindHelpContext(topics, context), nullptr) << command;
+        }
+    }
+}
+
+} // namespace
