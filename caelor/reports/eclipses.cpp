@@ -180,6 +180,25 @@ LunarShadow LunarEclipseShadow(const EclipseElementsResult& e, double M1) {
     return shadow;
 }
 
+namespace {
+
+// An eclipse block opens with an empty line, the local date of the maximum
+// and the rise and set of the eclipsed body on that date.
+void AddEclipseOpening(int body, int dateId, int riseId, int setId, const LocalInstant& local,
+                       const Location& location, ReportBuffer& buffer) {
+    char date[kFormatSize];
+    FormatDate(local.day, local.month, local.year, date);
+    double rise = 0;
+    double set = 0;
+    RiseSet(body, local.day, local.month, local.year, rise, set, location);
+    ReportAddLine("", buffer);
+    AddFormattedLine(dateId, date, buffer);
+    AddTimeLine(riseId, rise, buffer);
+    AddTimeLine(setId, set, buffer);
+}
+
+} // namespace
+
 void SolarEclipse(const MoonPhaseEntry& phase, bool listOnly, EclipseList& eclipses,
                   const Location& location, ReportBuffer* buffer) {
     const EclipseElementsResult e =
@@ -193,16 +212,7 @@ void SolarEclipse(const MoonPhaseEntry& phase, bool listOnly, EclipseList& eclip
         return;
     }
     const LocalInstant local = ToLocal(e.maximum, location);
-    char date[kFormatSize];
-    FormatDate(local.day, local.month, local.year, date);
-    double rise = 0;
-    double set = 0;
-    RiseSet(kSun, local.day, local.month, local.year, rise, set, location);
-
-    ReportAddLine("", *buffer);
-    AddFormattedLine(831, date, *buffer);
-    AddTimeLine(832, rise, *buffer);
-    AddTimeLine(833, set, *buffer);
+    AddEclipseOpening(kSun, 831, 832, 833, local, location, *buffer);
     AddTimeLine(834, local.hours, *buffer);
     const int type = SolarEclipseType(e.gamma, e.u);
     if (type == 838) {
@@ -230,16 +240,8 @@ void LunarEclipse(const MoonPhaseEntry& phase, bool listOnly, EclipseList& eclip
         return;
     }
     const LocalInstant local = ToLocal(e.maximum, location);
+    AddEclipseOpening(kMoon, 842, 843, 844, local, location, *buffer);
     char text[kFormatSize];
-    FormatDate(local.day, local.month, local.year, text);
-    double rise = 0;
-    double set = 0;
-    RiseSet(kMoon, local.day, local.month, local.year, rise, set, location);
-
-    ReportAddLine("", *buffer);
-    AddFormattedLine(842, text, *buffer);
-    AddTimeLine(843, rise, *buffer);
-    AddTimeLine(844, set, *buffer);
     FormatFixed(shadow.magnitude, 2, 2, text);
     AddFormattedLine(845, text, *buffer);
     AddTimeLine(846, WrapHours(local.hours - shadow.partial), *buffer);

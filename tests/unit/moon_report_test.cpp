@@ -83,16 +83,6 @@ double RowInstantUt(const std::string& row, double tz) {
 // ---------------------------------------------------------------------------
 // Whole reports
 
-using Generator = void (*)(Location, int, int, int, ReportBuffer&, int, bool);
-
-void ExpectGolden(Generator report, int index, Location place, int startMonth, int stopMonth,
-                  const char* golden) {
-    ScopedHost scope;
-    ReportBuffer buffer;
-    report(place, 2026, startMonth, stopMonth, buffer, index, false);
-    ExpectMatchesGolden(buffer, golden);
-}
-
 TEST(MoonApsidesReport, GoldenReports) {
     FixedLocale locale;
     ExpectGolden(MoonApsidesReport, kReportMoonApsides, Sydney(), 1, 12,

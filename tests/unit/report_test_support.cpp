@@ -65,3 +65,11 @@ Location TestPlace(const char* name, double lat, int latHem, double lon, int lon
     loc.elevation = elevation;
     return loc;
 }
+
+void ExpectGolden(MonthRangeGenerator report, int index, const Location& place, int startMonth,
+                  int stopMonth, const char* golden) {
+    ScopedHost scope;
+    ReportBuffer buffer;
+    report(place, 2026, startMonth, stopMonth, buffer, index, false);
+    ExpectMatchesGolden(buffer, golden);
+}

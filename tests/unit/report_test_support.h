@@ -2,6 +2,7 @@
 // do, fixed regional settings, and the buffer's lines as strings.
 #pragma once
 
+#include "engine/location.h"
 #include "reports/host_hooks.h"
 #include "reports/locale.h"
 #include "reports/report_buffer.h"
@@ -90,7 +91,12 @@ inline std::vector<std::string> BufferLines(const ReportBuffer& buffer) {
 // committing it.
 void ExpectMatchesGolden(const ReportBuffer& buffer, const std::string& name);
 
+// Runs a generator of the (location, year, start month, stop month) shape
+// for 2026 and compares its buffer with a golden file.
+using MonthRangeGenerator = void (*)(Location, int, int, int, ReportBuffer&, int, bool);
+void ExpectGolden(MonthRangeGenerator report, int index, const Location& place, int startMonth,
+                  int stopMonth, const char* golden);
+
 // A place for report tests.
-struct Location;
 Location TestPlace(const char* name, double lat, int latHem, double lon, int lonHem, double tz,
                    int elevation);

@@ -87,16 +87,6 @@ double Hm(int h, int m) {
     return h + m / 60.0;
 }
 
-using Generator = void (*)(Location, int, int, int, ReportBuffer&, int, bool);
-
-void ExpectGolden(Generator report, int index, Location place, int startMonth, int stopMonth,
-                  const char* golden) {
-    ScopedHost scope;
-    ReportBuffer buffer;
-    report(place, 2026, startMonth, stopMonth, buffer, index, false);
-    ExpectMatchesGolden(buffer, golden);
-}
-
 TEST(MeteorShowersReport, GoldenReports) {
     FixedLocale locale;
     ExpectGolden(MeteorShowersReport, kReportMeteorShowers, Sydney(), 1, 12,
