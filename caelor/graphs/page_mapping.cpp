@@ -4,7 +4,11 @@
 #include <cmath>
 
 PageMapping IsotropicPageMapping(int width, int height) {
-    return PageMapping{kPageWidth, kPageHeight, width, -height, 0, height};
+    // The platform refuses a zero viewport extent; a surface with no area
+    // (a minimised window) maps the page onto one pixel instead.
+    const int viewportWidth = std::max(width, 1);
+    const int viewportHeight = std::max(height, 1);
+    return PageMapping{kPageWidth, kPageHeight, viewportWidth, -viewportHeight, 0, height};
 }
 
 PageExtent IsotropicPageExtent(int width, int height) {

@@ -21,7 +21,8 @@ struct PageMapping {
 };
 
 // Window extent (1000, 750), viewport extent (width, -height), viewport
-// origin (0, height), for a surface of width x height pixels.
+// origin (0, height), for a surface of width x height pixels. A zero size
+// gives a viewport extent of one pixel, since the platform refuses zero.
 PageMapping IsotropicPageMapping(int width, int height);
 
 // Pixels the page covers once the isotropic mapping has shrunk one viewport

@@ -23,6 +23,13 @@ TEST(PageMapping, ThePageIsMappedYUpFromTheBottomLeft) {
     EXPECT_EQ(mapping.viewportOriginY, 480);
 }
 
+TEST(PageMapping, ASurfaceWithoutAreaStillGetsAValidMapping) {
+    const PageMapping mapping = IsotropicPageMapping(0, 0);
+    EXPECT_EQ(mapping.viewportExtentX, 1);
+    EXPECT_EQ(mapping.viewportExtentY, -1);
+    EXPECT_EQ(mapping.viewportOriginY, 0);
+}
+
 TEST(PageMapping, AFourByThreeSurfaceIsFilled) {
     const PageExtent extent = IsotropicPageExtent(800, 600);
     EXPECT_EQ(extent.width, 800);
