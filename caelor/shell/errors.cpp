@@ -26,14 +26,45 @@ void ErrorBox(HWND owner, int messageId, bool fatal) {
     MessageBoxA(owner, text, caption, MB_TASKMODAL | MB_ICONEXCLAMATION | MB_OK);
 }
 
+namespace {
+
+struct FatalReport {
+    int messageId;
+    const char* module;
+    long line;
+};
+
+DWORD WINAPI ShowFatalBoxes(LPVOID parameter) {
+    const FatalReport& report = *static_cast<const FatalReport*>(parameter);
+    ErrorBox(nullptr, report.messageId, true);
+    char where[kMessageSize];
+    std::snprintf(where, sizeof where, "%s/%ld", report.module, report.line);
+    MessageBoxA(nullptr, where, "", MB_TASKMODAL | MB_ICONINFORMATION | MB_OK);
+    return 0;
+}
+
+} // namespace
+
 void ShellFatalError(int messageId, const char* module, long line) {
-    static bool reporting = false;
-    if (!reporting) {
-        reporting = true;
-        ErrorBox(nullptr, messageId, true);
-        char where[kMessageSize];
-        std::snprintf(where, sizeof where, "%s/%ld", module, line);
-        MessageBoxA(nullptr, where, "", MB_TASKMODAL | MB_ICONINFORMATION | MB_OK);
+    static LONG reporting = 0;
+    if (InterlockedExchange(&reporting, 1) == 0) {
+        FatalReport report{messageId, module, line};
+        // The boxes run on a thread of their own while this one waits without
+        // dispatching posted messages: the failing window's timer ticks and
+        // repaints would otherwise run inside the boxes and fail again.
+        HANDLE boxes = CreateThread(nullptr, 0, ShowFatalBoxes, &report, 0, nullptr);
+        if (boxes != nullptr) {
+            // Messages other threads send (activation moving to the boxes) are
+            // still answered, so the boxes never wait on this thread.
+            while (MsgWaitForMultipleObjects(1, &boxes, FALSE, INFINITE, QS_SENDMESSAGE) !=
+                   WAIT_OBJECT_0) {
+                MSG message;
+                PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+            }
+            CloseHandle(boxes);
+        } else {
+            ShowFatalBoxes(&report);
+        }
     }
     ExitProcess(kFatalExitCode);
 }

@@ -22,9 +22,10 @@ constexpr UINT kHelpRequestMessage = WM_USER + 1;
 void ErrorBox(HWND owner, int messageId, bool fatal);
 
 // Shows the fatal box of messageId, then an information box with the failing
-// module and line ("%s/%ld"), and ends the process with kFatalExitCode. A
-// fatal error raised while those boxes are up (from a message they dispatch)
-// ends the process at once instead of stacking more boxes.
+// module and line ("%s/%ld"), and ends the process with kFatalExitCode. The
+// calling thread dispatches nothing meanwhile, so no message handler can run
+// (and fail again) while the boxes are up; a second fatal error that still
+// gets here ends the process at once.
 [[noreturn]] void ShellFatalError(int messageId, const char* module, long line);
 
 // Runs dialog template templateName from the program's resources as a modal
