@@ -48,8 +48,14 @@ template <typename Gdi> class BitmapSlots {
     }
 
     // The jet trails' drawing surface (holding slot 3's bitmap) and its clip
-    // region; both owned here from now on.
+    // region; both owned here from now on, and ones held before are deleted.
     void SetJetTrails(Surface surface, Region clip) {
+        if (jetSurface_ != Surface{} && jetSurface_ != surface) {
+            Delete(gdi_.DeleteSurface(jetSurface_), __LINE__);
+        }
+        if (jetClip_ != Region{} && jetClip_ != clip) {
+            Delete(gdi_.DeleteRegion(jetClip_), __LINE__);
+        }
         jetSurface_ = surface;
         jetClip_ = clip;
     }

@@ -135,13 +135,19 @@ TEST(BitmapSlots, FreeingEmptiesEverySlotOnceAndTheTrailsSurfaceGoesFirst) {
     EXPECT_TRUE(log.empty());
 }
 
-TEST(BitmapSlots, ReplacingABitmapDeletesTheOldOne) {
+TEST(BitmapSlots, ReplacingABitmapOrTheTrailsSurfaceDeletesTheOldOne) {
     std::vector<std::string> log;
     BitmapSlots<FakeGdi> slots(FakeGdi{&log});
     slots.Store(kWorldMapSlot, 5);
     slots.Store(kWorldMapSlot, 6);
     EXPECT_EQ(log, (std::vector<std::string>{"bitmap 5"}));
     EXPECT_EQ(slots.Get(kWorldMapSlot), 6);
+    log.clear();
+    slots.SetJetTrails(20, 30);
+    slots.SetJetTrails(21, 30);
+    EXPECT_EQ(log, (std::vector<std::string>{"surface 20"}));
+    EXPECT_EQ(slots.JetTrailsSurface(), 21);
+    EXPECT_EQ(slots.JetTrailsClip(), 30);
 }
 
 TEST(BitmapSlots, AReleasedBitmapBelongsToTheCaller) {
