@@ -1,0 +1,20 @@
+#include "settings/settings_store.h"
+
+#include "reports/host_hooks.h"
+
+namespace {
+
+constexpr const char* kRegistryRoot = "Software\\Quillfen\\Skyloom 2\\2.02\\";
+constexpr std::size_t kRegistryPathMax = 1024;
+constexpr int kRegistryError = 1101;
+
+} // namespace
+
+std::string RegistrySettingPath(const char* name) {
+    std::string path = kRegistryRoot;
+    path += name;
+    if (path.empty() || path.size() > kRegistryPathMax) {
+        FatalError(kRegistryError, "REGISTRY", __LINE__);
+    }
+    return path;
+}
