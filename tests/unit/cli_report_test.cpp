@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -36,7 +37,12 @@ CliResult RunReport(const std::vector<std::string>& arguments) {
     for (const std::string& a : arguments) {
         command += " '" + a + "'";
     }
-    const std::string errFile = ::testing::TempDir() + "cli_report_err.txt";
+    // A file of its own: the tests of this suite may run side by side.
+    std::string errFile = ::testing::TempDir() + "cli_report_err_XXXXXX";
+    const int fd = mkstemp(errFile.data());
+    if (fd >= 0) {
+        close(fd);
+    }
     command += " 2>" + errFile;
     CliResult result{-1, "", ""};
     FILE* pipe = popen(command.c_str(), "r");
@@ -50,6 +56,7 @@ CliResult RunReport(const std::vector<std::string>& arguments) {
     std::ostringstream s;
     s << err.rdbuf();
     result.err = s.str();
+    std::remove(errFile.c_str());
     return result;
 }
 
@@ -109,7 +116,7 @@ TEST(CliReport, TheDialogsChecksWithTheirMessages) {
     for (const Case& c : cases) {
         const CliResult r = RunReport(c.arguments);
         EXPECT_EQ(r.exitCode, 2) << c.message;
-        EXPECT_TRUE(Contains(r.err, c.message)) << r.err;
+        EXPECT_TRUE(Contains(r.err, c.message)) << c.message << " not in: " << r.err;
         EXPECT_EQ(r.out, "");
     }
 }
