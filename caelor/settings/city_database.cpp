@@ -1,11 +1,14 @@
 #include "settings/city_database.h"
 
+#include "reports/host_hooks.h"
+
 #include <cctype>
 #include <cmath>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -109,7 +112,19 @@ bool ParseEntry(const std::string& line, CityEntry& entry) {
            IsValidCityEntry(entry);
 }
 
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+bool SameContents(const CityEntry& a, const CityEntry& b) {
+    return std::strcmp(a.name, b.name) == 0 && a.latitudeDegrees == b.latitudeDegrees &&
+           a.latitudeMinutes == b.latitudeMinutes && a.latitudeSeconds == b.latitudeSeconds &&
+           a.latitudeHemisphere == b.latitudeHemisphere &&
+           a.longitudeDegrees == b.longitudeDegrees && a.longitudeMinutes == b.longitudeMinutes &&
+           a.longitudeSeconds == b.longitudeSeconds &&
+           a.longitudeHemisphere == b.longitudeHemisphere && a.timeZone == b.timeZone &&
+           a.elevation == b.elevation;
+}
+
+} // namespace
+
+bool SameCityName(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) {
         return false;
     }
@@ -121,8 +136,6 @@ bool EqualIgnoringCase(const std::string& a, const std::string& b) {
     }
     return true;
 }
-
-} // namespace
 
 std::string NormalizeCityName(const std::string& name) {
     const std::string trimmed = Trim(name);
@@ -184,7 +197,7 @@ CityDatabase ParseCityDatabase(const std::string& text) {
         }
         CityEntry entry;
         if (ParseEntry(line, entry)) {
-            db.entries.push_back(entry);
+            StoreCityEntry(db, CityStoreMode::kFile, entry);
         }
     }
     if (db.entries.empty()) {
@@ -216,7 +229,7 @@ std::string FormatCityDatabase(const CityDatabase& db) {
 int FindCityEntry(const CityDatabase& db, const std::string& name) {
     const std::string key = NormalizeCityName(name);
     for (size_t i = 0; i < db.entries.size(); ++i) {
-        if (EqualIgnoringCase(db.entries[i].name, key)) {
+        if (SameCityName(db.entries[i].name, key)) {
             return static_cast<int>(i);
         }
     }
@@ -261,4 +274,44 @@ bool IsValidCityEntry(const CityEntry& e) {
         return false;
     }
     return !(e.longitudeDegrees == 180 && e.longitudeMinutes + e.longitudeSeconds > 0);
+}
+
+int StoreCityEntry(CityDatabase& db, CityStoreMode mode, const CityEntry& entry) {
+    constexpr int kOutOfMemory = 35;
+    const std::string name = NormalizeCityName(entry.name);
+    int index = mode == CityStoreMode::kDialog ? FindCityEntry(db, name) : -1;
+    if (index < 0) {
+        try {
+            db.entries.push_back(CityEntry{});
+        } catch (const std::bad_alloc&) {
+            FatalError(kOutOfMemory, "LOCATION", __LINE__);
+        }
+        index = static_cast<int>(db.entries.size()) - 1;
+    }
+    CityEntry& stored = db.entries[index];
+    const CityEntry previous = stored;
+    stored = entry;
+    std::memset(stored.name, 0, sizeof stored.name);
+    std::memcpy(stored.name, name.c_str(), name.size());
+    if (mode == CityStoreMode::kDialog) {
+        if (!SameCityName(db.currentName, name)) {
+            db.currentName = name;
+            db.modified = true;
+        }
+        if (!SameContents(previous, stored)) {
+            db.modified = true;
+        }
+    }
+    return index;
+}
+
+void LoadCityDatabaseText(const std::string* text, CityDatabase& db, Location& observer) {
+    db = text != nullptr ? ParseCityDatabase(*text) : MissingCityDatabase();
+    db.modified = false;
+    const int current = CurrentCityEntry(db);
+    observer = CityEntryToLocation(db.entries[current]);
+}
+
+bool CityDatabaseNeedsSaving(const CityDatabase& db) {
+    return db.modified;
 }

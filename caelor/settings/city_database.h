@@ -29,6 +29,9 @@ struct CityEntry {
 struct CityDatabase {
     std::string currentName;
     std::vector<CityEntry> entries;
+    // Set when the Set Location dialog adds or changes an entry or changes
+    // the current name; cleared by a successful save. Loading never sets it.
+    bool modified = false;
 };
 
 // Trims white space at both ends, collapses each run of white space inside to
@@ -57,6 +60,9 @@ std::string FormatCityLine(const CityEntry& entry);
 // The whole file: current name, then every entry in database order.
 std::string FormatCityDatabase(const CityDatabase& db);
 
+// Whether two names are equal without regard to ASCII letter case.
+bool SameCityName(const std::string& a, const std::string& b);
+
 // Index of the first entry whose name equals the (normalised) name without
 // regard to ASCII letter case; -1 when there is none.
 int FindCityEntry(const CityDatabase& db, const std::string& name);
@@ -70,3 +76,24 @@ Location CityEntryToLocation(const CityEntry& entry);
 
 // True when the values lie in the ranges the Set Location dialog accepts.
 bool IsValidCityEntry(const CityEntry& entry);
+
+// How an entry is stored: the Set Location dialog updates the entry of that
+// name (or appends one) and keeps the modified flag; reading the file
+// appends every entry as it comes.
+enum class CityStoreMode { kDialog, kFile };
+
+// Stores an entry under its normalised name (in dialog mode keeping the
+// letter case typed, so a change of case is a change) and returns its index.
+// Dialog mode makes the name the current name and sets the modified flag
+// when the current name changes (letter case aside) or the entry's contents
+// change. Memory for one more entry that cannot be had is the fatal "Out of
+// memory" of module LOCATION.
+int StoreCityEntry(CityDatabase& db, CityStoreMode mode, const CityEntry& entry);
+
+// Loading at start-up: the database from the text of CITIES.DAT (nullptr
+// when the file could not be read: the single entry "No name"), and the
+// observer's place from its current entry.
+void LoadCityDatabaseText(const std::string* text, CityDatabase& db, Location& observer);
+
+// Whether the program must ask, before it ends, to save the database.
+bool CityDatabaseNeedsSaving(const CityDatabase& db);

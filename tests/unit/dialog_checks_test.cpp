@@ -1,6 +1,9 @@
 // The checks of the input dialogs and the body sets they fill.
 
+#include "dialog_test_support.h"
 #include "report_test_support.h"
+
+#include "resources/string_table.h"
 
 #include "settings/bit_set.h"
 #include "settings/dialog_checks.h"
@@ -32,6 +35,81 @@ TEST(DialogChecks, AtLeastOnePlanet) {
     EXPECT_EQ(Message(CheckPlanetChosen(0, 3, 10)), "Select at least one planet");
     EXPECT_EQ(Message(CheckPlanetChosen(SetBit(2), 3, 10)), "Select at least one planet");
     EXPECT_EQ(Message(CheckPlanetChosen(SetBit(10), 3, 10)), "");
+}
+
+TEST(DialogIntegers, SignedDecimalIntegersOnly) {
+    int v = 0;
+    ASSERT_TRUE(ParseDialogInteger("-64", v));
+    EXPECT_EQ(v, -64);
+    ASSERT_TRUE(ParseDialogInteger(" 12 ", v));
+    EXPECT_EQ(v, 12);
+    ASSERT_TRUE(ParseDialogInteger("+7", v));
+    EXPECT_EQ(v, 7);
+    ASSERT_TRUE(ParseDialogInteger("-2147483648", v));
+    EXPECT_EQ(v, -2147483647 - 1);
+    v = 99;
+    for (const char* bad : {"", " ", "-", "abc", "12a", "1 2", "1.5", "0x1F", "--3", "2147483648",
+                            "99999999999999999999"}) {
+        EXPECT_FALSE(ParseDialogInteger(bad, v)) << bad;
+    }
+    EXPECT_EQ(v, 99);
+}
+
+TEST(DialogIntegers, TableCheckedInOrderAndStopsAtTheFirstRefusal) {
+    IntegerField table[] = {{10, kTimeSpeedRange, 0}, {11, kViewAngleRange, 0}};
+    FakeDialogFields fields;
+    fields.Set(10, "65").Set(11, "abc");
+    FieldError error = CheckIntegerFields(fields, table);
+    EXPECT_EQ(error.control, 10);
+    EXPECT_EQ(error.message, DialogMessage::kTimeSpeedRange);
+    EXPECT_TRUE(error.selectText);
+
+    fields.Set(10, "-64");
+    error = CheckIntegerFields(fields, table);
+    EXPECT_EQ(error.control, 11);
+    EXPECT_EQ(error.message, DialogMessage::kInvalidNumber);
+    EXPECT_EQ(table[0].value, 0); // nothing filled while one entry fails
+
+    fields.Set(11, "5");
+    EXPECT_FALSE(CheckIntegerFields(fields, table));
+    EXPECT_EQ(table[0].value, -64);
+    EXPECT_EQ(table[1].value, 5);
+}
+
+TEST(DialogIntegers, BothEndsOfEachRangeAreAllowed) {
+    struct Case {
+        IntegerRange range;
+        const char* inside;
+        const char* outside;
+    };
+    for (const Case& c : {Case{kTimeSpeedRange, "64", "65"}, Case{kTimeSpeedRange, "-64", "-65"},
+                          Case{kViewAngleRange, "5", "4"}, Case{kViewAngleRange, "90", "91"},
+                          Case{kYearRange, "1000", "999"}, Case{kYearRange, "3000", "3001"},
+                          Case{kBinaryStarYearRange, "-4000", "-4001"},
+                          Case{kBinaryStarYearRange, "32000", "32001"}, Case{kDayRange, "31", "32"},
+                          Case{kHourRange, "23", "24"}, Case{kMinuteRange, "0", "-1"}}) {
+        IntegerField table[] = {{5, c.range, 0}};
+        FakeDialogFields fields;
+        EXPECT_FALSE(CheckIntegerFields(fields.Set(5, c.inside), table)) << c.inside;
+        const FieldError error = CheckIntegerFields(fields.Set(5, c.outside), table);
+        EXPECT_EQ(error.message, c.range.message) << c.outside;
+    }
+}
+
+TEST(DialogMessages, NumberedOnesMatchTheStringTable) {
+    int numbered = 0;
+    for (int m = 1; m <= static_cast<int>(DialogMessage::kSaveCityDatabaseQuestion); ++m) {
+        const auto message = static_cast<DialogMessage>(m);
+        ASSERT_STRNE(DialogMessageText(message), "") << m;
+        if (const int id = DialogMessageStringId(message)) {
+            ++numbered;
+            ASSERT_NE(StringText(id), nullptr) << id;
+            EXPECT_STREQ(StringText(id), DialogMessageText(message));
+        }
+    }
+    EXPECT_EQ(numbered, 3); // time speed 60, view angle 61, binary star 104
+    EXPECT_STREQ(DialogMessageText(DialogMessage::kLatitudeRange),
+                 "Latitude must be between 0\260 and 90\260");
 }
 
 TEST(BitSets, ElementsZeroToThirtyOne) {
