@@ -266,6 +266,11 @@ void RunReportCommand(int id) {
 
     RunSingleReport(id);
 
+    if (!IsWindow(g.window)) {
+        // Closed while the report ran: the window and its menus are gone and
+        // the quit request ends the program.
+        return;
+    }
     LockMenus(g.window, kOtherCommand, true);
     g.currentCommand = 0;
     g.report.complete = 1;

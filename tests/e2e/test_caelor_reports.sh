@@ -93,4 +93,15 @@ echo "Almanac stopped after $kept of $full lines, all kept"
 # (d) Closing ends the program with exit code 0.
 e2e_driver close "$MAIN" 10000 || fail "caelor.exe did not close cleanly"
 e2e_expect_exit "$pid" 0 10
+
+# (e) Closing while the Almanac runs ends it with exit code 0 as well.
+e2e_start "$BUILD_DIR/caelor.exe"
+pid=$E2E_LAST_PID
+e2e_driver wait-window "$MAIN" 60000 || fail "main window did not appear again"
+e2e_driver post-command "$MAIN" 93 5000 || fail "cannot choose Reports > Almanac"
+e2e_driver set-text "Almanac" $YEAR 2026 10000 || fail "no Almanac dialog"
+e2e_driver dialog-command "Almanac" $IDOK 5000 || fail "cannot press OK"
+e2e_driver key-after-gone "Almanac" "$MAIN" 0 10000 || fail "cannot close the main window"
+e2e_driver wait-gone "$MAIN" 20000 || fail "caelor.exe did not close while the Almanac ran"
+e2e_expect_exit "$pid" 0 10
 echo "PASS"

@@ -21,7 +21,7 @@
 //   e2e_driver clipboard-text FILE
 //   e2e_driver window-texts TITLE TIMEOUT_MS
 //   e2e_driver key TITLE VK
-//   e2e_driver key-after-gone DIALOG TITLE VK TIMEOUT_MS
+//   e2e_driver key-after-gone DIALOG TITLE VK|0 TIMEOUT_MS
 
 #include <windows.h>
 
@@ -419,7 +419,8 @@ int KeyCommand(const char* title, int virtualKey) {
 }
 
 // Presses a key in window title as soon as window dialog has gone, to stop
-// work that the dialog started before it can finish.
+// work that the dialog started before it can finish; key 0 closes the window
+// instead.
 int KeyAfterGoneCommand(const char* dialog, const char* title, int virtualKey, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     while (FindWindowA(nullptr, dialog) != nullptr) {
@@ -428,6 +429,16 @@ int KeyAfterGoneCommand(const char* dialog, const char* title, int virtualKey, D
             return 1;
         }
         Sleep(1);
+    }
+    if (virtualKey == 0) {
+        HWND hwnd = FindWindowA(nullptr, title);
+        if (hwnd == nullptr) {
+            std::printf("no window \"%s\"\n", title);
+            return 1;
+        }
+        PostMessageA(hwnd, WM_CLOSE, 0, 0);
+        std::printf("close to \"%s\"\n", title);
+        return 0;
     }
     return KeyCommand(title, virtualKey);
 }
