@@ -3,6 +3,7 @@
 
 #include "engine/location.h"
 #include "engine/time.h"
+#include "graphs/page_mapping.h"
 #include "help/help_topics.h"
 #include "reports/almanac.h"
 #include "reports/host_hooks.h"
@@ -10,6 +11,7 @@
 #include "reports/report_buffer.h"
 #include "reports/reports.h"
 #include "resources/string_table.h"
+#include "settings/command_dialogs.h"
 #include "settings/dialog_params.h"
 #include "settings/menu_state.h"
 #include "shell/about_dialog.h"
@@ -30,7 +32,7 @@
 
 #include <windows.h>
 
-#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -38,6 +40,7 @@ constexpr int kTitleSize = 81;
 constexpr UINT_PTR kMovieTimer = 1;
 constexpr UINT kMovieTimerPeriod = 250;
 
+constexpr int kInternalError = 690;
 constexpr int kLatitudeTooHigh = 123;
 constexpr int kStarDatabaseNotLoaded = 686;
 constexpr int kGdiError = 693;
@@ -59,11 +62,7 @@ struct MainWindowState {
     int currentCommand = 0;
     bool drawingGraph = false;
     ReportBuffer report;
-    bool firstSizeSeen = false;
-    int firstWidth = 0;
-    int firstHeight = 0;
-    int drawingWidth = 0;
-    int drawingHeight = 0;
+    DrawingSize drawing;
     bool resized = false;
     bool helpOnMenu = false;
     char helpFile[MAX_PATH] = {};
@@ -138,18 +137,48 @@ void SetMenuCheck(HMENU menu, UINT id, bool checked) {
     }
 }
 
-// Runs an input dialog with the given title; true when it was accepted.
-bool AskFor(const char* templateName, DLGPROC procedure, int titleId) {
-    CurrentDialogParams.titleId = titleId;
-    RunDialog(g.window, templateName, procedure);
-    return DialogCancelled == 0;
-}
+struct DialogProcedure {
+    const char* templateName;
+    DLGPROC procedure;
+};
 
-bool AskForPlanets(int titleId, int includeEarth, int showMonths, int showDistance) {
-    CurrentDialogParams.includeEarth = includeEarth;
-    CurrentDialogParams.showMonthFields = showMonths;
-    CurrentDialogParams.showDistance = showDistance;
-    return AskFor("DIAL_PLANETS", PlanetsDialogProc, titleId);
+constexpr DialogProcedure kDialogProcedures[] = {
+    {"DIAL_YEAR", YearDialogProc},
+    {"DIAL_YEAR_MONTH", YearMonthDialogProc},
+    {"DIAL_YEAR_MR", YearMonthRangeDialogProc},
+    {"DIAL_YEAR_RANGE", YearRangeDialogProc},
+    {"DIAL_PLANETS", PlanetsDialogProc},
+    {"DIAL_PLANET_ANGLE", PlanetAngleDialogProc},
+    {"DIAL_PLANET_APSIDES", PlanetApsidesDialogProc},
+    {"DIAL_JM_GRAPH", JupiterMoonsGraphDialogProc},
+    {"DIAL_JM_MOVIES", JupiterMoonsMovieDialogProc},
+    {"DIAL_EC_MOVIES", EclipticMovieDialogProc},
+    {"DIAL_DN_MOVIE", DayNightMovieDialogProc},
+    {"DIAL_BS_MOVIE", BinaryStarMovieDialogProc},
+    {"DIAL_PL_MOVIE", PlanetariumMovieDialogProc},
+};
+
+// Runs the input dialog of command id with its title and options; true when
+// it was accepted or the command asks nothing.
+bool AskFor(int id) {
+    CommandDialog dialog;
+    if (!CommandDialogOf(id, dialog)) {
+        Fatal(kInternalError, __LINE__);
+    }
+    if (dialog.templateName == nullptr) {
+        return true;
+    }
+    for (const DialogProcedure& entry : kDialogProcedures) {
+        if (std::strcmp(entry.templateName, dialog.templateName) == 0) {
+            CurrentDialogParams.titleId = dialog.titleId;
+            CurrentDialogParams.includeEarth = dialog.includeEarth;
+            CurrentDialogParams.showMonthFields = dialog.showMonthFields;
+            CurrentDialogParams.showDistance = dialog.showDistance;
+            RunDialog(g.window, entry.templateName, entry.procedure);
+            return DialogCancelled == 0;
+        }
+    }
+    Fatal(kInternalError, __LINE__);
 }
 
 // Runs the dialog of a single report and, when accepted, its generator.
@@ -164,19 +193,19 @@ void RunSingleReport(int id) {
         IntroductionReport(out, kReportIntroduction, false);
         break;
     case 81:
-        if (AskFor("DIAL_YEAR_MR", YearMonthRangeDialogProc, 70)) {
+        if (AskFor(id)) {
             start();
             CalendarReport(p.year, p.month, p.stopMonth, place, out, kReportCalendar, false);
         }
         break;
     case 82:
-        if (AskFor("DIAL_YEAR_RANGE", YearRangeDialogProc, 75)) {
+        if (AskFor(id)) {
             start();
             SeasonsReport(p.year, p.stopYear, place, out, kReportSeasons, false);
         }
         break;
     case 83:
-        if (AskFor("DIAL_YEAR_RANGE", YearRangeDialogProc, 76)) {
+        if (AskFor(id)) {
             start();
             EasterReport(p.year, p.stopYear, out, kReportEaster, false);
         }
@@ -184,7 +213,7 @@ void RunSingleReport(int id) {
     case 84:
     case 85: {
         const bool lunar = id == 84;
-        if (AskFor("DIAL_YEAR_RANGE", YearRangeDialogProc, lunar ? 78 : 77)) {
+        if (AskFor(id)) {
             start();
             EclipseReport(place, lunar, p.year, p.stopYear, out,
                           lunar ? kReportLunarEclipses : kReportSolarEclipses, false);
@@ -192,21 +221,21 @@ void RunSingleReport(int id) {
         break;
     }
     case 86:
-        if (AskForPlanets(80, 0, 1, 0)) {
+        if (AskFor(id)) {
             start();
             PlanetViewInfoReport(p.year, p.month, p.stopMonth, place, p.planetSet, out,
                                  kReportPlanetViewInfo, false);
         }
         break;
     case 87:
-        if (AskFor("DIAL_PLANET_APSIDES", PlanetApsidesDialogProc, 0)) {
+        if (AskFor(id)) {
             start();
             PlanetApsidesReport(p.year, p.stopYear, place, p.planetSet, out, kReportPlanetApsides,
                                 false);
         }
         break;
     case 88:
-        if (AskForPlanets(81, 0, 1, 0)) {
+        if (AskFor(id)) {
             start();
             PlanetConjOppReport(p.year, p.month, p.stopMonth, place, p.planetSet, out,
                                 kReportPlanetConjOpp, false);
@@ -217,32 +246,32 @@ void RunSingleReport(int id) {
         PlanetDataReport(out, kReportPlanetData, false);
         break;
     case 90:
-        if (AskFor("DIAL_YEAR_MR", YearMonthRangeDialogProc, 71)) {
+        if (AskFor(id)) {
             start();
             MoonApsidesReport(place, p.year, p.month, p.stopMonth, out, kReportMoonApsides, false);
         }
         break;
     case 141:
-        if (AskFor("DIAL_YEAR_MR", YearMonthRangeDialogProc, 1102)) {
+        if (AskFor(id)) {
             start();
             MoonNodesReport(place, p.year, p.month, p.stopMonth, out, kReportMoonNodes, false);
         }
         break;
     case 91:
-        if (AskFor("DIAL_YEAR_MR", YearMonthRangeDialogProc, 72)) {
+        if (AskFor(id)) {
             start();
             MeteorShowersReport(place, p.year, p.month, p.stopMonth, out, kReportMeteorShowers,
                                 false);
         }
         break;
     case 92:
-        if (AskFor("DIAL_YEAR_MR", YearMonthRangeDialogProc, 73)) {
+        if (AskFor(id)) {
             start();
             TwilightReport(place, p.year, p.month, p.stopMonth, out, kReportTwilight, false);
         }
         break;
     case 93:
-        if (AskFor("DIAL_YEAR_MR", YearMonthRangeDialogProc, 74)) {
+        if (AskFor(id)) {
             p.stopYear = p.year;
             start();
             AlmanacReport(p.year, p.month, p.stopMonth, place, out);
@@ -281,58 +310,16 @@ void RunReportCommand(int id) {
 // Graphs and movies: their dialogs run and their values stay in the dialog
 // record for the drawing.
 bool RunGraphDialog(int id) {
-    switch (id) {
-    case 11:
-        return AskFor("DIAL_JM_GRAPH", JupiterMoonsGraphDialogProc, 0);
-    case 12:
-        return AskForPlanets(90, 0, 0, 0);
-    case 13:
-        return AskForPlanets(91, 0, 0, 0);
-    case 14:
-        return AskForPlanets(92, 0, 0, 0);
-    case 15:
-        return AskForPlanets(93, 0, 0, 0);
-    case 16:
-        return AskForPlanets(106, 1, 0, 1);
-    case 17:
-        return AskFor("DIAL_PLANET_ANGLE", PlanetAngleDialogProc, 0);
-    case 18:
-    case 19:
-    case 20:
-    case 21:
-    case 22:
-    case 23:
-        return AskFor("DIAL_YEAR", YearDialogProc, 82 + (id - 18));
-    case 24:
-        return AskFor("DIAL_YEAR_MONTH", YearMonthDialogProc, 88);
-    case 25:
-        return AskFor("DIAL_YEAR_RANGE", YearRangeDialogProc, 1000);
-    case 61:
-        return AskFor("DIAL_DN_MOVIE", DayNightMovieDialogProc, 0);
-    case 62:
-        return AskFor("DIAL_EC_MOVIES", EclipticMovieDialogProc, 63);
-    case 63:
-        return AskFor("DIAL_EC_MOVIES", EclipticMovieDialogProc, 64);
-    case 64: {
-        const bool accepted = AskFor("DIAL_PL_MOVIE", PlanetariumMovieDialogProc, 0);
-        if (accepted) {
-            if (CurrentDialogParams.noTracking) {
-                ShowScrollBars(g.window, kBothScrollBars, 180);
-            } else {
-                HideScrollBars(g.window, kBothScrollBars);
-            }
+    const bool accepted = AskFor(id);
+    if (accepted && id == 64) {
+        // Without a tracked body the scroll bars steer the view.
+        if (CurrentDialogParams.noTracking) {
+            ShowScrollBars(g.window, kBothScrollBars, 180);
+        } else {
+            HideScrollBars(g.window, kBothScrollBars);
         }
-        return accepted;
     }
-    case 65:
-        return AskFor("DIAL_JM_MOVIES", JupiterMoonsMovieDialogProc, 66);
-    case 66:
-        return AskFor("DIAL_JM_MOVIES", JupiterMoonsMovieDialogProc, 67);
-    case 67:
-        return AskFor("DIAL_BS_MOVIE", BinaryStarMovieDialogProc, 0);
-    default:
-        return false;
-    }
+    return accepted;
 }
 
 void RunGraphOrMovieCommand(int id) {
@@ -358,15 +345,13 @@ void StopCommand() {
     LockMenus(g.window, kOtherCommand, true);
 }
 
-bool LatitudeRefused(int id) {
-    return (id == 21 || id == 22 || id == 92) && g.location.latitude > 60.0;
-}
-
 void OnCommand(int id) {
     if (g.helpOnMenu) {
+        // Cleared whatever the item, so a later command is never taken as
+        // a help request.
+        g.helpOnMenu = false;
         const int context = HelpContextOf(id);
         if (context >= 0) {
-            g.helpOnMenu = false;
             Help(HELP_CONTEXT, static_cast<ULONG_PTR>(context));
             return;
         }
@@ -379,7 +364,7 @@ void OnCommand(int id) {
         ErrorBox(g.window, kStarDatabaseNotLoaded, false);
         return;
     }
-    if (LatitudeRefused(id)) {
+    if (RefusedAtLatitude(id, g.location.latitude)) {
         ErrorBox(g.window, kLatitudeTooHigh, false);
         return;
     }
@@ -482,14 +467,7 @@ void OnCreate(HWND window) {
 
 void OnSize(int width, int height) {
     g.resized = true;
-    if (!g.firstSizeSeen) {
-        g.firstSizeSeen = true;
-        g.firstWidth = g.drawingWidth = width;
-        g.firstHeight = g.drawingHeight = height;
-    } else {
-        g.drawingWidth = std::max(width, g.firstWidth);
-        g.drawingHeight = std::max(height, g.firstHeight);
-    }
+    g.drawing.OnClientSize(width, height);
     FreeBitmaps();
     RestartTimer();
 }
@@ -498,8 +476,8 @@ void OnSize(int width, int height) {
 void SetPageMapping(HDC dc) {
     SetMapMode(dc, MM_ISOTROPIC);
     SetWindowExtEx(dc, 1000, 750, nullptr);
-    SetViewportExtEx(dc, g.drawingWidth, -g.drawingHeight, nullptr);
-    SetViewportOrgEx(dc, 0, g.drawingHeight, nullptr);
+    SetViewportExtEx(dc, g.drawing.Width(), -g.drawing.Height(), nullptr);
+    SetViewportOrgEx(dc, 0, g.drawing.Height(), nullptr);
 }
 
 void OnPaint() {
@@ -518,7 +496,7 @@ void OnPaint() {
         // Nothing to show.
     } else if (g.report.lineCount > 0) {
         HFONT oldFont = PrepareSurface(dc, 1, 0, 0, true);
-        g_view.Paint(dc, g.drawingHeight);
+        g_view.Paint(dc, g.drawing.Height());
         SelectObject(dc, oldFont);
     } else {
         SetPageMapping(dc);
@@ -528,7 +506,7 @@ void OnPaint() {
             g.currentCommand = 0;
         }
         if (SnapshotHeld()) {
-            PaintSnapshot(dc, g.drawingWidth, g.drawingHeight);
+            PaintSnapshot(dc, g.drawing.Width(), g.drawing.Height());
         } else if (kind != kMovieCommand && kind != kReportCommand) {
             LockMenus(g.window, kOtherCommand, true);
         }
