@@ -19,6 +19,8 @@
 //   e2e_driver post-command TITLE ID TIMEOUT_MS
 //   e2e_driver wait-scroll-bars TITLE TIMEOUT_MS
 //   e2e_driver clipboard-text FILE
+//   e2e_driver clipboard-bitmap
+//   e2e_driver answer-box TITLE ID TIMEOUT_MS
 //   e2e_driver window-texts TITLE TIMEOUT_MS
 //   e2e_driver key TITLE VK
 //   e2e_driver key-after-gone DIALOG TITLE VK|0 TIMEOUT_MS
@@ -361,6 +363,46 @@ int WaitScrollBarsCommand(const char* title, DWORD timeoutMs) {
     }
 }
 
+BOOL CALLBACK PrintChildText(HWND child, LPARAM);
+
+// Presses button id of a dialog or message box titled title (the dialog
+// class only, so a main window of the same title is never taken for it).
+int AnswerBoxCommand(const char* title, int id, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    HWND box = nullptr;
+    while ((box = FindWindowA("#32770", title)) == nullptr) {
+        if (GetTickCount() - start >= timeoutMs) {
+            std::printf("no box \"%s\"\n", title);
+            return 1;
+        }
+        Sleep(kPollMs);
+    }
+    EnumChildWindows(box, PrintChildText, 0);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+    std::printf("button %d of \"%s\"\n", id, title);
+    return 0;
+}
+
+// Checks that the clipboard holds a bitmap and prints its size.
+int ClipboardBitmapCommand() {
+    if (!OpenClipboard(nullptr)) {
+        std::printf("cannot open the clipboard\n");
+        return 1;
+    }
+    HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    BITMAP info = {};
+    const bool found = bitmap != nullptr && GetObjectA(bitmap, sizeof info, &info) != 0;
+    CloseClipboard();
+    if (!found) {
+        std::printf("no bitmap on the clipboard\n");
+        return 1;
+    }
+    std::printf("bitmap %ldx%ld\n", static_cast<long>(info.bmWidth),
+                static_cast<long>(info.bmHeight));
+    return 0;
+}
+
 // Writes the clipboard's text, byte for byte, to path.
 int ClipboardTextCommand(const char* path) {
     if (!OpenClipboard(nullptr)) {
@@ -502,6 +544,12 @@ int main(int argc, char** argv) {
     }
     if (argc == 3 && std::strcmp(argv[1], "clipboard-text") == 0) {
         return ClipboardTextCommand(argv[2]);
+    }
+    if (argc == 5 && std::strcmp(argv[1], "answer-box") == 0) {
+        return AnswerBoxCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
+    }
+    if (argc == 2 && std::strcmp(argv[1], "clipboard-bitmap") == 0) {
+        return ClipboardBitmapCommand();
     }
     if (argc == 4 && std::strcmp(argv[1], "window-texts") == 0) {
         return WindowTextsCommand(argv[2], std::strtoul(argv[3], nullptr, 10));
