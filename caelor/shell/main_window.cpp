@@ -472,14 +472,6 @@ void OnSize(int width, int height) {
     RestartTimer();
 }
 
-// The 1000 x 750 page on the drawing size, y up, origin at the bottom left.
-void SetPageMapping(HDC dc) {
-    SetMapMode(dc, MM_ISOTROPIC);
-    SetWindowExtEx(dc, 1000, 750, nullptr);
-    SetViewportExtEx(dc, g.drawing.Width(), -g.drawing.Height(), nullptr);
-    SetViewportOrgEx(dc, 0, g.drawing.Height(), nullptr);
-}
-
 void OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(g.window, &paint);
@@ -499,7 +491,6 @@ void OnPaint() {
         g_view.Paint(dc, g.drawing.Height());
         SelectObject(dc, oldFont);
     } else {
-        SetPageMapping(dc);
         if (!SnapshotHeld() && kind == kGraphCommand) {
             // The graphs draw here once they exist; until then the command
             // ends at once and leaves the window empty.

@@ -70,8 +70,7 @@ e2e_driver post-command "$MAIN" 93 5000 || fail "cannot choose Reports > Almanac
 e2e_driver set-text "Almanac" $YEAR 2026 10000 || fail "no Almanac dialog"
 e2e_driver set-text "Almanac" $START_MONTH 1 5000 || fail "no start month field"
 e2e_driver set-text "Almanac" $STOP_MONTH 12 5000 || fail "no stop month field"
-e2e_driver dialog-command "Almanac" $IDOK 5000 || fail "cannot press OK"
-e2e_driver key-after-gone "Almanac" "$MAIN" 27 10000 || fail "cannot press Esc"
+e2e_driver press-then-key "Almanac" $IDOK "$MAIN" 27 10000 || fail "cannot press OK, then Esc"
 e2e_driver wait-scroll-bars "$MAIN" 60000 || fail "the Almanac did not stop"
 e2e_screenshot caelor-almanac-stopped
 e2e_driver post-command "$MAIN" 110 5000 || fail "Edit > Copy is not available after Stop"
@@ -100,8 +99,7 @@ pid=$E2E_LAST_PID
 e2e_driver wait-window "$MAIN" 60000 || fail "main window did not appear again"
 e2e_driver post-command "$MAIN" 93 5000 || fail "cannot choose Reports > Almanac"
 e2e_driver set-text "Almanac" $YEAR 2026 10000 || fail "no Almanac dialog"
-e2e_driver dialog-command "Almanac" $IDOK 5000 || fail "cannot press OK"
-e2e_driver key-after-gone "Almanac" "$MAIN" 0 10000 || fail "cannot close the main window"
+e2e_driver press-then-key "Almanac" $IDOK "$MAIN" 0 10000 || fail "cannot press OK, then close"
 e2e_driver wait-gone "$MAIN" 20000 || fail "caelor.exe did not close while the Almanac ran"
 e2e_expect_exit "$pid" 0 10
 echo "PASS"

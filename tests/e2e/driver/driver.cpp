@@ -23,7 +23,7 @@
 //   e2e_driver answer-box TITLE ID TIMEOUT_MS
 //   e2e_driver window-texts TITLE TIMEOUT_MS
 //   e2e_driver key TITLE VK
-//   e2e_driver key-after-gone DIALOG TITLE VK|0 TIMEOUT_MS
+//   e2e_driver press-then-key DIALOG BUTTON TITLE VK|0 TIMEOUT_MS
 
 #include <windows.h>
 
@@ -460,10 +460,19 @@ int KeyCommand(const char* title, int virtualKey) {
     return 0;
 }
 
-// Presses a key in window title as soon as window dialog has gone, to stop
-// work that the dialog started before it can finish; key 0 closes the window
-// instead.
-int KeyAfterGoneCommand(const char* dialog, const char* title, int virtualKey, DWORD timeoutMs) {
+// Presses button of dialog, then a key in window title the moment the dialog
+// has gone, so the work the dialog started is interrupted at its first step;
+// key 0 closes the window instead.
+int PressThenKeyCommand(const char* dialog, int button, const char* title, int virtualKey,
+                        DWORD timeoutMs) {
+    HWND box = WaitForWindow(dialog, timeoutMs);
+    if (box == nullptr) {
+        std::printf("no window \"%s\"\n", dialog);
+        return 1;
+    }
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    std::printf("command %d to \"%s\"\n", button, dialog);
     const DWORD start = GetTickCount();
     while (FindWindowA(nullptr, dialog) != nullptr) {
         if (GetTickCount() - start >= timeoutMs) {
@@ -557,9 +566,9 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "key") == 0) {
         return KeyCommand(argv[2], std::atoi(argv[3]));
     }
-    if (argc == 6 && std::strcmp(argv[1], "key-after-gone") == 0) {
-        return KeyAfterGoneCommand(argv[2], argv[3], std::atoi(argv[4]),
-                                   std::strtoul(argv[5], nullptr, 10));
+    if (argc == 7 && std::strcmp(argv[1], "press-then-key") == 0) {
+        return PressThenKeyCommand(argv[2], std::atoi(argv[3]), argv[4], std::atoi(argv[5]),
+                                   std::strtoul(argv[6], nullptr, 10));
     }
     std::fprintf(stderr, "usage: e2e_driver wait-window|close|window-info|wait-gone|wait-hidden "
                          "TITLE TIMEOUT_MS | dump-strings MODULE | list-windows | "
