@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The other commands of caelor.exe's menus: Copy of an empty view puts the
-# window picture on the clipboard; About, Assign Colors, Set Location, a
+# window picture on the clipboard; End and Home scroll a long report; About, Assign Colors, Set Location, a
 # graph's and a movie's dialogs open from their commands and close again;
 # Twilight is refused above 60 degrees of latitude; Help opens the help
 # window; File > Exit ends with exit code 0 after asking about the changed
@@ -27,6 +27,24 @@ e2e_driver wait-window "$MAIN" 60000 || fail "main window did not appear"
 e2e_driver post-command "$MAIN" 110 5000 || fail "cannot choose Edit > Copy"
 e2e_driver wait-window "$MAIN" 5000 >/dev/null
 e2e_driver clipboard-bitmap || fail "Copy of an empty view left no picture"
+
+# The Introduction (no dialog) is longer than the window: End scrolls to its
+# last page and Home back to the first.
+e2e_driver post-command "$MAIN" 80 5000 || fail "cannot choose Reports > Introduction"
+e2e_driver wait-scroll-bars "$MAIN" 30000 || fail "the Introduction did not finish"
+e2e_screenshot caelor-introduction-top
+e2e_driver key "$MAIN" 35 || fail "cannot press End"
+e2e_driver wait-window "$MAIN" 5000 >/dev/null
+e2e_screenshot caelor-introduction-end
+e2e_driver key "$MAIN" 36 || fail "cannot press Home"
+e2e_driver wait-window "$MAIN" 5000 >/dev/null
+e2e_screenshot caelor-introduction-home
+differing() { compare -metric AE "$ARTIFACTS/$1.png" "$ARTIFACTS/$2.png" null: 2>&1 || true; }
+moved=$(differing caelor-introduction-top caelor-introduction-end)
+back=$(differing caelor-introduction-top caelor-introduction-home)
+echo "End changed $moved pixels; Home left $back differing"
+[ "${moved%% *}" != 0 ] || fail "End did not scroll the report"
+[ "${back%% *}" = 0 ] || fail "Home did not return to the first page"
 
 open_and_close() { # COMMAND TITLE BUTTON
     e2e_driver post-command "$MAIN" "$1" 5000 || fail "cannot choose command $1"
