@@ -1,76 +1,715 @@
-// Program entry and the main window.
+// Program entry and the main window: start-up and shutdown, the menu command
+// dispatch, painting, scrolling and the context help of menus.
 
+#include "engine/location.h"
+#include "engine/time.h"
+#include "graphs/page_mapping.h"
+#include "help/help_topics.h"
+#include "reports/almanac.h"
+#include "reports/host_hooks.h"
+#include "reports/locale.h"
+#include "reports/report_buffer.h"
+#include "reports/reports.h"
 #include "resources/string_table.h"
+#include "settings/command_dialogs.h"
+#include "settings/dialog_params.h"
+#include "settings/menu_state.h"
+#include "shell/about_dialog.h"
+#include "shell/bitmaps.h"
+#include "shell/city_database_file.h"
+#include "shell/clipboard.h"
+#include "shell/color_pens.h"
+#include "shell/colors_dialog.h"
+#include "shell/errors.h"
+#include "shell/fp_control.h"
+#include "shell/help.h"
+#include "shell/input_dialogs.h"
+#include "shell/location_dialog.h"
+#include "shell/menu_state.h"
+#include "shell/report_view.h"
+#include "shell/scroll_bars.h"
+#include "shell/surface.h"
 
 #include <windows.h>
+
+#include <cstring>
 
 namespace {
 
 constexpr int kTitleSize = 81;
+constexpr UINT_PTR kMovieTimer = 1;
+constexpr UINT kMovieTimerPeriod = 250;
 
-HINSTANCE g_instance;
-char g_appName[kTitleSize];
+constexpr int kInternalError = 690;
+constexpr int kLatitudeTooHigh = 123;
+constexpr int kStarDatabaseNotLoaded = 686;
+constexpr int kGdiError = 693;
+constexpr int kAcceleratorError = 694;
+constexpr int kWindowError = 695;
+constexpr int kTimerError = 692;
+constexpr int kHelpError = 854;
+constexpr int kMenuError = 860;
+constexpr int kHelpFileName = 853;
+constexpr int kAppName = 52;
 
-LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+constexpr const char* kModule = "CAELOR";
+
+// Everything the main window owns for the whole run.
+struct MainWindowState {
+    HINSTANCE instance = nullptr;
+    HWND window = nullptr;
+    HACCEL accelerators = nullptr;
+    int currentCommand = 0;
+    bool drawingGraph = false;
+    ReportBuffer report;
+    DrawingSize drawing;
+    bool resized = false;
+    bool helpOnMenu = false;
+    char helpFile[MAX_PATH] = {};
+    Location location = {};
+    bool starDatabaseLoaded = false; // no star catalogue is loaded yet
+};
+
+MainWindowState g;
+ReportView g_view;
+
+[[noreturn]] void Fatal(int messageId, long line) {
+    ShellFatalError(messageId, kModule, line);
+}
+
+bool SnapshotHeld() {
+    return Bitmaps().Get(0) != nullptr;
+}
+
+void RestartTimer() {
+    KillTimer(g.window, kMovieTimer);
+    if (SetTimer(g.window, kMovieTimer, kMovieTimerPeriod, nullptr) == 0) {
+        ShellFatalError(kTimerError, "TIMER", __LINE__);
     }
 }
 
-// The window is sized in widths of the system fixed font so that reports of
-// 80 columns fit at their natural size.
-int FixedFontCharWidth() {
-    int width = 8;
-    HDC dc = GetDC(nullptr);
+// Help through the program's help window; a failure to show it is fatal.
+void Help(UINT command, ULONG_PTR data) {
+    if (!ShowHelp(g.window, g.helpFile, command, data)) {
+        Fatal(kHelpError, __LINE__);
+    }
+}
+
+bool ShowContextHelp(HWND owner, int context) {
+    return ShowHelp(owner, g.helpFile, HELP_CONTEXT, static_cast<ULONG_PTR>(context)) != FALSE;
+}
+
+void HelpKeyword(const char* keyword) {
+    Help(HELP_KEY, reinterpret_cast<ULONG_PTR>(keyword));
+}
+
+// Frees everything the window holds; shared by the exit routine and the
+// destroy message. Closing help never fails the exit.
+void ReleaseEverything() {
+    KillTimer(g.window, kMovieTimer);
+    ShowHelp(g.window, g.helpFile, HELP_QUIT, 0);
+    FreeBitmaps();
+    DeleteColorPens();
+    ReportFree(g.report);
+    FreeCityDatabase();
+}
+
+void AskToSaveSettings() {
+    AskToSaveCityDatabase(g.window);
+    SaveColors(g.window, false);
+}
+
+[[noreturn]] void ExitRoutine() {
+    AskToSaveSettings();
+    ReleaseEverything();
+    ExitProcess(0);
+}
+
+void Repaint() {
+    InvalidateRect(g.window, nullptr, TRUE);
+    UpdateWindow(g.window);
+}
+
+void SetMenuCheck(HMENU menu, UINT id, bool checked) {
+    if (CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED)) ==
+        static_cast<DWORD>(-1)) {
+        ShellFatalError(kMenuError, "MENUFCNS", __LINE__);
+    }
+}
+
+struct DialogProcedure {
+    const char* templateName;
+    DLGPROC procedure;
+};
+
+constexpr DialogProcedure kDialogProcedures[] = {
+    {"DIAL_YEAR", YearDialogProc},
+    {"DIAL_YEAR_MONTH", YearMonthDialogProc},
+    {"DIAL_YEAR_MR", YearMonthRangeDialogProc},
+    {"DIAL_YEAR_RANGE", YearRangeDialogProc},
+    {"DIAL_PLANETS", PlanetsDialogProc},
+    {"DIAL_PLANET_ANGLE", PlanetAngleDialogProc},
+    {"DIAL_PLANET_APSIDES", PlanetApsidesDialogProc},
+    {"DIAL_JM_GRAPH", JupiterMoonsGraphDialogProc},
+    {"DIAL_JM_MOVIES", JupiterMoonsMovieDialogProc},
+    {"DIAL_EC_MOVIES", EclipticMovieDialogProc},
+    {"DIAL_DN_MOVIE", DayNightMovieDialogProc},
+    {"DIAL_BS_MOVIE", BinaryStarMovieDialogProc},
+    {"DIAL_PL_MOVIE", PlanetariumMovieDialogProc},
+};
+
+// Runs the input dialog of command id with its title and options; true when
+// it was accepted or the command asks nothing.
+bool AskFor(int id) {
+    CommandDialog dialog;
+    if (!CommandDialogOf(id, dialog)) {
+        Fatal(kInternalError, __LINE__);
+    }
+    if (dialog.templateName == nullptr) {
+        return true;
+    }
+    for (const DialogProcedure& entry : kDialogProcedures) {
+        if (std::strcmp(entry.templateName, dialog.templateName) == 0) {
+            CurrentDialogParams.titleId = dialog.titleId;
+            CurrentDialogParams.includeEarth = dialog.includeEarth;
+            CurrentDialogParams.showMonthFields = dialog.showMonthFields;
+            CurrentDialogParams.showDistance = dialog.showDistance;
+            RunDialog(g.window, entry.templateName, entry.procedure);
+            return DialogCancelled == 0;
+        }
+    }
+    Fatal(kInternalError, __LINE__);
+}
+
+// Runs the dialog of a single report and, when accepted, its generator.
+void RunSingleReport(int id) {
+    DialogParams& p = CurrentDialogParams;
+    const Location place = g.location;
+    ReportBuffer& out = g.report;
+    auto start = [id]() { g.currentCommand = id; };
+    switch (id) {
+    case 80:
+        start();
+        IntroductionReport(out, kReportIntroduction, false);
+        break;
+    case 81:
+        if (AskFor(id)) {
+            start();
+            CalendarReport(p.year, p.month, p.stopMonth, place, out, kReportCalendar, false);
+        }
+        break;
+    case 82:
+        if (AskFor(id)) {
+            start();
+            SeasonsReport(p.year, p.stopYear, place, out, kReportSeasons, false);
+        }
+        break;
+    case 83:
+        if (AskFor(id)) {
+            start();
+            EasterReport(p.year, p.stopYear, out, kReportEaster, false);
+        }
+        break;
+    case 84:
+    case 85: {
+        const bool lunar = id == 84;
+        if (AskFor(id)) {
+            start();
+            EclipseReport(place, lunar, p.year, p.stopYear, out,
+                          lunar ? kReportLunarEclipses : kReportSolarEclipses, false);
+        }
+        break;
+    }
+    case 86:
+        if (AskFor(id)) {
+            start();
+            PlanetViewInfoReport(p.year, p.month, p.stopMonth, place, p.planetSet, out,
+                                 kReportPlanetViewInfo, false);
+        }
+        break;
+    case 87:
+        if (AskFor(id)) {
+            start();
+            PlanetApsidesReport(p.year, p.stopYear, place, p.planetSet, out, kReportPlanetApsides,
+                                false);
+        }
+        break;
+    case 88:
+        if (AskFor(id)) {
+            start();
+            PlanetConjOppReport(p.year, p.month, p.stopMonth, place, p.planetSet, out,
+                                kReportPlanetConjOpp, false);
+        }
+        break;
+    case 89:
+        start();
+        PlanetDataReport(out, kReportPlanetData, false);
+        break;
+    case 90:
+        if (AskFor(id)) {
+            start();
+            MoonApsidesReport(place, p.year, p.month, p.stopMonth, out, kReportMoonApsides, false);
+        }
+        break;
+    case 141:
+        if (AskFor(id)) {
+            start();
+            MoonNodesReport(place, p.year, p.month, p.stopMonth, out, kReportMoonNodes, false);
+        }
+        break;
+    case 91:
+        if (AskFor(id)) {
+            start();
+            MeteorShowersReport(place, p.year, p.month, p.stopMonth, out, kReportMeteorShowers,
+                                false);
+        }
+        break;
+    case 92:
+        if (AskFor(id)) {
+            start();
+            TwilightReport(place, p.year, p.month, p.stopMonth, out, kReportTwilight, false);
+        }
+        break;
+    case 93:
+        if (AskFor(id)) {
+            p.stopYear = p.year;
+            start();
+            AlmanacReport(p.year, p.month, p.stopMonth, place, out);
+        } else {
+            StopFlag = true;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+// The report sequence; the command is already current, the buffer freed and
+// the menus greyed.
+void RunReportCommand(int id) {
+    g.currentCommand = 0;
+    HideScrollBars(g.window, kBothScrollBars);
+    g.report.complete = 0;
+    FreeBitmaps();
+    Repaint();
+
+    RunSingleReport(id);
+
+    if (!IsWindow(g.window)) {
+        // Closed while the report ran: the window and its menus are gone and
+        // the quit request ends the program.
+        return;
+    }
+    LockMenus(g.window, kOtherCommand, true);
+    g.currentCommand = 0;
+    g.report.complete = 1;
+    ShowScrollBars(g.window, kBothScrollBars, 0);
+    Repaint();
+}
+
+// Graphs and movies: their dialogs run and their values stay in the dialog
+// record for the drawing.
+bool RunGraphDialog(int id) {
+    const bool accepted = AskFor(id);
+    if (accepted && id == 64) {
+        // Without a tracked body the scroll bars steer the view.
+        if (CurrentDialogParams.noTracking) {
+            ShowScrollBars(g.window, kBothScrollBars, 180);
+        } else {
+            HideScrollBars(g.window, kBothScrollBars);
+        }
+    }
+    return accepted;
+}
+
+void RunGraphOrMovieCommand(int id) {
+    HideScrollBars(g.window, kBothScrollBars);
+    g.currentCommand = 0;
+    if (RunGraphDialog(id)) {
+        g.currentCommand = id;
+        RestartTimer();
+    } else {
+        LockMenus(g.window, kOtherCommand, true);
+    }
+    FreeBitmaps();
+    g.resized = false;
+    InvalidateRect(g.window, nullptr, TRUE);
+}
+
+void StopCommand() {
+    StopFlag = true;
+    KillTimer(g.window, kMovieTimer);
+    FreeBitmaps();
+    SnapshotClient(g.window);
+    g.currentCommand = 0;
+    LockMenus(g.window, kOtherCommand, true);
+}
+
+void OnCommand(int id) {
+    if (g.helpOnMenu) {
+        // Cleared whatever the item, so a later command is never taken as
+        // a help request.
+        g.helpOnMenu = false;
+        const int context = HelpContextOf(id);
+        if (context >= 0) {
+            Help(HELP_CONTEXT, static_cast<ULONG_PTR>(context));
+            return;
+        }
+    }
+    HMENU menu = GetMenu(g.window);
+    if (menu == nullptr) {
+        ShellFatalError(kMenuError, "MENUFCNS", __LINE__);
+    }
+    if (id == 64 && !g.starDatabaseLoaded) {
+        ErrorBox(g.window, kStarDatabaseNotLoaded, false);
+        return;
+    }
+    if (RefusedAtLatitude(id, g.location.latitude)) {
+        ErrorBox(g.window, kLatitudeTooHigh, false);
+        return;
+    }
+    const int kind = CommandKind(id);
+    if (kind != kOtherCommand) {
+        // Only a new piece of work undoes a Stop; accelerators, Help and
+        // Copy arriving after Esc must not.
+        StopFlag = false;
+        g.currentCommand = id;
+        ReportFree(g.report);
+        LockMenus(g.window, kind, false);
+    }
+    if (kind == kReportCommand) {
+        RunReportCommand(id);
+        return;
+    }
+    if (kind == kGraphCommand || kind == kMovieCommand) {
+        RunGraphOrMovieCommand(id);
+        return;
+    }
+    switch (id) {
+    case 31:
+        Help(HELP_INDEX, 0);
+        break;
+    case 32:
+        HelpKeyword("keys");
+        break;
+    case 33:
+        HelpKeyword("commands");
+        break;
+    case 35:
+        Help(HELP_HELPONHELP, 0);
+        break;
+    case 36:
+        RunDialog(g.window, "DIAL_ABOUT", AboutDialogProc);
+        break;
+    case 38:
+        HelpKeyword("User's Guide");
+        break;
+    case 51:
+        ExitRoutine();
+    case 100:
+        StopCommand();
+        break;
+    case 110:
+        CopyToClipboard(g.window, g.report);
+        break;
+    case 120:
+        Repaint();
+        RunDialog(g.window, "DIAL_ASSIGN_COLORS", AssignColorsDialogProc);
+        break;
+    case 121:
+        SetMenuCheck(menu, 121, true);
+        SetMenuCheck(menu, 122, false);
+        break;
+    case 122:
+        SetMenuCheck(menu, 121, false);
+        SetMenuCheck(menu, 122, true);
+        break;
+    case 130:
+        RunSetLocationDialog(g.window, g.location);
+        break;
+    case 140:
+        Help(HELP_PARTIALKEY, reinterpret_cast<ULONG_PTR>(""));
+        break;
+    default:
+        break;
+    }
+}
+
+void OnCreate(HWND window) {
+    g.window = window;
+    MaskFloatingPointExceptions();
+    char fileName[kTitleSize];
+    LoadText(kHelpFileName, fileName, sizeof fileName);
+    DataFilePath(fileName, g.helpFile, sizeof g.helpFile);
+    SetHelpContextHandler(ShowContextHelp);
+
+    LoadColors();
+    LoadCityDatabase(window, g.location);
+    SetDialogDefaults(ClockJulianDay());
+
+    HDC dc = GetDC(window);
     if (dc == nullptr) {
-        return width;
+        Fatal(kGdiError, __LINE__);
+    }
+    HFONT oldFont = PrepareSurface(dc, 1, 0, 0, true);
+    const int charWidth = CharWidth(dc);
+    const int lineHeight = LineHeight(dc);
+    SelectObject(dc, oldFont);
+    if (!ReleaseDC(window, dc)) {
+        Fatal(kGdiError, __LINE__);
+    }
+    g_view.SetWindow(window, charWidth, lineHeight, &g.report);
+
+    if (SetTimer(window, kMovieTimer, kMovieTimerPeriod, nullptr) == 0) {
+        ShellFatalError(kTimerError, "TIMER", __LINE__);
+    }
+}
+
+void OnSize(int width, int height) {
+    g.resized = true;
+    g.drawing.OnClientSize(width, height);
+    FreeBitmaps();
+    RestartTimer();
+}
+
+void OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(g.window, &paint);
+    if (dc == nullptr) {
+        Fatal(kGdiError, __LINE__);
+    }
+    const int kind = CommandKind(g.currentCommand);
+    if (g.drawingGraph) {
+        // The graph in progress ends and is redrawn whole, so no unpainted
+        // hole gets into its snapshot.
+        g.resized = true;
+    } else if ((kind == kMovieCommand || kind == kOtherCommand) && !SnapshotHeld() &&
+               g.report.lineCount == 0) {
+        // Nothing to show.
+    } else if (g.report.lineCount > 0) {
+        HFONT oldFont = PrepareSurface(dc, 1, 0, 0, true);
+        g_view.Paint(dc, g.drawing.Height());
+        SelectObject(dc, oldFont);
+    } else {
+        if (!SnapshotHeld() && kind == kGraphCommand) {
+            // The graphs draw here once they exist; until then the command
+            // ends at once and leaves the window empty.
+            g.currentCommand = 0;
+        }
+        if (SnapshotHeld()) {
+            PaintSnapshot(dc, g.drawing.Width(), g.drawing.Height());
+        } else if (kind != kMovieCommand && kind != kReportCommand) {
+            LockMenus(g.window, kOtherCommand, true);
+        }
+    }
+    EndPaint(g.window, &paint);
+}
+
+void OnKeyDown(WPARAM key) {
+    switch (key) {
+    case VK_PRIOR:
+        SendMessageA(g.window, WM_VSCROLL, SB_PAGEUP, 0);
+        break;
+    case VK_NEXT:
+        SendMessageA(g.window, WM_VSCROLL, SB_PAGEDOWN, 0);
+        break;
+    case VK_END:
+        SendMessageA(g.window, WM_VSCROLL, SB_BOTTOM, 0);
+        break;
+    case VK_HOME:
+        SendMessageA(g.window, WM_VSCROLL, SB_TOP, 0);
+        break;
+    case VK_LEFT:
+        SendMessageA(g.window, WM_HSCROLL, SB_LINEUP, 0);
+        break;
+    case VK_UP:
+        SendMessageA(g.window, WM_VSCROLL, SB_LINEUP, 0);
+        break;
+    case VK_RIGHT:
+        SendMessageA(g.window, WM_HSCROLL, SB_LINEDOWN, 0);
+        break;
+    case VK_DOWN:
+        SendMessageA(g.window, WM_VSCROLL, SB_LINEDOWN, 0);
+        break;
+    case VK_F1:
+        Help(HELP_INDEX, 0);
+        GetAsyncKeyState(VK_F1);
+        break;
+    default:
+        break;
+    }
+}
+
+void OnEnterIdle(WPARAM source, LPARAM owner) {
+    if ((GetAsyncKeyState(VK_F1) & 0x8001) == 0) {
+        return;
+    }
+    if (source == MSGF_DIALOGBOX) {
+        if (!CommonDialogOpen()) {
+            PostMessageA(reinterpret_cast<HWND>(owner), kHelpRequestMessage, 0, 0);
+        }
+    } else if (source == MSGF_MENU) {
+        g.helpOnMenu = true;
+        PostMessageA(g.window, WM_KEYDOWN, VK_RETURN, 0);
+    }
+}
+
+void OnInitMenu(HMENU menu) {
+    MenuView view;
+    view.currentCommand = g.currentCommand;
+    view.reportPresent = g.report.lineCount > 0;
+    view.screenImageHeld = SnapshotHeld();
+    view.busy = g.drawingGraph;
+    view.timeSpeed = CurrentDialogParams.timeSpeed;
+    view.viewAngle = CurrentDialogParams.viewAngle;
+    view.dayNightStep = CurrentDialogParams.dayNightSpeed;
+    RefreshMenuState(menu, view);
+    KillTimer(g.window, kMovieTimer);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    g.window = hwnd;
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(hwnd);
+        return 0;
+    case WM_DESTROY:
+        ReleaseEverything();
+        PostQuitMessage(0);
+        return 0;
+    case WM_SIZE:
+        OnSize(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_SETFOCUS:
+        GetAsyncKeyState(VK_F1);
+        g.resized = true;
+        InvalidateRect(hwnd, nullptr, TRUE);
+        RestartTimer();
+        return 0;
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_CLOSE:
+        AskToSaveSettings();
+        break;
+    case WM_ENDSESSION:
+        if (wParam) {
+            AskToSaveSettings();
+        }
+        return 0;
+    case WM_WININICHANGE:
+        ReloadLocaleSettings();
+        FreeBitmaps();
+        InvalidateRect(hwnd, nullptr, TRUE);
+        break;
+    case WM_KEYDOWN:
+        OnKeyDown(wParam);
+        return 0;
+    case WM_KEYUP:
+        RestartTimer();
+        break;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam));
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE) {
+            ExitRoutine();
+        }
+        break;
+    case WM_TIMER:
+        // The movies advance here once their scenes exist.
+        return 0;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (g.report.lineCount >= 1) {
+            g_view.Scroll(message, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+        }
+        return 0;
+    case WM_INITMENU:
+        OnInitMenu(reinterpret_cast<HMENU>(wParam));
+        break;
+    case WM_MENUSELECT:
+        if (HIWORD(wParam) == 0xFFFF && lParam == 0) {
+            RestartTimer();
+        }
+        break;
+    case WM_ENTERIDLE:
+        OnEnterIdle(wParam, lParam);
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// The widest character of the system fixed font, which sizes the window so
+// that reports of 80 columns fit.
+int FixedFontCharWidth() {
+    HDC dc = CreateICA("DISPLAY", nullptr, nullptr, nullptr);
+    if (dc == nullptr) {
+        Fatal(kGdiError, __LINE__);
     }
     HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FIXED_FONT));
+    if (old == nullptr) {
+        Fatal(kGdiError, __LINE__);
+    }
     TEXTMETRICA metrics;
-    if (GetTextMetricsA(dc, &metrics)) {
-        width = metrics.tmAveCharWidth;
+    if (!GetTextMetricsA(dc, &metrics)) {
+        Fatal(kGdiError, __LINE__);
     }
     SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return width;
+    if (!DeleteDC(dc)) {
+        Fatal(kGdiError, __LINE__);
+    }
+    return metrics.tmMaxCharWidth;
 }
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    g_instance = instance;
-    LoadText(52, g_appName, kTitleSize);
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showCommand) {
+    SetReportHost(&g_view);
+    g.instance = instance;
+    char appName[kTitleSize];
+    LoadText(kAppName, appName, kTitleSize);
 
-    WNDCLASSA wc = {};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = MainWindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, "ICON");
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = g_appName;
-    if (!RegisterClassA(&wc)) {
-        return 1;
+    if (previous == nullptr) {
+        WNDCLASSA wc = {};
+        wc.style = CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = MainWindowProc;
+        wc.hInstance = instance;
+        wc.hIcon = LoadIconA(instance, "ICON");
+        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        wc.lpszMenuName = "MENUS";
+        wc.lpszClassName = appName;
+        if (!RegisterClassA(&wc)) {
+            Fatal(kWindowError, __LINE__);
+        }
     }
 
     const int charWidth = FixedFontCharWidth();
-    HWND hwnd = CreateWindowA(g_appName, g_appName, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 72 * charWidth, 54 * charWidth, nullptr,
-                              nullptr, instance, nullptr);
-    if (hwnd == nullptr) {
-        return 1;
+    HWND window = CreateWindowA(appName, appName, WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VSCROLL,
+                                CW_USEDEFAULT, CW_USEDEFAULT, 72 * charWidth, 54 * charWidth,
+                                nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) {
+        Fatal(kWindowError, __LINE__);
     }
-    ShowWindow(hwnd, showCommand);
-    UpdateWindow(hwnd);
+    HideScrollBars(window, kBothScrollBars);
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+
+    g.accelerators = LoadAcceleratorsA(instance, "ACCELERATORS");
+    if (g.accelerators == nullptr) {
+        Fatal(kAcceleratorError, __LINE__);
+    }
+    g_view.Attach(window, g.accelerators, &g.resized);
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        if (!TranslateAcceleratorA(window, g.accelerators, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
     }
-    return 0;
+    return static_cast<int>(msg.wParam);
 }

@@ -16,6 +16,14 @@
 //   e2e_driver set-check TITLE ID 0|1 TIMEOUT_MS
 //   e2e_driver control-info TITLE ID TIMEOUT_MS
 //   e2e_driver fake-taskbar HEIGHT
+//   e2e_driver post-command TITLE ID TIMEOUT_MS
+//   e2e_driver wait-scroll-bars TITLE TIMEOUT_MS
+//   e2e_driver clipboard-text FILE
+//   e2e_driver clipboard-bitmap
+//   e2e_driver answer-box TITLE ID TIMEOUT_MS
+//   e2e_driver window-texts TITLE TIMEOUT_MS
+//   e2e_driver key TITLE VK
+//   e2e_driver press-then-key DIALOG BUTTON TITLE VK|0 TIMEOUT_MS
 
 #include <windows.h>
 
@@ -321,6 +329,171 @@ int FakeTaskbarCommand(int height) {
     return 0;
 }
 
+// Sends menu command id to the window as choosing the item does (a menu of
+// another process cannot be read under Wine, so the item is not inspected).
+int PostCommandCommand(const char* title, int id, DWORD timeoutMs) {
+    HWND hwnd = WaitForWindow(title, timeoutMs);
+    if (hwnd == nullptr) {
+        std::printf("no window \"%s\"\n", title);
+        return 1;
+    }
+    PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    std::printf("command %d to \"%s\"\n", id, title);
+    return 0;
+}
+
+// Waits until the window shows both scroll bars (a finished report) and
+// answers messages again.
+int WaitScrollBarsCommand(const char* title, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND hwnd = FindWindowA(nullptr, title);
+        const LONG_PTR style = hwnd == nullptr ? 0 : GetWindowLongPtrA(hwnd, GWL_STYLE);
+        if ((style & (WS_HSCROLL | WS_VSCROLL)) == (WS_HSCROLL | WS_VSCROLL)) {
+            DWORD_PTR result = 0;
+            SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_BLOCK, timeoutMs, &result);
+            std::printf("scroll bars shown\n");
+            return 0;
+        }
+        if (GetTickCount() - start >= timeoutMs) {
+            std::printf("no scroll bars after %lu ms\n", static_cast<unsigned long>(timeoutMs));
+            return 1;
+        }
+        Sleep(kPollMs);
+    }
+}
+
+BOOL CALLBACK PrintChildText(HWND child, LPARAM);
+
+// Presses button id of a dialog or message box titled title (the dialog
+// class only, so a main window of the same title is never taken for it).
+int AnswerBoxCommand(const char* title, int id, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    HWND box = nullptr;
+    while ((box = FindWindowA("#32770", title)) == nullptr) {
+        if (GetTickCount() - start >= timeoutMs) {
+            std::printf("no box \"%s\"\n", title);
+            return 1;
+        }
+        Sleep(kPollMs);
+    }
+    EnumChildWindows(box, PrintChildText, 0);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+    std::printf("button %d of \"%s\"\n", id, title);
+    return 0;
+}
+
+// Checks that the clipboard holds a bitmap and prints its size.
+int ClipboardBitmapCommand() {
+    if (!OpenClipboard(nullptr)) {
+        std::printf("cannot open the clipboard\n");
+        return 1;
+    }
+    HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    BITMAP info = {};
+    const bool found = bitmap != nullptr && GetObjectA(bitmap, sizeof info, &info) != 0;
+    CloseClipboard();
+    if (!found) {
+        std::printf("no bitmap on the clipboard\n");
+        return 1;
+    }
+    std::printf("bitmap %ldx%ld\n", static_cast<long>(info.bmWidth),
+                static_cast<long>(info.bmHeight));
+    return 0;
+}
+
+// Writes the clipboard's text, byte for byte, to path.
+int ClipboardTextCommand(const char* path) {
+    if (!OpenClipboard(nullptr)) {
+        std::printf("cannot open the clipboard\n");
+        return 1;
+    }
+    HANDLE data = GetClipboardData(CF_TEXT);
+    const char* text = data == nullptr ? nullptr : static_cast<const char*>(GlobalLock(data));
+    if (text == nullptr) {
+        CloseClipboard();
+        std::printf("no text on the clipboard\n");
+        return 1;
+    }
+    std::FILE* out = std::fopen(path, "wb");
+    const size_t length = std::strlen(text);
+    const bool written = out != nullptr && std::fwrite(text, 1, length, out) == length;
+    if (out != nullptr) {
+        std::fclose(out);
+    }
+    GlobalUnlock(data);
+    CloseClipboard();
+    std::printf("%lu bytes of text\n", static_cast<unsigned long>(length));
+    return written ? 0 : 1;
+}
+
+BOOL CALLBACK PrintChildText(HWND child, LPARAM) {
+    char text[512];
+    GetWindowTextA(child, text, sizeof text);
+    std::printf("%d: %s\n", GetDlgCtrlID(child), text);
+    return TRUE;
+}
+
+// Prints the id and text of every control of a window (a message box's
+// message, a dialog's fields).
+int WindowTextsCommand(const char* title, DWORD timeoutMs) {
+    HWND hwnd = WaitForWindow(title, timeoutMs);
+    if (hwnd == nullptr) {
+        std::printf("no window \"%s\"\n", title);
+        return 1;
+    }
+    EnumChildWindows(hwnd, PrintChildText, 0);
+    return 0;
+}
+
+// A key press and release posted to the window, as the keyboard would.
+int KeyCommand(const char* title, int virtualKey) {
+    HWND hwnd = FindWindowA(nullptr, title);
+    if (hwnd == nullptr) {
+        std::printf("no window \"%s\"\n", title);
+        return 1;
+    }
+    PostMessageA(hwnd, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1);
+    PostMessageA(hwnd, WM_KEYUP, static_cast<WPARAM>(virtualKey), 0xC0000001);
+    std::printf("key %d to \"%s\"\n", virtualKey, title);
+    return 0;
+}
+
+// Presses button of dialog, then a key in window title the moment the dialog
+// has gone, so the work the dialog started is interrupted at its first step;
+// key 0 closes the window instead.
+int PressThenKeyCommand(const char* dialog, int button, const char* title, int virtualKey,
+                        DWORD timeoutMs) {
+    HWND box = WaitForWindow(dialog, timeoutMs);
+    if (box == nullptr) {
+        std::printf("no window \"%s\"\n", dialog);
+        return 1;
+    }
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    std::printf("command %d to \"%s\"\n", button, dialog);
+    const DWORD start = GetTickCount();
+    while (FindWindowA(nullptr, dialog) != nullptr) {
+        if (GetTickCount() - start >= timeoutMs) {
+            std::printf("window \"%s\" still there\n", dialog);
+            return 1;
+        }
+        Sleep(1);
+    }
+    if (virtualKey == 0) {
+        HWND hwnd = FindWindowA(nullptr, title);
+        if (hwnd == nullptr) {
+            std::printf("no window \"%s\"\n", title);
+            return 1;
+        }
+        PostMessageA(hwnd, WM_CLOSE, 0, 0);
+        std::printf("close to \"%s\"\n", title);
+        return 0;
+    }
+    return KeyCommand(title, virtualKey);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -371,6 +544,31 @@ int main(int argc, char** argv) {
     }
     if (argc == 3 && std::strcmp(argv[1], "fake-taskbar") == 0) {
         return FakeTaskbarCommand(std::atoi(argv[2]));
+    }
+    if (argc == 5 && std::strcmp(argv[1], "post-command") == 0) {
+        return PostCommandCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
+    }
+    if (argc == 4 && std::strcmp(argv[1], "wait-scroll-bars") == 0) {
+        return WaitScrollBarsCommand(argv[2], std::strtoul(argv[3], nullptr, 10));
+    }
+    if (argc == 3 && std::strcmp(argv[1], "clipboard-text") == 0) {
+        return ClipboardTextCommand(argv[2]);
+    }
+    if (argc == 5 && std::strcmp(argv[1], "answer-box") == 0) {
+        return AnswerBoxCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
+    }
+    if (argc == 2 && std::strcmp(argv[1], "clipboard-bitmap") == 0) {
+        return ClipboardBitmapCommand();
+    }
+    if (argc == 4 && std::strcmp(argv[1], "window-texts") == 0) {
+        return WindowTextsCommand(argv[2], std::strtoul(argv[3], nullptr, 10));
+    }
+    if (argc == 4 && std::strcmp(argv[1], "key") == 0) {
+        return KeyCommand(argv[2], std::atoi(argv[3]));
+    }
+    if (argc == 7 && std::strcmp(argv[1], "press-then-key") == 0) {
+        return PressThenKeyCommand(argv[2], std::atoi(argv[3]), argv[4], std::atoi(argv[5]),
+                                   std::strtoul(argv[6], nullptr, 10));
     }
     std::fprintf(stderr, "usage: e2e_driver wait-window|close|window-info|wait-gone|wait-hidden "
                          "TITLE TIMEOUT_MS | dump-strings MODULE | list-windows | "
