@@ -3,6 +3,7 @@
 #   make test   build native, x86_64 and i686 and run every test
 #   make bench  run the benchmarks
 #   make cli    build caelor-cli
+#   make fuzz   build the libFuzzer targets and run each for FUZZ_SECONDS
 
 BUILD   := build
 JOBS    ?= $(shell nproc)
@@ -11,8 +12,12 @@ ASAN    := $(BUILD)/asan
 WIN64   := $(BUILD)/win64
 WIN32   := $(BUILD)/win32
 CMAKE_Q := -Wno-dev --log-level=WARNING
+FUZZ    := $(BUILD)/fuzz
+FUZZ_SECONDS  ?= 300
+FUZZ_PARALLEL ?= 2
 
-.PHONY: all deps native asan win64 win32 cli test unit unit-asan e2e bench run clean format
+.PHONY: all deps native asan win64 win32 cli test unit unit-asan e2e bench run clean format \
+        fuzz-build fuzz
 
 all: native win64 win32
 
@@ -55,6 +60,15 @@ test: native asan win64 win32
 
 bench: native
 	@$(NATIVE)/caelor_bench --benchmark_counters_tabular=true
+
+# Not part of test: a run takes minutes and finds nothing new most days.
+fuzz-build: deps
+	@cmake -S tests/fuzz -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_Q)
+	@cmake --build $(FUZZ) -j $(JOBS)
+
+fuzz: fuzz-build
+	@scripts/run-fuzz $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_PARALLEL)
 
 run: win64
 	@scripts/run-caelor $(WIN64)

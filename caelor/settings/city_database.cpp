@@ -138,7 +138,10 @@ bool SameCityName(const std::string& a, const std::string& b) {
 }
 
 std::string NormalizeCityName(const std::string& name) {
-    const std::string trimmed = Trim(name);
+    // An entry keeps its name as a C string, so whatever follows a NUL byte
+    // would vanish when stored; dropping it here keeps the name that is
+    // checked, matched and written the same.
+    const std::string trimmed = Trim(name.substr(0, name.find('\0')));
     std::string result;
     for (size_t i = 0; i < trimmed.size(); ++i) {
         // Inside a run of white space only its last character is kept.

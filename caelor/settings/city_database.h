@@ -34,8 +34,9 @@ struct CityDatabase {
     bool modified = false;
 };
 
-// Trims white space at both ends, collapses each run of white space inside to
-// its last character, and cuts the result to 20 characters.
+// Ends the name at its first NUL byte, trims white space at both ends,
+// collapses each run of white space inside to its last character, and cuts
+// the result to 20 characters.
 std::string NormalizeCityName(const std::string& name);
 
 // A name typed by the user: '|' and control characters (which would break

@@ -109,6 +109,22 @@ TEST(CityDatabase, OverlongLinesAreCutAt80Characters) {
     EXPECT_STREQ(db.entries[1].name, "Next");
 }
 
+// Found by fuzzing: a name beginning with a NUL byte was taken as an entry
+// whose stored name is empty, so the file written from it lost that line.
+TEST(CityDatabase, NameEndsAtANulByte) {
+    using namespace std::string_literals;
+    const std::string text = "Oslo\n"
+                             "\0Ghost|1|0|0|N|1|0|0|W|0|0\n"
+                             "Os\0lo|59|54|50|N|10|45|9|E|23|1\n"s;
+    const CityDatabase db = ParseCityDatabase(text);
+    ASSERT_EQ(db.entries.size(), 1u);
+    EXPECT_STREQ(db.entries[0].name, "Os");
+    EXPECT_EQ(NormalizeCityName("A \0B"s), "A");
+    const CityDatabase again = ParseCityDatabase(FormatCityDatabase(db));
+    ASSERT_EQ(again.entries.size(), 1u);
+    EXPECT_STREQ(again.entries[0].name, "Os");
+}
+
 TEST(CityDatabase, WindowsLineEndsAreRead) {
     const CityDatabase db = ParseCityDatabase("Oslo\r\nOslo|59|54|50|N|10|45|9|E|23|1.00\r\n");
     ASSERT_EQ(db.entries.size(), 1u);
