@@ -558,8 +558,8 @@ void CMyWnd::Help() {
 }
 
 void CMyWnd::Logout() {
-    // Without forcing, so that other programs can still save their work.
-    ExitWindowsEx(EWX_LOGOFF, 0);
+    DesktopSession session;
+    RunSessionAction(MenuAction::kLogout, session);
 }
 
 void CMyWnd::Close() {

@@ -129,3 +129,11 @@ int AppProfile::ReadInt(const std::string& section, const std::string& key, int 
 bool AppProfile::WriteInt(const std::string& section, const std::string& key, int value) {
     return Application::Instance()->WriteProfileInt(section.c_str(), key.c_str(), value);
 }
+
+// The mirrored flags must be the platform's own.
+static_assert(kLogOffFlag == EWX_LOGOFF, "log-off flag differs from the platform's");
+static_assert(kForceFlag == EWX_FORCE, "force flag differs from the platform's");
+
+bool DesktopSession::LogOff(unsigned flags) {
+    return ExitWindowsEx(flags, 0) != FALSE;
+}

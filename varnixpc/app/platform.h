@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/menu_file.h"
+#include "core/session.h"
 #include "core/settings.h"
 #include "core/task_list.h"
 
@@ -34,6 +35,11 @@ class AppProfile : public ProfileStore {
   public:
     int ReadInt(const std::string& section, const std::string& key, int fallback) override;
     bool WriteInt(const std::string& section, const std::string& key, int value) override;
+};
+
+class DesktopSession : public SessionControl {
+  public:
+    bool LogOff(unsigned flags) override;
 };
 
 inline HWND ToHwnd(WindowId id) {
