@@ -19,6 +19,9 @@ file(GLOB VARNIXPC_SOURCES CONFIGURE_DEPENDS
 add_executable(varnixpc WIN32 ${VARNIXPC_SOURCES} ${VARNIXPC_CORE_SOURCES}
                               ${CMAKE_SOURCE_DIR}/varnixpc/app/varnixpc.rc)
 target_compile_options(varnixpc PRIVATE ${CAELOR_WARNINGS})
+# The resource compiler's dependency scan does not see files taken in whole.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/varnixpc/app/varnixpc.rc PROPERTIES
+                            OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/varnixpc/app/help/topics.txt)
 target_include_directories(varnixpc PRIVATE ${CMAKE_SOURCE_DIR}/varnixpc)
 target_link_libraries(varnixpc PRIVATE gdi32 user32 kernel32 shell32 comdlg32)
 target_link_options(varnixpc PRIVATE ${WIN_LINK_FLAGS})

@@ -554,7 +554,7 @@ void CMyWnd::Options() {
 }
 
 void CMyWnd::Help() {
-    helpOpened_ = WinHelpA(Handle(), TheApp().HelpFile().c_str(), HELP_INDEX, 0) != FALSE;
+    help_.Open("index");
 }
 
 void CMyWnd::Logout() {
@@ -625,9 +625,7 @@ void CMyWnd::OnDestroy() {
     // Windows the bar hid must not stay hidden with no way back to them.
     DesktopWindows windows;
     ShowHiddenWindows(tasks_, windows);
-    if (helpOpened_) {
-        WinHelpA(Handle(), TheApp().HelpFile().c_str(), HELP_QUIT, 0);
-    }
+    help_.Quit();
     programMenu_.clear();
     tasks_ = TaskList{};
     shownTasks_.clear();

@@ -2,6 +2,7 @@
 // eyes and clock, and the owner of the menus and lists.
 #pragma once
 
+#include "app/help_window.h"
 #include "core/menu_file.h"
 #include "core/menus.h"
 #include "core/settings.h"
@@ -87,7 +88,7 @@ class CMyWnd : public Window {
     bool clockVisible_ = true;
     bool eyesVisible_ = true;
     bool stoppedAtShellCheck_ = false;
-    bool helpOpened_ = false;
+    CHelpWnd help_;
     bool timerRunning_ = false;
 
     RECT leftPupil_{0, 0, 0, 0};

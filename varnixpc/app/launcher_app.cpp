@@ -34,7 +34,6 @@ bool CLauncherApp::InitInstance() {
     }
     programDirectory_ = path.substr(0, path.find_last_of('\\') + 1);
     SetProfileName(WithExtension(path, ".INI"));
-    helpFile_ = WithExtension(path, ".HLP");
 
     bar_ = std::make_unique<CMyWnd>();
     SetMainWindow(bar_.get());

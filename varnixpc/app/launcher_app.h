@@ -17,12 +17,10 @@ class CLauncherApp : public Application {
 
     // The program's directory, ending in a backslash.
     const std::string& ProgramDirectory() const { return programDirectory_; }
-    const std::string& HelpFile() const { return helpFile_; }
 
   private:
     std::unique_ptr<CMyWnd> bar_;
     std::string programDirectory_;
-    std::string helpFile_;
 };
 
 CLauncherApp& TheApp();
