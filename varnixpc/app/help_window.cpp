@@ -8,6 +8,10 @@ const char kHelpClass[] = "VarnixPCHelp";
 const int kListControl = 100;
 const int kTextControl = 101;
 const int kListWidth = 170;
+// Wide enough for the topics' 76-column lines in the fixed font, so that
+// their tables are not broken by wrapping.
+const int kWindowWidth = 820;
+const int kWindowHeight = 480;
 // The raw-data resource type in its narrow form, whatever UNICODE says.
 const LPCSTR kRcData = MAKEINTRESOURCEA(10);
 
@@ -57,7 +61,7 @@ bool CHelpWnd::Open(const std::string& topicId) {
         }
         const std::string caption = LoadCaption();
         if (!CreateEx(0, kHelpClass, caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                      CW_USEDEFAULT, 640, 440, nullptr)) {
+                      CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr)) {
             return false;
         }
     }
