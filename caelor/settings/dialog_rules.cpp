@@ -56,6 +56,40 @@ int CheckedButton(const DialogFields& fields, int first, int last, int fallback)
     return fallback;
 }
 
+// The year and month-range fields shared by the month-range dialogs, checked
+// in their order, then the order of the two months.
+FieldError CheckMonthRangeFields(const DialogFields& fields, int& year, int& startMonth,
+                                 int& stopMonth) {
+    IntegerField table[] = {{IDC_YEAR, kYearRange, 0},
+                            {IDC_START_MONTH, kMonthRange, 0},
+                            {IDC_STOP_MONTH, kMonthRange, 0}};
+    if (FieldError error = CheckIntegerFields(fields, table)) {
+        return error;
+    }
+    if (table[2].value < table[1].value) {
+        return TextFieldError(IDC_STOP_MONTH, DialogMessage::kStopMonthBeforeStart);
+    }
+    year = table[0].value;
+    startMonth = table[1].value;
+    stopMonth = table[2].value;
+    return NoFieldError();
+}
+
+// The start and stop year fields of the year-range dialogs, then their order.
+FieldError CheckYearRangeFields(const DialogFields& fields, int startControl, int stopControl,
+                                int& startYear, int& stopYear) {
+    IntegerField table[] = {{startControl, kYearRange, 0}, {stopControl, kYearRange, 0}};
+    if (FieldError error = CheckIntegerFields(fields, table)) {
+        return error;
+    }
+    if (table[1].value < table[0].value) {
+        return TextFieldError(stopControl, DialogMessage::kStopYearBeforeStart);
+    }
+    startYear = table[0].value;
+    stopYear = table[1].value;
+    return NoFieldError();
+}
+
 } // namespace
 
 BitSet ChecksToSet(const DialogFields& fields, BitSet set, int firstBit, int lastBit,
@@ -92,33 +126,28 @@ FieldError AcceptYearMonthDialog(const DialogFields& fields, DialogParams& param
 }
 
 FieldError AcceptYearMonthRangeDialog(const DialogFields& fields, DialogParams& params) {
-    IntegerField table[] = {{IDC_YEAR, kYearRange, 0},
-                            {IDC_START_MONTH, kMonthRange, 0},
-                            {IDC_STOP_MONTH, kMonthRange, 0}};
-    if (FieldError error = CheckIntegerFields(fields, table)) {
+    int year = 0;
+    int startMonth = 0;
+    int stopMonth = 0;
+    if (FieldError error = CheckMonthRangeFields(fields, year, startMonth, stopMonth)) {
         return error;
     }
-    if (table[2].value < table[1].value) {
-        return TextFieldError(IDC_STOP_MONTH, DialogMessage::kStopMonthBeforeStart);
-    }
-    params.year = table[0].value;
-    params.month = table[1].value;
-    params.stopMonth = table[2].value;
+    params.year = year;
+    params.month = startMonth;
+    params.stopMonth = stopMonth;
     RepairDialogDay(params);
     return NoFieldError();
 }
 
 FieldError AcceptYearRangeDialog(const DialogFields& fields, DialogParams& params) {
-    IntegerField table[] = {{IDC_RANGE_START_YEAR, kYearRange, 0},
-                            {IDC_RANGE_STOP_YEAR, kYearRange, 0}};
-    if (FieldError error = CheckIntegerFields(fields, table)) {
+    int startYear = 0;
+    int stopYear = 0;
+    if (FieldError error = CheckYearRangeFields(fields, IDC_RANGE_START_YEAR, IDC_RANGE_STOP_YEAR,
+                                                startYear, stopYear)) {
         return error;
     }
-    if (table[1].value < table[0].value) {
-        return TextFieldError(IDC_RANGE_STOP_YEAR, DialogMessage::kStopYearBeforeStart);
-    }
-    params.year = table[0].value;
-    params.stopYear = table[1].value;
+    params.year = startYear;
+    params.stopYear = stopYear;
     RepairDialogDay(params);
     return NoFieldError();
 }
@@ -132,14 +161,11 @@ bool PlanetsEarthBoxEnabled(const DialogParams& params, bool fromSunChosen) {
 }
 
 FieldError AcceptPlanetsDialog(const DialogFields& fields, DialogParams& params) {
-    IntegerField table[] = {{IDC_YEAR, kYearRange, 0},
-                            {IDC_START_MONTH, kMonthRange, 0},
-                            {IDC_STOP_MONTH, kMonthRange, 0}};
-    if (FieldError error = CheckIntegerFields(fields, table)) {
+    int year = 0;
+    int startMonth = 0;
+    int stopMonth = 0;
+    if (FieldError error = CheckMonthRangeFields(fields, year, startMonth, stopMonth)) {
         return error;
-    }
-    if (table[2].value < table[1].value) {
-        return TextFieldError(IDC_STOP_MONTH, DialogMessage::kStopMonthBeforeStart);
     }
     const int first = PlanetsFirstBody(params);
     BitSet planets =
@@ -153,9 +179,9 @@ FieldError AcceptPlanetsDialog(const DialogFields& fields, DialogParams& params)
             PlanetsEarthBoxEnabled(params, fromSun) ? IDC_PLANETS_EARTH : IDC_PLANETS_MERCURY;
         return ButtonFieldError(focus, DialogMessage::kSelectPlanet);
     }
-    params.year = table[0].value;
-    params.month = table[1].value;
-    params.stopMonth = table[2].value;
+    params.year = year;
+    params.month = startMonth;
+    params.stopMonth = stopMonth;
     params.planetSet = planets;
     if (params.showDistance != 0) {
         params.distanceFromSun = fromSun ? 1 : 0;
@@ -198,21 +224,19 @@ FieldError AcceptPlanetAngleDialog(const DialogFields& fields, DialogParams& par
 }
 
 FieldError AcceptPlanetApsidesDialog(const DialogFields& fields, DialogParams& params) {
-    IntegerField table[] = {{IDC_APSIDES_START_YEAR, kYearRange, 0},
-                            {IDC_APSIDES_STOP_YEAR, kYearRange, 0}};
-    if (FieldError error = CheckIntegerFields(fields, table)) {
+    int startYear = 0;
+    int stopYear = 0;
+    if (FieldError error = CheckYearRangeFields(fields, IDC_APSIDES_START_YEAR,
+                                                IDC_APSIDES_STOP_YEAR, startYear, stopYear)) {
         return error;
-    }
-    if (table[1].value < table[0].value) {
-        return TextFieldError(IDC_APSIDES_STOP_YEAR, DialogMessage::kStopYearBeforeStart);
     }
     const BitSet planets =
         ChecksToSet(fields, params.planetSet, kEarth, kSaturn, IDC_APSIDES_FIRST_BOX);
     if (!AnyInSet(planets, kEarth, kSaturn)) {
         return ButtonFieldError(IDC_APSIDES_FIRST_BOX, DialogMessage::kSelectPlanet);
     }
-    params.year = table[0].value;
-    params.stopYear = table[1].value;
+    params.year = startYear;
+    params.stopYear = stopYear;
     params.planetSet = planets;
     RepairDialogDay(params);
     return NoFieldError();
