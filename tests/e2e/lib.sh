@@ -15,24 +15,53 @@ mkdir -p "$ARTIFACTS"
 
 E2E_PIDS=()
 E2E_XVFB_PID=
+E2E_WATCHDOG_PID=
+E2E_STEP="set-up"
 
+# Waits up to $2 tenths of a second for process $1 to end.
+e2e_wait_gone() {
+    local i
+    for i in $(seq 1 "$2"); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    ! kill -0 "$1" 2>/dev/null
+}
+
+# Ends everything a test started, and never waits without a limit: a hung
+# Wine process must not keep the next test from starting.
 e2e_cleanup() {
     local pid
+    [ -n "$E2E_WATCHDOG_PID" ] && kill "$E2E_WATCHDOG_PID" 2>/dev/null
     for pid in "${E2E_PIDS[@]}"; do
         kill "$pid" 2>/dev/null
     done
-    for pid in "${E2E_PIDS[@]}"; do
-        wait "$pid" 2>/dev/null
-    done
     # The prefix is ours alone, so stopping its server ends only what our
     # tests started in it.
-    WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null
+    timeout 30 wineserver -k 2>/dev/null
+    for pid in "${E2E_PIDS[@]}"; do
+        e2e_wait_gone "$pid" 50 || kill -9 "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    # The next test must find no server of ours still shutting down.
+    timeout 30 wineserver -w 2>/dev/null
     if [ -n "$E2E_XVFB_PID" ]; then
         kill "$E2E_XVFB_PID" 2>/dev/null
+        e2e_wait_gone "$E2E_XVFB_PID" 50 || kill -9 "$E2E_XVFB_PID" 2>/dev/null
         wait "$E2E_XVFB_PID" 2>/dev/null
     fi
 }
 trap e2e_cleanup EXIT
+
+# A test that runs past its limit fails with the step it was in, well before
+# the test runner's own limit, so that the clean-up above still runs.
+E2E_LIMIT=${E2E_LIMIT:-240}
+trap 'echo "FAIL: no progress within ${E2E_LIMIT}s, during: $E2E_STEP"; exit 1' USR1
+(
+    sleep "$E2E_LIMIT"
+    kill -USR1 $$ 2>/dev/null
+) >/dev/null 2>&1 &
+E2E_WATCHDOG_PID=$!
 
 fail() {
     echo "FAIL: $*"
@@ -66,11 +95,12 @@ e2e_display() {
 e2e_wine_prefix() {
     if [ ! -f "$WINEPREFIX/.e2e-ready" ]; then
         mkdir -p "$WINEPREFIX"
-        "$WINE" wineboot -i >/dev/null 2>&1 || fail "wineboot failed"
+        E2E_STEP="wineboot"
+        timeout -k 5 200 "$WINE" wineboot -i >/dev/null 2>&1 || fail "wineboot failed"
         "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
         "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
             >/dev/null 2>&1
-        WINEPREFIX=$WINEPREFIX wineserver -w
+        timeout 60 wineserver -w
         touch "$WINEPREFIX/.e2e-ready"
     fi
 }
@@ -83,23 +113,24 @@ e2e_setup() {
 # Starts a Windows program in the background; its wine process id is left in
 # E2E_LAST_PID.
 e2e_start() {
+    E2E_STEP="start $*"
     "$WINE" "$@" >"$ARTIFACTS/$(basename "$1").out" 2>&1 &
     E2E_LAST_PID=$!
     E2E_PIDS+=("$E2E_LAST_PID")
 }
 
+# Every driver command has its own limit inside; the outer one is for a Wine
+# that never gets the driver going.
 e2e_driver() {
-    "$WINE" "$BUILD_DIR/e2e_driver.exe" "$@"
+    E2E_STEP="driver $*"
+    timeout -k 5 120 "$WINE" "$BUILD_DIR/e2e_driver.exe" "$@"
 }
 
 # Waits for a background process and checks its exit code within a limit.
 e2e_expect_exit() {
-    local pid=$1 expected=$2 seconds=$3 i
-    for i in $(seq 1 $((seconds * 10))); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && fail "process $pid still running after ${seconds}s"
+    local pid=$1 expected=$2 seconds=$3
+    E2E_STEP="exit of $pid"
+    e2e_wait_gone "$pid" $((seconds * 10)) || fail "process $pid still running after ${seconds}s"
     wait "$pid"
     local code=$?
     [ "$code" = "$expected" ] || fail "process $pid exited with $code, expected $expected"
@@ -107,6 +138,7 @@ e2e_expect_exit() {
 
 # Screenshot of the whole display (the virtual desktop with its windows).
 e2e_screenshot() {
-    import -window root "$ARTIFACTS/$1.png" || fail "screenshot $1 failed"
+    E2E_STEP="screenshot $1"
+    timeout -k 5 60 import -window root "$ARTIFACTS/$1.png" || fail "screenshot $1 failed"
     echo "screenshot: $ARTIFACTS/$1.png"
 }

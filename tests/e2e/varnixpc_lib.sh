@@ -18,7 +18,10 @@ vx_prepare() {
 vx_start() {
     e2e_start "$VX_EXE"
     VX_PID=$E2E_LAST_PID
-    e2e_driver wait-window "VarnixPC" 60000 >/dev/null || fail "bar window did not appear"
+    if ! e2e_driver wait-window "VarnixPC" 60000 >/dev/null; then
+        e2e_driver list-windows
+        fail "bar window did not appear"
+    fi
     VX_CHAR_WIDTH=$(e2e_driver bar-char-width | tr -d '\r')
 }
 
