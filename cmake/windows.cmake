@@ -34,6 +34,11 @@ target_compile_options(e2e_driver PRIVATE ${CAELOR_WARNINGS})
 target_link_libraries(e2e_driver PRIVATE user32 kernel32 gdi32)
 target_link_options(e2e_driver PRIVATE ${WIN_LINK_FLAGS})
 
+# A program for the launcher's tests to start: it leaves a marker file.
+add_executable(marker WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/marker/marker.cpp)
+target_compile_options(marker PRIVATE ${CAELOR_WARNINGS})
+target_link_options(marker PRIVATE ${WIN_LINK_FLAGS})
+
 enable_testing()
 set(CAELOR_CLI "" CACHE FILEPATH "The native caelor-cli, for tests that compare with it")
 set(E2E_ENV "BUILD_DIR=${CMAKE_BINARY_DIR}" "SOURCE_DIR=${CMAKE_SOURCE_DIR}"

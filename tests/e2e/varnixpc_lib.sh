@@ -76,3 +76,30 @@ vx_close() {
     e2e_driver close "VarnixPC" 10000 || fail "varnixpc.exe did not close cleanly"
     e2e_expect_exit "$VX_PID" 0 10
 }
+
+# Checks the text of field $1 of the menu properties dialog.
+vx_expect_field() {
+    local text
+    text=$(e2e_driver field-text "VarnixPC Menu Properties" "$1" 5000 | tr -d '\r') ||
+        fail "no field $1"
+    [ "$text" = "$2" ] || fail "field $1 holds \"$text\", expected \"$2\""
+}
+
+# Waits for the bar's message box, checks its text and presses OK.
+vx_expect_message() {
+    local texts
+    texts=$(e2e_driver window-texts "VarnixPC/32" 10000 | tr -d '\r') || fail "no message \"$1\""
+    # The text may span lines; it is whole when the next control follows.
+    [[ "$texts"$'\n' == *$'\n'"65535: $1"$'\n'* || "$texts"$'\n' == "65535: $1"$'\n'* ]] || {
+        echo "$texts"
+        fail "the message is not \"$1\""
+    }
+    e2e_driver answer-box "VarnixPC/32" 1 5000 >/dev/null || fail "cannot answer the message"
+    e2e_driver wait-gone "VarnixPC/32" 5000 >/dev/null || fail "the message stayed"
+}
+
+# The Windows name of a file of the build tree (Wine's Z: is the root).
+vx_winpath() {
+    local p=${1//\//\\}
+    echo "Z:$p"
+}

@@ -25,6 +25,8 @@
 //   e2e_driver key TITLE VK
 //   e2e_driver press-then-key DIALOG BUTTON TITLE VK|0 TIMEOUT_MS
 
+#include "launcher_commands.h"
+
 #include <windows.h>
 
 #include <fcntl.h>
@@ -569,6 +571,10 @@ int main(int argc, char** argv) {
     if (argc == 7 && std::strcmp(argv[1], "press-then-key") == 0) {
         return PressThenKeyCommand(argv[2], std::atoi(argv[3]), argv[4], std::atoi(argv[5]),
                                    std::strtoul(argv[6], nullptr, 10));
+    }
+    const int launcherResult = LauncherCommand(argc, argv);
+    if (launcherResult >= 0) {
+        return launcherResult;
     }
     std::fprintf(stderr, "usage: e2e_driver wait-window|close|window-info|wait-gone|wait-hidden "
                          "TITLE TIMEOUT_MS | dump-strings MODULE | list-windows | "
