@@ -29,11 +29,18 @@ vx_wait_for_line "$VX_MNU" '"Alpha Tool","C:\Program Files\Alpha\ALPHA.EXE","/x 
 [ "$(head -n 1 "$VX_MNU" | cut -c1-12)" = '"Alpha Tool"' ] || fail "menu file is not sorted"
 [ ! -e "$VX_MNU.new" ] || fail "varnixpc.mnu.new left behind"
 
-# Edit > VarnixPC: the options. Without a shell "Adjust for TaskBar" is
-# disabled, "Use Icons in Menu" always.
+# Edit > VarnixPC: the options. A first start, with no profile file, has
+# every box ticked: 12-hour clock, on top, icons, 3D look, compensation.
+# Without a shell "Adjust for TaskBar" is disabled, "Use Icons in Menu"
+# always.
+[ ! -e "$VX_INI" ] || fail "a profile file exists before the first OK"
 vx_open_menu "$(vx_title_x 1)"
 vx_choose 2 2
 e2e_driver wait-window "VarnixPC Options" 10000 >/dev/null || fail "the options did not open"
+for id in 1000 1001 1015; do
+    info=$(e2e_driver control-info "VarnixPC Options" $id 5000 | tr -d '\r')
+    [[ "$info" == "enabled 1 visible 1 checked 1 "* ]] || fail "box $id on first start: $info"
+done
 info=$(e2e_driver control-info "VarnixPC Options" 1014 5000 | tr -d '\r')
 [[ "$info" == "enabled 0 visible 1 checked 1 "* ]] || fail "Adjust for TaskBar: $info"
 info=$(e2e_driver control-info "VarnixPC Options" 1006 5000 | tr -d '\r')

@@ -18,6 +18,8 @@ TEST(VarnixClock, TwelveHourClockAroundNoonAndMidnight) {
 }
 
 TEST(VarnixClock, TwentyFourHourClockHasTwoDigitHours) {
+    EXPECT_EQ(ClockText(12, 5, false), "      12:05");
+    EXPECT_EQ(ClockText(0, 5, false), "      00:05");
     EXPECT_EQ(ClockText(9, 7, false), "      09:07");
     EXPECT_EQ(ClockText(0, 0, false), "      00:00");
     EXPECT_EQ(ClockText(23, 59, false), "      23:59");

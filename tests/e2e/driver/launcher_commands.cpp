@@ -202,11 +202,15 @@ int ListItemsCommand(const char* title, int id, DWORD timeoutMs) {
         std::printf("control %d is not a list box\n", id);
         return 1;
     }
+    // Asked in wide characters: Wine hands a list box's rows to another
+    // process as wide text even when asked through the ANSI call.
     for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::string text(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, '\0');
-        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&text[0]));
-        std::printf("%s\n", text.c_str());
+        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring text(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, L'\0');
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&text[0]));
+        char bytes[1024] = "";
+        WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, bytes, sizeof bytes, nullptr, nullptr);
+        std::printf("%s\n", bytes);
     }
     return 0;
 }
