@@ -36,5 +36,19 @@ vx_expect_message "Please only drag one file at a time to the VarnixPC."
 e2e_driver window-info "VarnixPC Menu Properties" 300 >/dev/null && fail "two files opened the dialog"
 cmp -s "$VX_MNU" "$VX_DIR/expected.mnu" || fail "two dropped files changed the menu file"
 
+# A path longer than the 255 characters of old is taken whole, never cut;
+# one too long for the menu's File field is refused with a message.
+long_path='C:\'$(printf 'd%.0s' $(seq 1 245))'\TOOL.EXE'
+e2e_driver drop-files "VarnixPC" "$long_path" >/dev/null || fail "the drop was not delivered"
+e2e_driver wait-window "VarnixPC Menu Properties" 10000 >/dev/null ||
+    fail "a ${#long_path}-character path opened no properties dialog"
+vx_expect_field 1003 "$long_path"
+e2e_driver dialog-command "VarnixPC Menu Properties" 2 5000 >/dev/null
+e2e_driver wait-gone "VarnixPC Menu Properties" 5000 >/dev/null || fail "properties stayed open"
+too_long='C:\'$(printf 'd%.0s' $(seq 1 300))'\TOOL.EXE'
+e2e_driver drop-files "VarnixPC" "$too_long" >/dev/null || fail "the drop was not delivered"
+vx_expect_message "The path of the dropped file is too long for the menu."
+cmp -s "$VX_MNU" "$VX_DIR/expected.mnu" || fail "a cancelled or refused drop changed the menu file"
+
 vx_close
 echo "PASS"
