@@ -32,6 +32,17 @@ vx_expect_rows() {
     [ "$rows" = "$1" ] || fail "the editor lists \"$rows\", expected \"$1\""
 }
 
+# Deletes row $1 and waits for the rows to read $2.
+vx_delete_row() {
+    e2e_driver list-select "$EDITOR" 1007 "$1" 5000 >/dev/null || fail "cannot select row $1"
+    e2e_driver dialog-command "$EDITOR" 1010 5000 >/dev/null
+    for i in $(seq 1 50); do
+        [ "$(vx_rows)" = "$2" ] && return
+        sleep 0.1
+    done
+    vx_expect_rows "$2"
+}
+
 vx_open_editor
 vx_expect_rows "Gamma,Alpha,Beta"
 
@@ -62,13 +73,7 @@ vx_expect_message "Unable to add to menu without a Title..."
 vx_expect_rows "Gamma,Alpha,Bravo"
 
 # Delete the first row at once, then OK writes the rest, sorted.
-e2e_driver list-select "$EDITOR" 1007 0 5000 >/dev/null || fail "cannot select row 1"
-e2e_driver dialog-command "$EDITOR" 1010 5000 >/dev/null
-for i in $(seq 1 50); do
-    [ "$(vx_rows)" = "Alpha,Bravo" ] && break
-    sleep 0.1
-done
-vx_expect_rows "Alpha,Bravo"
+vx_delete_row 0 "Alpha,Bravo"
 e2e_driver dialog-command "$EDITOR" 1 5000 >/dev/null
 e2e_driver wait-gone "$EDITOR" 5000 >/dev/null || fail "the editor stayed open"
 printf '"Alpha","C:\\A.EXE","",""\r\n"Bravo","C:\\B.EXE","-v","C:\\B"\r\n' >"$VX_DIR/saved.mnu"
@@ -84,13 +89,7 @@ cmp -s "$VX_MNU" "$VX_DIR/saved.mnu" || {
 # Delete, then Cancel: the file stays, the program is gone from the menu.
 vx_open_editor
 vx_expect_rows "Alpha,Bravo"
-e2e_driver list-select "$EDITOR" 1007 0 5000 >/dev/null || fail "cannot select row 1"
-e2e_driver dialog-command "$EDITOR" 1010 5000 >/dev/null
-for i in $(seq 1 50); do
-    [ "$(vx_rows)" = "Bravo" ] && break
-    sleep 0.1
-done
-vx_expect_rows "Bravo"
+vx_delete_row 0 "Bravo"
 e2e_driver dialog-command "$EDITOR" 2 5000 >/dev/null
 e2e_driver wait-gone "$EDITOR" 5000 >/dev/null || fail "Cancel left the editor open"
 cmp -s "$VX_MNU" "$VX_DIR/saved.mnu" || fail "Cancel changed the menu file"

@@ -36,32 +36,33 @@ e2e_start "$BUILD_DIR/e2e_driver.exe" test-window "Beta Test" 450 100 300 200
 e2e_driver wait-window "Alpha Test" 30000 >/dev/null || fail "no window Alpha Test"
 e2e_driver wait-window "Beta Test" 30000 >/dev/null || fail "no window Beta Test"
 
-# "Hide <foremost>", "Hide Others", "Show All", the separator, two windows.
-vx_open_menu $((1024 - 25))
-vx_item_height 6 >/dev/null || exit 1
-e2e_screenshot varnixpc-task-menu-test-windows
-vx_choose 2 6
+# Chooses entry $1 of the task menu, which shows "Hide <foremost>", "Hide
+# Others", "Show All", the separator and the two windows.
+vx_task_entry() {
+    vx_open_menu $((1024 - 25))
+    vx_item_height 6 >/dev/null || exit 1
+    [ -n "${2:-}" ] && e2e_screenshot "$2"
+    vx_choose "$1" 6
+}
 
-# Exactly one of the two is hidden: the one that was not foremost.
+# "Show All" brings back the hidden window.
+vx_show_all() {
+    vx_task_entry 3
+    e2e_driver wait-window "$hidden" 5000 >/dev/null || fail "\"Show All\" did not show $hidden"
+    e2e_driver window-info "$shown" 10 >/dev/null || fail "\"Show All\" lost $shown"
+}
+
+# "Hide Others" hides the one that is not foremost; its entry stays, and
+# "Show All" shows it again (and brings it to the top).
+vx_task_entry 2 varnixpc-task-menu-test-windows
 vx_one_hidden "Hide Others"
-
-# The hidden window keeps its entry; "Show All" shows it again (and brings
-# it to the top).
-vx_open_menu $((1024 - 25))
-vx_item_height 6 >/dev/null || exit 1
-vx_choose 3 6
-e2e_driver wait-window "$hidden" 5000 >/dev/null || fail "\"Show All\" did not show $hidden"
-e2e_driver window-info "$shown" 10 >/dev/null || fail "\"Show All\" lost $shown"
+vx_show_all
 
 # "Hide" hides the foremost window alone; with the other one foremost now,
 # "Show All" brings it back.
-vx_open_menu $((1024 - 25))
-vx_choose 1 6
+vx_task_entry 1
 vx_one_hidden "Hide"
-vx_open_menu $((1024 - 25))
-vx_item_height 6 >/dev/null || exit 1
-vx_choose 3 6
-e2e_driver wait-window "$hidden" 5000 >/dev/null || fail "\"Show All\" did not show $hidden"
+vx_show_all
 
 vx_close
 e2e_driver close "Alpha Test" 10000 >/dev/null || fail "Alpha Test did not close"

@@ -25,6 +25,7 @@
 //   e2e_driver key TITLE VK
 //   e2e_driver press-then-key DIALOG BUTTON TITLE VK|0 TIMEOUT_MS
 
+#include "driver.h"
 #include "launcher_commands.h"
 
 #include <windows.h>
@@ -497,6 +498,14 @@ int PressThenKeyCommand(const char* dialog, int button, const char* title, int v
 }
 
 } // namespace
+
+HWND DriverWaitForWindow(const char* title, DWORD timeoutMs) {
+    return WaitForWindow(title, timeoutMs);
+}
+
+HWND DriverWaitForControl(const char* title, int id, DWORD timeoutMs) {
+    return WaitForControl(title, id, timeoutMs);
+}
 
 int main(int argc, char** argv) {
     // Plain newlines: the output is compared byte for byte with native text.

@@ -13,6 +13,8 @@
 
 #include "launcher_commands.h"
 
+#include "driver.h"
+
 #include <windows.h>
 #include <shlobj.h>
 
@@ -29,28 +31,12 @@ constexpr char kTestWindowClass[] = "E2ETestWindow";
 constexpr LONG kBelowBar = 19;
 
 HWND FindShown(const char* title, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        HWND hwnd = FindWindowA(nullptr, title);
-        if (hwnd != nullptr && IsWindowVisible(hwnd)) {
-            return hwnd;
-        }
-        if (GetTickCount() - start >= timeoutMs) {
-            std::printf("no window \"%s\" within %lu ms\n", title,
-                        static_cast<unsigned long>(timeoutMs));
-            return nullptr;
-        }
-        Sleep(kPoll);
+    HWND hwnd = DriverWaitForWindow(title, timeoutMs);
+    if (hwnd == nullptr) {
+        std::printf("no window \"%s\" within %lu ms\n", title,
+                    static_cast<unsigned long>(timeoutMs));
     }
-}
-
-HWND FindControl(const char* title, int id, DWORD timeoutMs) {
-    HWND dialog = FindShown(title, timeoutMs);
-    HWND control = dialog == nullptr ? nullptr : GetDlgItem(dialog, id);
-    if (dialog != nullptr && control == nullptr) {
-        std::printf("window \"%s\" has no control %d\n", title, id);
-    }
-    return control;
+    return hwnd;
 }
 
 LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -193,7 +179,7 @@ int DropFilesCommand(const char* title, int count, char** paths) {
 
 // Rows of a list box, one per line, in list order.
 int ListItemsCommand(const char* title, int id, DWORD timeoutMs) {
-    HWND list = FindControl(title, id, timeoutMs);
+    HWND list = DriverWaitForControl(title, id, timeoutMs);
     if (list == nullptr) {
         return 1;
     }
@@ -217,7 +203,7 @@ int ListItemsCommand(const char* title, int id, DWORD timeoutMs) {
 
 // Selects a row as a click would, with the notification the dialog sees.
 int ListSelectCommand(const char* title, int id, int index, DWORD timeoutMs) {
-    HWND list = FindControl(title, id, timeoutMs);
+    HWND list = DriverWaitForControl(title, id, timeoutMs);
     if (list == nullptr) {
         return 1;
     }
@@ -234,7 +220,7 @@ int ListSelectCommand(const char* title, int id, int index, DWORD timeoutMs) {
 // The text of a control as its own process sees it: asked with WM_GETTEXT,
 // since GetWindowText does not ask a window of another process.
 int FieldTextCommand(const char* title, int id, DWORD timeoutMs) {
-    HWND control = FindControl(title, id, timeoutMs);
+    HWND control = DriverWaitForControl(title, id, timeoutMs);
     if (control == nullptr) {
         return 1;
     }
