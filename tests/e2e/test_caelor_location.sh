@@ -26,7 +26,11 @@ SAVE=214
 crlf() { sed 's/$/\r/'; }
 
 field() { # ID: the text of a field of the open dialog
-    e2e_driver control-info "$SET" "$1" 5000 | tr -d '\r' | sed 's/.* text //'
+    e2e_driver field-text "$SET" "$1" 5000 | tr -d '\r' | sed 's/^\[\(.*\)\] checked.*/\1/'
+}
+
+checked() { # ID: whether a button of the open dialog is checked
+    e2e_driver field-text "$SET" "$1" 5000 | grep -q "checked 1"
 }
 
 open_set_location() {
@@ -51,7 +55,7 @@ shown="$(field $LAT_D) $(field $LAT_M) $(field $LAT_S) $(field $LON_D) $(field $
 shown="$shown $(field $LON_S) $(field $ELEVATION) $(field $TIME_ZONE)"
 echo "Paris fills: $shown"
 [ "$shown" = "48 51 24 2 21 08 35 1.00" ] || fail "the fields do not show Paris"
-e2e_driver control-info "$SET" $EAST 5000 | grep -q "checked 1" || fail "Paris is not East"
+checked $EAST || fail "Paris is not East"
 e2e_screenshot caelor-set-location
 
 e2e_driver set-text "$SET" $NAME "Example" 5000 || fail "no name box"
@@ -94,7 +98,7 @@ cl_wait_main
 open_set_location
 e2e_driver choose-city "$SET" $NAME "Sydney" 5000 >/dev/null || fail "no Sydney in the list"
 [ "$(field $LAT_D) $(field $TIME_ZONE)" = "33 10.00" ] || fail "the fields do not show Sydney"
-e2e_driver control-info "$SET" $SOUTH 5000 | grep -q "checked 1" || fail "Sydney is not South"
+checked $SOUTH || fail "Sydney is not South"
 press $IDOK
 e2e_driver post-command "$CL_MAIN" 51 5000 >/dev/null || fail "cannot choose File > Exit"
 out=$(e2e_driver answer-box "$CL_MAIN" $IDYES 10000) || fail "no question at exit"

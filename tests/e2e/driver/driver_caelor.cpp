@@ -4,6 +4,7 @@
 //
 //   e2e_driver wait-focus TITLE ID TIMEOUT_MS     control ID gets the focus (prints its selection)
 //   e2e_driver list-count TITLE ID TIMEOUT_MS     items of a list or combo box (prints the first)
+//   e2e_driver field-text TITLE ID TIMEOUT_MS     "[text] checked 0|1" of a control
 //   e2e_driver scroll-info TITLE                  range and position of both bars,
 //                                                 client size and report line height
 //   e2e_driver choose-city TITLE ID NAME TIMEOUT_MS
@@ -147,6 +148,28 @@ int ScrollInfoCommand(const char* title) {
     return haveV && haveH ? 0 : 1;
 }
 
+// The text of a control of another program, asked of the control itself
+// (GetWindowText of a foreign window gives only its caption). Prints the
+// text between brackets and the check state of a button.
+int FieldTextCommand(const char* title, int id, DWORD timeoutMs) {
+    HWND hwnd = FindVisible(title, timeoutMs);
+    if (hwnd == nullptr) {
+        return 1;
+    }
+    HWND control = GetDlgItem(hwnd, id);
+    if (control == nullptr) {
+        std::printf("window \"%s\" has no control %d\n", title, id);
+        return 1;
+    }
+    wchar_t wide[512] = L"";
+    SendMessageW(control, WM_GETTEXT, sizeof wide / sizeof wide[0], reinterpret_cast<LPARAM>(wide));
+    char text[512] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    std::printf("[%s] checked %d\n", text,
+                SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+    return 0;
+}
+
 // Selects the item as a click in the drop-down list does: the selection
 // changes and the dialog hears of it.
 int ChooseCityCommand(const char* title, int id, const char* name, DWORD timeoutMs) {
@@ -256,6 +279,9 @@ int WaitMenuCommand(DWORD timeoutMs) {
 int CaelorDriverCommand(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "wait-focus") == 0) {
         return WaitFocusCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
+    }
+    if (argc == 5 && std::strcmp(argv[1], "field-text") == 0) {
+        return FieldTextCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
     }
     if (argc == 5 && std::strcmp(argv[1], "list-count") == 0) {
         return ListCountCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
