@@ -82,7 +82,7 @@ int WaitFocusCommand(const char* title, int id, DWORD timeoutMs) {
                          reinterpret_cast<LPARAM>(&last));
             std::printf("focus %d selection %lu-%lu of %d\n", seen,
                         static_cast<unsigned long>(first), static_cast<unsigned long>(last),
-                        GetWindowTextLengthA(edit));
+                        static_cast<int>(SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0)));
             return 0;
         }
         if (GetTickCount() - start >= timeoutMs) {
