@@ -507,6 +507,9 @@ HWND DriverWaitForControl(const char* title, int id, DWORD timeoutMs) {
     return WaitForControl(title, id, timeoutMs);
 }
 
+// The commands of driver_caelor.cpp; -1 when argv names none of them.
+int CaelorDriverCommand(int argc, char** argv);
+
 int main(int argc, char** argv) {
     // Plain newlines: the output is compared byte for byte with native text.
     _setmode(_fileno(stdout), _O_BINARY);
@@ -581,9 +584,11 @@ int main(int argc, char** argv) {
         return PressThenKeyCommand(argv[2], std::atoi(argv[3]), argv[4], std::atoi(argv[5]),
                                    std::strtoul(argv[6], nullptr, 10));
     }
-    const int launcherResult = LauncherCommand(argc, argv);
-    if (launcherResult >= 0) {
-        return launcherResult;
+    if (const int result = LauncherCommand(argc, argv); result >= 0) {
+        return result;
+    }
+    if (const int result = CaelorDriverCommand(argc, argv); result >= 0) {
+        return result;
     }
     std::fprintf(stderr, "usage: e2e_driver wait-window|close|window-info|wait-gone|wait-hidden "
                          "TITLE TIMEOUT_MS | dump-strings MODULE | list-windows | "
