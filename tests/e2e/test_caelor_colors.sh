@@ -22,7 +22,7 @@ trap 'forget_colors; e2e_cleanup' EXIT
 chooser_rgb() {
     local c v out=""
     for c in $RED $GREEN $BLUE; do
-        v=$(e2e_driver field-text "$CHOOSER" $c 5000 | tr -d '\r' | sed 's/^\[\(.*\)\] checked.*/\1/')
+        v=$(e2e_driver field-state "$CHOOSER" $c 5000 | tr -d '\r' | sed 's/^\[\(.*\)\] checked.*/\1/')
         out="$out${out:+,}$v"
     done
     echo "$out"

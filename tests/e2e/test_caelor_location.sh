@@ -26,11 +26,11 @@ SAVE=214
 crlf() { sed 's/$/\r/'; }
 
 field() { # ID: the text of a field of the open dialog
-    e2e_driver field-text "$SET" "$1" 5000 | tr -d '\r' | sed 's/^\[\(.*\)\] checked.*/\1/'
+    e2e_driver field-state "$SET" "$1" 5000 | tr -d '\r' | sed 's/^\[\(.*\)\] checked.*/\1/'
 }
 
 checked() { # ID: whether a button of the open dialog is checked
-    e2e_driver field-text "$SET" "$1" 5000 | grep -q "checked 1"
+    e2e_driver field-state "$SET" "$1" 5000 | grep -q "checked 1"
 }
 
 open_set_location() {

@@ -24,7 +24,7 @@ e2e_driver keys "$CL_MAIN" $VK_ALT+$VK_R >/dev/null || fail "cannot press Alt+R"
 e2e_driver wait-menu 10000 >/dev/null || fail "Alt+R did not open the Reports menu"
 e2e_driver keys "$CL_MAIN" $VK_DOWN $VK_DOWN $VK_F1 >/dev/null || fail "cannot press the keys"
 e2e_driver wait-window "$HELP" 10000 >/dev/null || fail "F1 on Seasons opened no help window"
-topic=$(e2e_driver field-text "$HELP" $HELP_TEXT 5000 | tr -d '\r' | head -1)
+topic=$(e2e_driver field-state "$HELP" $HELP_TEXT 5000 | tr -d '\r' | head -1)
 echo "help shows: $topic"
 case $topic in
 "[Seasons") ;;

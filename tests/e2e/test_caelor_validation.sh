@@ -7,7 +7,7 @@
 e2e_setup
 
 text_of() { # TITLE ID
-    e2e_driver field-text "$1" "$2" 5000 | tr -d '\r' | sed 's/^\[\(.*\)\] checked.*/\1/'
+    e2e_driver field-state "$1" "$2" 5000 | tr -d '\r' | sed 's/^\[\(.*\)\] checked.*/\1/'
 }
 
 open_dialog() { # COMMAND TITLE

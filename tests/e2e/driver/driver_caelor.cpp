@@ -4,7 +4,7 @@
 //
 //   e2e_driver wait-focus TITLE ID TIMEOUT_MS     control ID gets the focus (prints its selection)
 //   e2e_driver list-count TITLE ID TIMEOUT_MS     items of a list or combo box (prints the first)
-//   e2e_driver field-text TITLE ID TIMEOUT_MS     "[text] checked 0|1" of a control
+//   e2e_driver field-state TITLE ID TIMEOUT_MS     "[text] checked 0|1" of a control
 //   e2e_driver send TITLE MESSAGE WPARAM          a key (256) or scroll request, handled
 //                                                 before the command returns
 //   e2e_driver choose-city TITLE ID NAME TIMEOUT_MS
@@ -284,7 +284,7 @@ int CaelorDriverCommand(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "wait-focus") == 0) {
         return WaitFocusCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
     }
-    if (argc == 5 && std::strcmp(argv[1], "field-text") == 0) {
+    if (argc == 5 && std::strcmp(argv[1], "field-state") == 0) {
         return FieldTextCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
     }
     if (argc == 5 && std::strcmp(argv[1], "list-count") == 0) {
