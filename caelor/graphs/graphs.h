@@ -74,6 +74,8 @@ double EquationOfTimeMinutes(double jd);
 double DayLengthHours(double jd, const Location& loc);
 // Altitude of the Sun at local apparent noon of the date, 0 when below.
 double SunAngleAtNoon(double jd, const Location& loc);
+// Azimuth of the Sun at its rise on the date (degrees from North).
+double SunriseAzimuth(double jd, const Location& loc);
 // The shadow tip (X, Y) of a unit gnomon at the place's mean solar noon of
 // the date of jd.
 void NoonShadow(double jd, const Location& loc, double& X, double& Y);
