@@ -45,6 +45,10 @@ struct GraphParams {
 
 bool IsGraphCommand(int id);
 
+struct DialogParams;
+// The values the graph dialogs last accepted, with the current place.
+GraphParams GraphParamsFromDialog(const DialogParams& dialog, const Location& location);
+
 // Draws graph id onto s, which is prepared on the page with colours.
 void DrawGraph(Surface& s, int id, const GraphParams& p);
 
