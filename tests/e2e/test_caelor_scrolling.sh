@@ -42,7 +42,8 @@ e2e_driver wait-window "$CL_MAIN" 5000 >/dev/null
 e2e_driver clipboard-text "$(winpath "$ARTIFACTS/scroll-report.txt")" >/dev/null || fail "no text"
 lines=$(grep -c $'\r$' "$ARTIFACTS/scroll-report.txt")
 read -r _ line_height <<<"$(e2e_driver fixed-font | tr -d '\r')"
-read -r _ client_height <<<"$(e2e_driver client-size "$CL_MAIN" | tr -d '\r')"
+client=$(e2e_driver client-size "$CL_MAIN" 5000 | tr -d '\r') || fail "no client size"
+client_height=${client##*x}
 visible=$((client_height / line_height))
 max_top=$((lines - visible))
 page=$((visible - 1))

@@ -13,7 +13,6 @@
 //                                                 (VK+VK: held together, e.g. 18+82 Alt+R)
 //   e2e_driver wait-menu TIMEOUT_MS               a drop-down menu is open
 //   e2e_driver fixed-font                         max char width and line height
-//   e2e_driver client-size TITLE                  width and height of the client area
 
 #include <windows.h>
 
@@ -248,18 +247,6 @@ int FixedFontCommand() {
     return 0;
 }
 
-int ClientSizeCommand(const char* title) {
-    HWND hwnd = FindVisible(title, 5000);
-    if (hwnd == nullptr) {
-        return 1;
-    }
-    Settle(hwnd);
-    RECT client;
-    GetClientRect(hwnd, &client);
-    std::printf("%ld %ld\n", client.right, client.bottom);
-    return 0;
-}
-
 // Waits for an open drop-down menu (the system's popup menu class).
 int WaitMenuCommand(DWORD timeoutMs) {
     const DWORD start = GetTickCount();
@@ -297,9 +284,6 @@ int CaelorDriverCommand(int argc, char** argv) {
     if (argc == 6 && std::strcmp(argv[1], "choose-city") == 0) {
         return ChooseCityCommand(argv[2], std::atoi(argv[3]), argv[4],
                                  std::strtoul(argv[5], nullptr, 10));
-    }
-    if (argc == 3 && std::strcmp(argv[1], "client-size") == 0) {
-        return ClientSizeCommand(argv[2]);
     }
     if (argc == 2 && std::strcmp(argv[1], "fixed-font") == 0) {
         return FixedFontCommand();
