@@ -1,0 +1,167 @@
+// STARS.DAT: the exact file image is accepted, every malformed one refused;
+// the shipped catalogue has the stars the Planetarium dialog relies on.
+
+#include "movies/star_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+StarCatalogue TwoStars() {
+    StarCatalogue catalogue;
+    StarRecord sirius;
+    sirius.rightAscension = 6.7525;
+    sirius.declination = -16.7161;
+    sirius.nameNumber = 229;
+    sirius.radius = 5;
+    sirius.constellation = 13;
+    StarRecord faint;
+    faint.rightAscension = 23.9999;
+    faint.declination = 89.5;
+    faint.radius = 1;
+    faint.constellation = 87;
+    catalogue.stars = {sirius, faint};
+    return catalogue;
+}
+
+// Writes bytes to a temporary file and reads it back through the stream
+// reader, as start-up does.
+StarCatalogueStatus ReadImage(const std::vector<unsigned char>& bytes, StarCatalogue& out) {
+    std::FILE* file = std::tmpfile();
+    EXPECT_NE(file, nullptr);
+    if (!bytes.empty()) {
+        EXPECT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
+    }
+    std::rewind(file);
+    const StarCatalogueStatus status = ReadStarCatalogue(file, out);
+    std::fclose(file);
+    return status;
+}
+
+TEST(StarCatalogue, TheExactImageDecodesToItsStars) {
+    const std::vector<unsigned char> image = EncodeStarCatalogue(TwoStars());
+    ASSERT_EQ(image.size(), 83472u);
+    // Marks at both ends, little-endian 0x1209C4D4.
+    EXPECT_EQ(image[0], 0xD4);
+    EXPECT_EQ(image[3], 0x12);
+    EXPECT_EQ(image[83464], 0xD4);
+    EXPECT_EQ(image[83467], 0x12);
+    EXPECT_EQ(image[4], 2);
+    // Record 0: radius byte at 16 + 52, name number at 16 + 40.
+    EXPECT_EQ(image[16 + 52], 5);
+    EXPECT_EQ(image[16 + 40], 229);
+    EXPECT_EQ(image[16 + 64], 13);
+
+    StarCatalogue read;
+    ASSERT_EQ(ReadImage(image, read), StarCatalogueStatus::kLoaded);
+    ASSERT_EQ(read.stars.size(), 2u);
+    EXPECT_DOUBLE_EQ(read.stars[0].rightAscension, 6.7525);
+    EXPECT_DOUBLE_EQ(read.stars[0].declination, -16.7161);
+    EXPECT_EQ(read.stars[0].nameNumber, 229);
+    EXPECT_EQ(read.stars[0].radius, 5);
+    EXPECT_EQ(read.stars[0].constellation, 13);
+    EXPECT_EQ(read.stars[1].nameNumber, 0);
+    EXPECT_EQ(read.stars[1].constellation, 87);
+    EXPECT_FALSE(read.stars[1].placeComputed);
+    EXPECT_FALSE(read.stars[1].inView);
+}
+
+TEST(StarCatalogue, RunTimeBytesOfTheFileAreIgnored) {
+    std::vector<unsigned char> image = EncodeStarCatalogue(TwoStars());
+    for (std::size_t offset : {16u, 44u, 48u, 56u, 60u}) {
+        image[16 + offset] = 0xFF; // direction, screen x/y, both flags
+    }
+    StarCatalogue read;
+    ASSERT_EQ(ParseStarCatalogue(image.data(), image.size(), read), StarCatalogueStatus::kLoaded);
+    EXPECT_EQ(read.stars[0].screenX, 0);
+    EXPECT_FALSE(read.stars[0].inView);
+    EXPECT_FALSE(read.stars[0].placeComputed);
+    EXPECT_EQ(read.stars[0].direction[0], 0.0);
+}
+
+TEST(StarCatalogue, FilesOfAnyOtherSizeAreRefused) {
+    const std::vector<unsigned char> image = EncodeStarCatalogue(TwoStars());
+    StarCatalogue read;
+
+    std::vector<unsigned char> shorter(image.begin(), image.end() - 1); // 83,471 bytes
+    EXPECT_EQ(ReadImage(shorter, read), StarCatalogueStatus::kWrongSize);
+    EXPECT_TRUE(read.stars.empty());
+
+    std::vector<unsigned char> longer = image; // 83,473 bytes
+    longer.push_back(0);
+    EXPECT_EQ(ReadImage(longer, read), StarCatalogueStatus::kWrongSize);
+    EXPECT_TRUE(read.stars.empty());
+
+    std::vector<unsigned char> huge = image; // far too long: refused while reading
+    huge.resize(200000, 0x41);
+    EXPECT_EQ(ReadImage(huge, read), StarCatalogueStatus::kWrongSize);
+
+    EXPECT_EQ(ReadImage({}, read), StarCatalogueStatus::kWrongSize);
+}
+
+TEST(StarCatalogue, EitherMarkWrongIsRefused) {
+    const std::vector<unsigned char> image = EncodeStarCatalogue(TwoStars());
+    StarCatalogue read;
+
+    std::vector<unsigned char> trailing = image;
+    trailing[83464] ^= 1;
+    EXPECT_EQ(ReadImage(trailing, read), StarCatalogueStatus::kBadMark);
+    EXPECT_TRUE(read.stars.empty());
+
+    std::vector<unsigned char> leading = image;
+    leading[3] = 0;
+    EXPECT_EQ(ReadImage(leading, read), StarCatalogueStatus::kBadMark);
+
+    // The bytes after the trailing mark are free.
+    std::vector<unsigned char> tail = image;
+    tail[83468] = 0x7F;
+    tail[83471] = 0x7F;
+    EXPECT_EQ(ReadImage(tail, read), StarCatalogueStatus::kLoaded);
+}
+
+TEST(StarCatalogue, StarCountsOutsideTheSlotsAreRefused) {
+    std::vector<unsigned char> image = EncodeStarCatalogue(TwoStars());
+    StarCatalogue read;
+
+    image[4] = 0x88; // 1160 = 0x488
+    image[5] = 0x04;
+    EXPECT_EQ(ParseStarCatalogue(image.data(), image.size(), read), StarCatalogueStatus::kBadCount);
+    image[4] = 0x87; // 1159: every slot
+    EXPECT_EQ(ParseStarCatalogue(image.data(), image.size(), read), StarCatalogueStatus::kLoaded);
+    EXPECT_EQ(read.stars.size(), 1159u);
+    image[4] = image[5] = image[6] = image[7] = 0xFF; // -1
+    EXPECT_EQ(ParseStarCatalogue(image.data(), image.size(), read), StarCatalogueStatus::kBadCount);
+    image[4] = image[5] = image[6] = image[7] = 0; // an empty catalogue is a catalogue
+    EXPECT_EQ(ParseStarCatalogue(image.data(), image.size(), read), StarCatalogueStatus::kLoaded);
+    EXPECT_TRUE(read.stars.empty());
+}
+
+TEST(StarCatalogue, ProgramCatalogueIsAbsentAfterAFailedLoad) {
+    const std::string path = ::testing::TempDir() + "star_catalogue_test.dat";
+    const std::vector<unsigned char> image = EncodeStarCatalogue(TwoStars());
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(image.data(), 1, image.size(), file);
+    std::fclose(file);
+
+    ASSERT_EQ(LoadStarCatalogue(path.c_str()), StarCatalogueStatus::kLoaded);
+    ASSERT_NE(LoadedStarCatalogue(), nullptr);
+    EXPECT_EQ(LoadedStarCatalogue()->stars.size(), 2u);
+
+    file = std::fopen(path.c_str(), "ab");
+    std::fputc(0, file); // one byte too many
+    std::fclose(file);
+    EXPECT_EQ(LoadStarCatalogue(path.c_str()), StarCatalogueStatus::kWrongSize);
+    EXPECT_EQ(LoadedStarCatalogue(), nullptr);
+
+    std::remove(path.c_str());
+    EXPECT_EQ(LoadStarCatalogue(path.c_str()), StarCatalogueStatus::kCannotOpen);
+    EXPECT_EQ(LoadedStarCatalogue(), nullptr);
+    FreeStarCatalogue();
+}
+
+} // namespace
