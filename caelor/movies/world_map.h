@@ -1,0 +1,13 @@
+// The Day/Night movie's map as a 1-bit picture, read from the bytes of a
+// Windows bitmap: a .bmp file (the "BM" header first) or the bitmap resource
+// (the header of the device-independent bitmap first).
+#pragma once
+
+#include "graphs/surface.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// Fills map (pointing into bytes, which must outlive it) when bytes hold a
+// 1-bit, uncompressed bitmap whose rows all lie inside them; false otherwise.
+bool WorldMapFromBitmapBytes(const uint8_t* bytes, std::size_t size, MonoBitmap& map);
