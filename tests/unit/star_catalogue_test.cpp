@@ -2,6 +2,7 @@
 // the shipped catalogue has the stars the Planetarium dialog relies on.
 
 #include "movies/star_catalogue.h"
+#include "settings/star_list.h"
 
 #include <gtest/gtest.h>
 
@@ -161,6 +162,59 @@ TEST(StarCatalogue, ProgramCatalogueIsAbsentAfterAFailedLoad) {
     std::remove(path.c_str());
     EXPECT_EQ(LoadStarCatalogue(path.c_str()), StarCatalogueStatus::kCannotOpen);
     EXPECT_EQ(LoadedStarCatalogue(), nullptr);
+    FreeStarCatalogue();
+}
+
+// The catalogue shipped beside the program: the one the Planetarium dialog
+// lists, which must hold exactly 284 named stars.
+TEST(StarCatalogue, ShippedCatalogueHasItsNamedStars) {
+    const std::string path = std::string(CAELOR_SOURCE_DIR) + "/caelor/data/STARS.DAT";
+    ASSERT_EQ(LoadStarCatalogue(path.c_str()), StarCatalogueStatus::kLoaded);
+    const StarCatalogue& catalogue = *LoadedStarCatalogue();
+    ASSERT_EQ(catalogue.stars.size(), 1159u);
+
+    std::vector<StarNameRecord> names;
+    int brightest = 0;
+    for (const StarRecord& star : catalogue.stars) {
+        EXPECT_GE(star.rightAscension, 0.0);
+        EXPECT_LT(star.rightAscension, 24.0);
+        EXPECT_GE(star.declination, -90.0);
+        EXPECT_LE(star.declination, 90.0);
+        EXPECT_GE(star.radius, 1);
+        EXPECT_LE(star.radius, 5);
+        EXPECT_GE(star.constellation, 0);
+        EXPECT_LE(star.constellation, 87);
+        EXPECT_GE(star.nameNumber, 0);
+        EXPECT_LE(star.nameNumber, 277);
+        brightest += star.radius == 5 ? 1 : 0;
+        names.push_back({star.nameNumber, star.constellation});
+    }
+    // Magnitude below 0.5: Sirius, Canopus, Arcturus, alpha Centauri A,
+    // Vega, Capella, Rigel, Procyon, Achernar.
+    EXPECT_EQ(brightest, 9);
+
+    const std::vector<StarListEntry> list =
+        PlanetariumStarList(names.data(), static_cast<int>(names.size()));
+    EXPECT_EQ(static_cast<int>(list.size()), kNamedStarCount);
+    auto find = [&list](const std::string& text) {
+        for (const StarListEntry& entry : list) {
+            if (entry.text == text) {
+                return entry.star;
+            }
+        }
+        return -1;
+    };
+    // The brightest star comes first in the file; its place is Sirius's.
+    EXPECT_EQ(find("CMa/Sirius"), 0);
+    const StarRecord& sirius = catalogue.stars[0];
+    EXPECT_NEAR(sirius.rightAscension, 6.7525, 1e-9);
+    EXPECT_NEAR(sirius.declination, -16.7161, 1e-9);
+    const int polaris = find("UMi/Polaris");
+    ASSERT_GE(polaris, 0);
+    EXPECT_GT(catalogue.stars[polaris].declination, 89.0);
+    EXPECT_GE(find("Ori/Betelgeuse"), 0);
+    EXPECT_GE(find("Cru/Acrux 1"), 0);
+    EXPECT_GE(find("Tau/Pleione (p)"), 0);
     FreeStarCatalogue();
 }
 
