@@ -54,4 +54,5 @@ if(NOT CAELOR_SANITIZE)
     target_compile_options(caelor_bench PRIVATE ${CAELOR_WARNINGS})
     target_link_libraries(caelor_bench PRIVATE caelor_pure benchmark::benchmark
                           benchmark::benchmark_main)
+    target_compile_definitions(caelor_bench PRIVATE CAELOR_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 endif()

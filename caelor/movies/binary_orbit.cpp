@@ -8,7 +8,7 @@
 namespace {
 
 // Grouped as published for each pair: P, T, omega, e, a, i, node.
-constexpr BinaryElements kBinaryStars[kBinaryStarCount] = {
+constexpr BinaryElements kBinaryStars[kBinaryStarRows] = {
     {94, 41.623, 1934.008, 219.907, 0.2763, 0.907, 59.025, 23.717},
     {95, 171.37, 1836.433, 252.88, 0.8808, 3.746, 146.05, 31.78},
     {96, 480.0, 1889.6, 268.59, 0.497, 11.9939, 34.76, 278.42},
@@ -24,7 +24,7 @@ constexpr BinaryElements kBinaryStars[kBinaryStarCount] = {
 } // namespace
 
 const BinaryElements& BinaryStarElements(int index) {
-    if (index < 0 || index >= kBinaryStarCount) {
+    if (index < 0 || index >= kBinaryStarRows) {
         index = 0;
     }
     return kBinaryStars[index];

@@ -13,7 +13,7 @@ struct BinaryElements {
     double node;  // position angle of the node, degrees
 };
 
-constexpr int kBinaryStarCount = 10;
+constexpr int kBinaryStarRows = 10;
 
 // Row index 0 .. 9 of the table (eta Coronae Bor. .. Antares).
 const BinaryElements& BinaryStarElements(int index);

@@ -37,7 +37,7 @@ BinaryPlace ThieleInnes(double t, const BinaryElements& el, bool& nearApoastron)
 }
 
 TEST(BinaryOrbit, AgreesWithTheThieleInnesProjectionForEveryStar) {
-    for (int star = 0; star < kBinaryStarCount; ++star) {
+    for (int star = 0; star < kBinaryStarRows; ++star) {
         const BinaryElements& el = BinaryStarElements(star);
         for (double t = 1900.0; t < 2100.0; t += 7.3) {
             const BinaryPlace p = BinaryOrbit(t, el);
