@@ -16,6 +16,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"ephemeris", EphemerisCommand,
      "ephemeris BODY --from DATE --to DATE ...  CSV table of a body's place (--help)"},
+    {"graph", GraphCommand,
+     "graph NAME [options] -o FILE.png|svg|pdf [--size WxH]  a graph as a picture (--help)"},
     {"report", ReportCommand,
      "report NAME [--year Y] [--months A-B] [--years A-B] ...  a text report (--help)"},
     {"strings", StringsCommand, "strings                  the numbered string table"},

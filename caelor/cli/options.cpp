@@ -241,3 +241,67 @@ bool RegionalOptions::Read(const char* key, char* value, int size) {
     std::snprintf(value, size, "%s", it->second.c_str());
     return true;
 }
+
+// "A-B" or "A" as a pair of whole numbers.
+void ParseRange(const std::string& option, const std::string& text, int& first, int& last) {
+    const size_t dash = text.find('-', 1);
+    const std::string a = dash == std::string::npos ? text : text.substr(0, dash);
+    const std::string b = dash == std::string::npos ? text : text.substr(dash + 1);
+    char* endA = nullptr;
+    char* endB = nullptr;
+    const long x = std::strtol(a.c_str(), &endA, 10);
+    const long y = std::strtol(b.c_str(), &endB, 10);
+    if (a.empty() || b.empty() || *endA != '\0' || *endB != '\0' || x < -100000 || x > 100000 ||
+        y < -100000 || y > 100000) {
+        throw UsageError{option + ": '" + text + "' is not a range of the form A-B"};
+    }
+    first = static_cast<int>(x);
+    last = static_cast<int>(y);
+}
+
+int ParseYear(const std::string& option, const std::string& text) {
+    int first = 0;
+    int last = 0;
+    ParseRange(option, text, first, last);
+    if (first != last || text.find('-', 1) != std::string::npos) {
+        throw UsageError{option + ": '" + text + "' is not a year"};
+    }
+    return first;
+}
+
+namespace {
+
+constexpr const char* kBodyNames[] = {"sun",     "moon",   "earth",  "mercury", "venus", "mars",
+                                      "jupiter", "saturn", "uranus", "neptune", "pluto"};
+
+} // namespace
+
+BitSet ParseNameList(const std::string& option, const std::string& text, const char* const names[],
+                     int first, int last) {
+    BitSet set = 0;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t comma = text.find(',', start);
+        if (comma == std::string::npos) {
+            comma = text.size();
+        }
+        const std::string name = text.substr(start, comma - start);
+        int index = -1;
+        for (int k = first; k <= last; ++k) {
+            if (name == names[k]) {
+                index = k;
+            }
+        }
+        if (index < 0) {
+            throw UsageError{option + ": '" + name + "' is not one of " +
+                             std::string(names[first]) + " .. " + names[last]};
+        }
+        SetAdd(index, set);
+        start = comma + 1;
+    }
+    return set;
+}
+
+BitSet ParseBodies(const std::string& text, int first, int last) {
+    return ParseNameList("--bodies", text, kBodyNames, first, last);
+}

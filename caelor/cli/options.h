@@ -4,6 +4,7 @@
 
 #include "engine/location.h"
 #include "reports/locale.h"
+#include "settings/bit_set.h"
 
 #include <map>
 #include <string>
@@ -71,3 +72,14 @@ class RegionalOptions : public LocaleSource {
   private:
     std::map<std::string, std::string> values_;
 };
+
+// "A-B" or "A" as a pair of whole numbers.
+void ParseRange(const std::string& option, const std::string& text, int& first, int& last);
+// A single whole year.
+int ParseYear(const std::string& option, const std::string& text);
+// A comma-separated list of names[first .. last] as the set of their indexes.
+BitSet ParseNameList(const std::string& option, const std::string& text, const char* const names[],
+                     int first, int last);
+// --bodies: names of bodies first .. last ("sun", "moon", "earth", "mercury",
+// .. "pluto").
+BitSet ParseBodies(const std::string& text, int first, int last);

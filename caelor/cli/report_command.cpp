@@ -52,9 +52,6 @@ constexpr ReportKind kReports[] = {
     {"almanac", 0, Inputs::YearMonths},
 };
 
-constexpr const char* kBodyNames[] = {"sun",     "moon",   "earth",  "mercury", "venus", "mars",
-                                      "jupiter", "saturn", "uranus", "neptune", "pluto"};
-
 const ReportKind& FindReport(const std::string& name) {
     for (const ReportKind& kind : kReports) {
         if (name == kind.name) {
@@ -67,58 +64,6 @@ const ReportKind& FindReport(const std::string& name) {
         names += kind.name;
     }
     throw UsageError{"NAME: '" + name + "' is not a report (" + names + ")"};
-}
-
-// "A-B" or "A" as a pair of whole numbers.
-void ParseRange(const std::string& option, const std::string& text, int& first, int& last) {
-    const size_t dash = text.find('-', 1);
-    const std::string a = dash == std::string::npos ? text : text.substr(0, dash);
-    const std::string b = dash == std::string::npos ? text : text.substr(dash + 1);
-    char* endA = nullptr;
-    char* endB = nullptr;
-    const long x = std::strtol(a.c_str(), &endA, 10);
-    const long y = std::strtol(b.c_str(), &endB, 10);
-    if (a.empty() || b.empty() || *endA != '\0' || *endB != '\0' || x < -100000 || x > 100000 ||
-        y < -100000 || y > 100000) {
-        throw UsageError{option + ": '" + text + "' is not a range of the form A-B"};
-    }
-    first = static_cast<int>(x);
-    last = static_cast<int>(y);
-}
-
-int ParseYear(const std::string& option, const std::string& text) {
-    int first = 0;
-    int last = 0;
-    ParseRange(option, text, first, last);
-    if (first != last || text.find('-', 1) != std::string::npos) {
-        throw UsageError{option + ": '" + text + "' is not a year"};
-    }
-    return first;
-}
-
-BitSet ParseBodies(const std::string& text, int first, int last) {
-    BitSet set = 0;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t comma = text.find(',', start);
-        if (comma == std::string::npos) {
-            comma = text.size();
-        }
-        const std::string name = text.substr(start, comma - start);
-        int body = -1;
-        for (int k = first; k <= last; ++k) {
-            if (name == kBodyNames[k]) {
-                body = k;
-            }
-        }
-        if (body < 0) {
-            throw UsageError{"--bodies: '" + name + "' is not one of " +
-                             std::string(kBodyNames[first]) + " .. " + kBodyNames[last]};
-        }
-        SetAdd(body, set);
-        start = comma + 1;
-    }
-    return set;
 }
 
 void Check(const std::string& option, const char* message) {

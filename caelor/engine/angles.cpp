@@ -106,7 +106,10 @@ double Dot3(const double a[3], const double b[3]) {
 }
 
 double AngleBetween(const double a[3], const double b[3]) {
-    return AcosDeg(Dot3(a, b));
+    // Two unit vectors of one direction can give a product a rounding past 1,
+    // whose arc cosine is no number at all.
+    const double dot = Dot3(a, b);
+    return AcosDeg(dot > 1.0 ? 1.0 : (dot < -1.0 ? -1.0 : dot));
 }
 
 int IsOdd(int n) {

@@ -1,0 +1,358 @@
+// caelor-cli graph: any graph of the Graphs menu as a PNG, SVG or PDF file.
+
+#include "cli/cairo_surface.h"
+#include "cli/cli_host.h"
+#include "cli/commands.h"
+#include "cli/options.h"
+
+#include "engine/frames.h"
+#include "engine/time.h"
+#include "graphs/graphics.h"
+#include "graphs/graphs.h"
+#include "settings/dialog_checks.h"
+
+#include <cairo-pdf.h>
+#include <cairo-svg.h>
+#include <cairo.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cctype>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// What a graph asks for, as its dialog does.
+enum class GraphInputs {
+    YearMonthMoons, // Jupiter Moons
+    YearPlanets,    // Orbit, Magnitude, Illum. Frac., Diameter: Mercury .. Pluto
+    YearDistance,   // Distance: Earth .. Pluto and from the Sun or the Earth
+    MonthPlanets,   // Planet Angle: a main planet and the others
+    Year,           // the Sun and Moon year graphs
+    YearMonth,      // Moon Illum. Frac.
+    YearRange,      // Eclipses
+};
+
+struct GraphKind {
+    const char* name;
+    int id;
+    GraphInputs inputs;
+};
+
+constexpr GraphKind kGraphs[] = {
+    {"jupiter-moons", kJupiterMoonsGraph, GraphInputs::YearMonthMoons},
+    {"planet-orbit", kPlanetOrbitGraph, GraphInputs::YearPlanets},
+    {"planet-magnitude", kPlanetMagnitudeGraph, GraphInputs::YearPlanets},
+    {"planet-illumination", kPlanetIllumFracGraph, GraphInputs::YearPlanets},
+    {"planet-diameter", kPlanetDiameterGraph, GraphInputs::YearPlanets},
+    {"planet-distance", kPlanetDistanceGraph, GraphInputs::YearDistance},
+    {"planet-angle", kPlanetAngleGraph, GraphInputs::MonthPlanets},
+    {"equation-of-time", kEquationOfTimeGraph, GraphInputs::Year},
+    {"day-length", kDayLengthGraph, GraphInputs::Year},
+    {"sun-angle", kSunAngleGraph, GraphInputs::Year},
+    {"analemma", kAnalemmaGraph, GraphInputs::Year},
+    {"sunrise", kSunriseGraph, GraphInputs::Year},
+    {"moon-speed", kMoonSpeedGraph, GraphInputs::Year},
+    {"moon-illumination", kMoonIllumFracGraph, GraphInputs::YearMonth},
+    {"eclipses", kEclipsesGraph, GraphInputs::YearRange},
+};
+
+constexpr const char* kMoonNames[] = {"io", "europa", "ganymede", "callisto"};
+constexpr const char* kPlanetNames[] = {"sun",     "moon",   "earth",  "mercury", "venus", "mars",
+                                        "jupiter", "saturn", "uranus", "neptune", "pluto"};
+
+const GraphKind& FindGraph(const std::string& name) {
+    for (const GraphKind& kind : kGraphs) {
+        if (name == kind.name) {
+            return kind;
+        }
+    }
+    std::string names;
+    for (const GraphKind& kind : kGraphs) {
+        names += names.empty() ? "" : ", ";
+        names += kind.name;
+    }
+    throw UsageError{"NAME: '" + name + "' is not a graph (" + names + ")"};
+}
+
+void Check(const std::string& option, const char* message) {
+    if (message != nullptr) {
+        throw UsageError{option + ": " + message};
+    }
+}
+
+enum class FileKind { Png, Svg, Pdf };
+
+FileKind KindOfFile(const std::string& path) {
+    auto endsWith = [&](const char* suffix) {
+        const size_t n = std::strlen(suffix);
+        if (path.size() < n) {
+            return false;
+        }
+        std::string tail = path.substr(path.size() - n);
+        std::transform(tail.begin(), tail.end(), tail.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return tail == suffix;
+    };
+    if (endsWith(".png")) {
+        return FileKind::Png;
+    }
+    if (endsWith(".svg")) {
+        return FileKind::Svg;
+    }
+    if (endsWith(".pdf")) {
+        return FileKind::Pdf;
+    }
+    throw UsageError{"-o: '" + path + "' does not end in .png, .svg or .pdf"};
+}
+
+void ParseSize(const std::string& text, int& width, int& height) {
+    int w = 0;
+    int h = 0;
+    char extra = 0;
+    if (std::sscanf(text.c_str(), "%dx%d%c", &w, &h, &extra) != 2 || w < 100 || h < 75 ||
+        w > 10000 || h > 10000) {
+        throw UsageError{"--size: '" + text + "' is not WxH with 100 <= W, 75 <= H, both <= 10000"};
+    }
+    width = w;
+    height = h;
+}
+
+void PrintUsage(FILE* out) {
+    std::fprintf(
+        out,
+        "usage: caelor-cli graph NAME [options] -o FILE.png|svg|pdf [--size WxH]\n"
+        "NAME: jupiter-moons, planet-orbit, planet-magnitude, planet-illumination,\n"
+        "planet-diameter, planet-distance, planet-angle, equation-of-time, day-length,\n"
+        "sun-angle, analemma, sunrise, moon-speed, moon-illumination, eclipses.\n"
+        "Options as the graph's dialog takes them: --year Y, --month M (jupiter-moons,\n"
+        "planet-angle, moon-illumination), --years A-B (eclipses), --bodies mercury,venus,...\n"
+        "(planet graphs; planet-distance also earth; planet-angle: the other planets),\n"
+        "--main-planet NAME (planet-angle), --distance sun|earth (planet-distance),\n"
+        "--moons io,europa,ganymede,callisto and --number-moons 0|1 (jupiter-moons),\n"
+        "--tick-marks (ticks at the plot's edges instead of grid lines).\n"
+        "Location: --lat D --lon D --tz H --elev M --name TEXT (North and East positive)\n"
+        "or --place NAME [--cities FILE]; default Greenwich.\n"
+        "Regional: --decimal C --date-format PATTERN --time-sep C --leading-zero 0|1\n"
+        "--time-leading-zero 0|1. --size defaults to 1000x750. Ctrl-C stops: the graph\n"
+        "drawn so far is written and the exit code is 130.\n");
+}
+
+// Draws the graph onto a white page of the file's kind and writes it.
+bool WriteGraph(const std::string& path, FileKind kind, int width, int height, int id,
+                const GraphParams& params) {
+    cairo_surface_t* target = nullptr;
+    switch (kind) {
+    case FileKind::Png:
+        target = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+        break;
+    case FileKind::Svg:
+        target = cairo_svg_surface_create(path.c_str(), width, height);
+        break;
+    case FileKind::Pdf:
+        target = cairo_pdf_surface_create(path.c_str(), width, height);
+        break;
+    }
+    if (cairo_surface_status(target) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(target);
+        return false;
+    }
+    const PageExtent page = IsotropicPageExtent(width, height);
+    // The fixed font keeps its share of the page whatever the size, so the
+    // margins measured in it lay the graph out alike.
+    const double fontPixels = std::max(6.0, 15.0 * page.width / kPageWidth);
+    bool written = true;
+    {
+        CairoSurface surface(target, width, height, fontPixels);
+        surface.Prepare(kPageMapping, width, height, true);
+        surface.SaveState();
+        surface.SelectNullPen();
+        surface.SelectSolidBrush(surface.SystemColorValue(SystemColor::Window));
+        surface.PatBlt(0, 0, kPageWidth, kPageHeight, RasterOp::PatternCopy);
+        surface.RestoreState();
+        CliHost host;
+        DrawGraph(surface, id, params);
+        surface.Finish();
+    }
+    if (kind == FileKind::Png) {
+        written = cairo_surface_write_to_png(target, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    } else {
+        cairo_surface_finish(target);
+        written = cairo_surface_status(target) == CAIRO_STATUS_SUCCESS;
+    }
+    cairo_surface_destroy(target);
+    return written;
+}
+
+} // namespace
+
+int GraphCommand(int argc, char** argv) {
+    try {
+        if (argc >= 1 && (std::strcmp(argv[0], "--help") == 0 || std::strcmp(argv[0], "-h") == 0)) {
+            PrintUsage(stdout);
+            return 0;
+        }
+        double today = 0;
+        int thisMonth = 0;
+        int thisYear = 0;
+        JulianDayToCalendar(ClockJulianDay(), today, thisMonth, thisYear);
+
+        const GraphKind* kind = nullptr;
+        GraphParams p;
+        p.year = thisYear;
+        p.month = thisMonth;
+        p.stopYear = thisYear;
+        std::string bodies, moons, output;
+        int width = 1000;
+        int height = 750;
+        bool haveBodies = false, haveMoons = false;
+        bool tickMarks = false;
+        std::string mainPlanet = "mars";
+        std::string distance = "sun";
+        std::string numberMoons = "1";
+        std::vector<std::string> used; // options given, to refuse those the graph does not take
+        LocationOptions location;
+        RegionalOptions regional;
+        for (int i = 0; i < argc; ++i) {
+            const std::string arg = argv[i];
+            if (arg == "--year") {
+                p.year = ParseYear(arg, OptionValue(argc, argv, i));
+            } else if (arg == "--month") {
+                p.month = ParseYear(arg, OptionValue(argc, argv, i));
+            } else if (arg == "--years") {
+                ParseRange(arg, OptionValue(argc, argv, i), p.year, p.stopYear);
+            } else if (arg == "--bodies") {
+                bodies = OptionValue(argc, argv, i);
+                haveBodies = true;
+            } else if (arg == "--moons") {
+                moons = OptionValue(argc, argv, i);
+                haveMoons = true;
+            } else if (arg == "--number-moons") {
+                numberMoons = OptionValue(argc, argv, i);
+            } else if (arg == "--main-planet") {
+                mainPlanet = OptionValue(argc, argv, i);
+            } else if (arg == "--distance") {
+                distance = OptionValue(argc, argv, i);
+            } else if (arg == "--tick-marks") {
+                tickMarks = true;
+            } else if (arg == "-o") {
+                output = OptionValue(argc, argv, i);
+                continue;
+            } else if (arg == "--size") {
+                ParseSize(OptionValue(argc, argv, i), width, height);
+                continue;
+            } else if (location.Take(argc, argv, i) || regional.Take(argc, argv, i)) {
+                continue;
+            } else if (arg.size() > 1 && arg[0] == '-') {
+                throw UsageError{arg + ": unknown option"};
+            } else if (kind == nullptr) {
+                kind = &FindGraph(arg);
+                continue;
+            } else {
+                throw UsageError{arg + ": unexpected argument"};
+            }
+            used.push_back(arg);
+        }
+        if (kind == nullptr) {
+            throw UsageError{"NAME: missing (see caelor-cli graph --help)"};
+        }
+        if (output.empty()) {
+            throw UsageError{"-o: missing (FILE.png, FILE.svg or FILE.pdf)"};
+        }
+        const FileKind fileKind = KindOfFile(output);
+        const GraphInputs in = kind->inputs;
+        // Options each kind of graph takes besides the location.
+        std::string takes = " --tick-marks ";
+        switch (in) {
+        case GraphInputs::YearMonthMoons:
+            takes += " --year  --month  --moons  --number-moons ";
+            break;
+        case GraphInputs::YearPlanets:
+            takes += " --year  --bodies ";
+            break;
+        case GraphInputs::YearDistance:
+            takes += " --year  --bodies  --distance ";
+            break;
+        case GraphInputs::MonthPlanets:
+            takes += " --year  --month  --bodies  --main-planet ";
+            break;
+        case GraphInputs::Year:
+            takes += " --year ";
+            break;
+        case GraphInputs::YearMonth:
+            takes += " --year  --month ";
+            break;
+        case GraphInputs::YearRange:
+            takes += " --years ";
+            break;
+        }
+        for (const std::string& option : used) {
+            if (takes.find(" " + option + " ") == std::string::npos) {
+                throw UsageError{option + ": the " + std::string(kind->name) +
+                                 " graph does not take it"};
+            }
+        }
+        if (in == GraphInputs::YearRange) {
+            Check("--years", CheckYearRange(p.year, p.stopYear));
+        } else {
+            Check("--year", CheckYear(p.year));
+            p.stopYear = p.year;
+        }
+        if (in == GraphInputs::YearMonthMoons || in == GraphInputs::MonthPlanets ||
+            in == GraphInputs::YearMonth) {
+            Check("--month", CheckMonth(p.month));
+        }
+        if (in == GraphInputs::YearMonthMoons) {
+            p.moonSet = haveMoons ? ParseNameList("--moons", moons, kMoonNames, 0, 3) : 0xF;
+            if (numberMoons != "0" && numberMoons != "1") {
+                throw UsageError{"--number-moons: '" + numberMoons + "' is not 0 or 1"};
+            }
+            p.numberMoons = numberMoons == "1";
+        }
+        const int firstBody = in == GraphInputs::YearDistance ? kEarth : kMercury;
+        if (in == GraphInputs::YearPlanets || in == GraphInputs::YearDistance ||
+            in == GraphInputs::MonthPlanets) {
+            if (haveBodies) {
+                p.bodySet = ParseBodies(bodies, firstBody, kPluto);
+            } else {
+                for (int body = firstBody; body <= kPluto; ++body) {
+                    SetAdd(body, p.bodySet);
+                }
+            }
+            Check("--bodies", CheckPlanetChosen(p.bodySet, firstBody, kPluto));
+        }
+        if (in == GraphInputs::YearDistance) {
+            if (distance != "sun" && distance != "earth") {
+                throw UsageError{"--distance: '" + distance + "' is not sun or earth"};
+            }
+            p.distanceFromSun = distance == "sun" ? 1 : 0;
+        }
+        if (in == GraphInputs::MonthPlanets) {
+            const BitSet main =
+                ParseNameList("--main-planet", mainPlanet, kPlanetNames, kMercury, kPluto);
+            for (int body = kMercury; body <= kPluto; ++body) {
+                if (SetTest(body, main)) {
+                    p.mainPlanet = body;
+                }
+            }
+            if (mainPlanet.find(',') != std::string::npos) {
+                throw UsageError{"--main-planet: one planet only"};
+            }
+        }
+        p.location = location.Resolve(ProgramDirectory());
+        SetLocaleSource(&regional);
+        SetTickMarks(tickMarks);
+        const bool written = WriteGraph(output, fileKind, width, height, kind->id, p);
+        SetLocaleSource(nullptr);
+        if (!written) {
+            std::fprintf(stderr, "caelor-cli graph: cannot write '%s'\n", output.c_str());
+            return 1;
+        }
+        return CliHost::Interrupted() ? 130 : 0;
+    } catch (const UsageError& error) {
+        std::fprintf(stderr, "caelor-cli graph: %s\n", error.message.c_str());
+        return 2;
+    }
+}

@@ -1,0 +1,581 @@
+// The graphs that plot a quantity against the date, over a year or a month.
+
+#include "graphs/graph_frame.h"
+#include "graphs/graphs.h"
+
+#include "engine/angles.h"
+#include "engine/frames.h"
+#include "engine/moon.h"
+#include "engine/planets.h"
+#include "engine/riseset.h"
+#include "engine/sun.h"
+#include "engine/time.h"
+#include "reports/format.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int kSunItem = 0;
+constexpr int kMoonItem = 1;
+constexpr char kDegreeSign = static_cast<char>(176);
+
+// A y-axis value row: its rule (when ruled) and its label.
+struct AxisLabel {
+    enum Placement { Centred, LeftAligned };
+    int labelX;
+    Placement placement;
+};
+
+void AxisRow(Surface& s, const GraphLayout& g, int y, bool ruled, const char* label,
+             const AxisLabel& where) {
+    if (ruled) {
+        HorizontalRule(s, y, g.L, g.W);
+    }
+    if (label == nullptr) {
+        return;
+    }
+    const int top = y + s.LineHeight() / 2;
+    if (where.placement == AxisLabel::Centred) {
+        CenteredText(s, where.labelX, top, label);
+    } else {
+        s.Text(where.labelX, top, label);
+    }
+}
+
+void IntegerLabel(const char* format, int v, char* text) {
+    std::snprintf(text, kFormatSize, format, v);
+}
+
+// The header of every year graph: frame, title with the year, "Month" and
+// the y title.
+void YearHeader(Surface& s, const GraphLayout& g, int titleTop, int yTitleX, int yTitleId,
+                int titleId, int year) {
+    DrawFrame(s, g);
+    CenteredTitle(s, g.L + g.W / 2, titleTop, titleId, year);
+    CenteredTitle(s, g.L + g.W / 2, 2 * s.LineHeight(), 7);
+    VerticalTitle(s, g, yTitleX, yTitleId);
+}
+
+// As YearHeader, with the place's latitude in the title.
+void PlaceYearHeader(Surface& s, const GraphLayout& g, int yTitleX, int yTitleId, int titleId,
+                     int year, const Location& loc) {
+    DrawFrame(s, g);
+    char latitude[kFormatSize];
+    char letter = 'N';
+    LatitudeText(loc, latitude, letter);
+    CenteredTitle(s, g.L + g.W / 2, kPageHeight - s.LineHeight(), titleId, year, latitude, letter);
+    CenteredTitle(s, g.L + g.W / 2, 2 * s.LineHeight(), 7);
+    VerticalTitle(s, g, yTitleX, yTitleId);
+}
+
+// Maps a value to the page.
+using ValueMapping = std::function<int(double)>;
+// The value of a sample at Julian day jd.
+using SampleValue = std::function<double(double jd)>;
+// The next sample after jd, or a value above jdEnd to end the curve.
+using NextSample = std::function<double(double jd, double jdEnd)>;
+
+double EveryDays(double step, double jd, double jdEnd) {
+    if (jd >= jdEnd) {
+        return jdEnd + 1.0;
+    }
+    return std::min(jd + step, jdEnd);
+}
+
+// The Equation of Time and Sunrise rule: a sample only when the half step
+// still falls before the end; then the full step, the last at jdEnd.
+double HalfStepRule(double half, double jd, double jdEnd) {
+    if (jd + half >= jdEnd) {
+        return jdEnd + 1.0;
+    }
+    return std::min(jd + 2.0 * half, jdEnd);
+}
+
+// One curve over the year in the pen of item; with a legend slot the
+// curve's name is put at its slot. Returns false when drawing must stop.
+bool YearCurve(Surface& s, const GraphLayout& g, const YearPeriod& period, int item,
+               const SampleValue& value, const ValueMapping& toY, const NextSample& next,
+               LegendSlot* slot, int body) {
+    s.SelectItemPen(item);
+    if (StopDrawing()) {
+        return false;
+    }
+    bool havePrevious = false;
+    SurfacePoint previous{0, 0};
+    double jd = period.jdStart;
+    for (;;) {
+        const int x = DateToX(g.L, g.W, period.days, jd, period.jdStart);
+        const int y = toY(value(jd));
+        if (havePrevious) {
+            DrawLine(s, previous.x, previous.y, x, y);
+            if (slot != nullptr) {
+                LegendLeader(s, body, x, y, *slot);
+            }
+        }
+        previous = SurfacePoint{x, y};
+        havePrevious = true;
+        jd = next(jd, period.jdEnd);
+        if (jd > period.jdEnd) {
+            return true;
+        }
+        if (StopDrawing()) {
+            return false;
+        }
+    }
+}
+
+struct PlanetFamily {
+    int leftChars;
+    int bottomLines;
+    int titleLines; // title top at 750 - titleLines * LH
+    int yTitleChars;
+    int yTitleId;
+    bool withEarth;
+};
+
+// The skeleton shared by the planet graphs over a year.
+void PlanetYearGraph(Surface& s, int year, BitSet bodies, const PlanetFamily& f, int titleId,
+                     const std::function<void(const GraphLayout&)>& yAxis, const ValueMapping& toY,
+                     const std::function<double(int body, const EngineInstant&)>& quantity) {
+    const GraphLayout g = CentredLayout(s, f.leftChars, f.bottomLines);
+    YearHeader(s, g, kPageHeight - f.titleLines * s.LineHeight(),
+               g.L - f.yTitleChars * s.CharWidth(), f.yTitleId, titleId, year);
+    const YearPeriod period = PeriodOfYear(year);
+    yAxis(g);
+    MonthAxis(s, year, period.days, g.L, g.B, g.W, g.H, period.jdStart);
+    LegendSlot slots[kLegendSlotCount];
+    PlanetLegendLayout(g.W, g.H, g.L, g.B, s.LineHeight(), f.withEarth, slots);
+    const int first = f.withEarth ? 2 : 3;
+    for (int k = first; k <= 10; ++k) {
+        if (!SetTest(k, bodies)) {
+            continue;
+        }
+        const SampleValue value = [&](double jd) { return quantity(k, InstantOfJulianDay(jd)); };
+        if (!YearCurve(
+                s, g, period, k, value, toY,
+                [](double jd, double end) { return EveryDays(7.0, jd, end); }, &slots[k - 2], k)) {
+            return;
+        }
+    }
+}
+
+// Rows for integer values from..to (either direction) by step.
+void IntegerRows(Surface& s, const GraphLayout& g, int from, int to, int step,
+                 const ValueMapping& toY, const char* format, int labelX,
+                 const std::function<bool(int)>& labelled) {
+    const int direction = from <= to ? 1 : -1;
+    for (int v = from;; v += direction * step) {
+        char text[kFormatSize];
+        IntegerLabel(format, v, text);
+        AxisRow(s, g, toY(v), true, labelled(v) ? text : nullptr,
+                AxisLabel{labelX, AxisLabel::Centred});
+        if (v == to) {
+            break;
+        }
+    }
+}
+
+bool Always(int) {
+    return true;
+}
+
+double LongitudeWest(const Location& loc) {
+    return loc.longitudeHemisphere == kEast ? -loc.longitude : loc.longitude;
+}
+
+} // namespace
+
+void PlanetMagnitudeGraph(Surface& s, int year, BitSet bodies) {
+    const PlanetFamily f{6, 5, 1, 5, 9, false};
+    const GraphLayout layout = CentredLayout(s, f.leftChars, f.bottomLines);
+    // Brighter is higher: -6 at the top, 20 at the bottom.
+    const ValueMapping toY = [&](double v) { return ValueToY(20, -6, v, layout.H, layout.B); };
+    PlanetYearGraph(
+        s, year, bodies, f, 8,
+        [&](const GraphLayout& g) {
+            IntegerRows(s, g, -6, 20, 1, toY, "%2d", g.L - 2 * s.CharWidth(),
+                        [](int v) { return v % 2 == 0; });
+        },
+        toY,
+        [](int body, const EngineInstant& t) {
+            return PlanetMagnitude(body, t.hours, t.day, t.month, t.year);
+        });
+}
+
+void PlanetIllumFracGraph(Surface& s, int year, BitSet bodies) {
+    const PlanetFamily f{7, 5, 1, 6, 11, false};
+    const GraphLayout layout = CentredLayout(s, f.leftChars, f.bottomLines);
+    const ValueMapping toY = [&](double v) { return ValueToY(0, 1, v, layout.H, layout.B); };
+    PlanetYearGraph(
+        s, year, bodies, f, 10,
+        [&](const GraphLayout& g) {
+            for (int k = 10; k >= 0; --k) {
+                const double value = k * 0.1;
+                char text[kFormatSize];
+                FormatFixed(value, 2, 1, text);
+                AxisRow(s, g, toY(value), true, k % 2 == 0 ? text : nullptr,
+                        AxisLabel{g.L - 3 * s.CharWidth(), AxisLabel::Centred});
+            }
+        },
+        toY,
+        [](int body, const EngineInstant& t) {
+            double alpha, delta, distance, k, elongation, b, l, r;
+            PlanetPosition(body, t.hours, t.day, t.month, t.year, false, alpha, delta, distance, k,
+                           elongation, b, l, r);
+            return k;
+        });
+}
+
+void PlanetDiameterGraph(Surface& s, int year, BitSet bodies) {
+    const PlanetFamily f{7, 6, 2, 6, 13, false};
+    const GraphLayout layout = CentredLayout(s, f.leftChars, f.bottomLines);
+    const ValueMapping toY = [&](double v) { return ValueToY(0, 70, v, layout.H, layout.B); };
+    PlanetYearGraph(
+        s, year, bodies, f, 12,
+        [&](const GraphLayout& g) {
+            IntegerRows(s, g, 70, 0, 10, toY, "%2d", g.L - 2 * s.CharWidth(), Always);
+        },
+        toY,
+        [](int body, const EngineInstant& t) {
+            return PlanetDiameter(body, t.hours, t.day, t.month, t.year);
+        });
+}
+
+void PlanetDistanceGraph(Surface& s, int year, BitSet bodies, int distanceFromSun) {
+    const PlanetFamily f{7, 6, 2, 6, 16, true};
+    const GraphLayout layout = CentredLayout(s, f.leftChars, f.bottomLines);
+    const ValueMapping toY = [&](double v) { return ValueToY(0, 60, v, layout.H, layout.B); };
+    if (distanceFromSun == 0) {
+        // The Earth's distance from itself is no curve.
+        SetRemove(2, bodies);
+    }
+    const int which = distanceFromSun != 0 ? 1 : 0;
+    PlanetYearGraph(
+        s, year, bodies, f, which == 1 ? 14 : 15,
+        [&](const GraphLayout& g) {
+            IntegerRows(s, g, 60, 0, 10, toY, "%2d", g.L - 2 * s.CharWidth(), Always);
+        },
+        toY,
+        [which](int body, const EngineInstant& t) {
+            return BodyDistance(body, t.hours, t.day, t.month, t.year, which);
+        });
+}
+
+double EquationOfTimeMinutes(double jd) {
+    const EngineInstant t = InstantOfJulianDay(jd);
+    return EquationOfTime(t.day, t.month, t.year) * 60.0;
+}
+
+void EquationOfTimeGraph(Surface& s, int year, const Location& loc) {
+    const GraphLayout g = CentredLayout(s, 7, 4);
+    YearHeader(s, g, kPageHeight - s.LineHeight(), g.L - 6 * s.CharWidth(), 20, 19, year);
+    const YearPeriod period = PeriodOfYear(year);
+    const ValueMapping toY = [&](double v) {
+        return g.B + RoundHalfUp(g.H * 0.5 * (1.0 - v * (-0.05)));
+    };
+    for (int v = -20; v <= 20; v += 5) {
+        char text[kFormatSize];
+        IntegerLabel("%3d", v, text);
+        AxisRow(s, g, toY(v), true, text,
+                AxisLabel{g.L - 4 * s.CharWidth(), AxisLabel::LeftAligned});
+    }
+    MonthAxis(s, year, period.days, g.L, g.B, g.W, g.H, period.jdStart);
+    SeasonMarkers(s, year, g.L, g.B, g.W, g.H, period.days, period.jdStart, loc.timeZone);
+    YearCurve(
+        s, g, period, kSunItem, EquationOfTimeMinutes, toY,
+        [](double jd, double end) { return HalfStepRule(3.0, jd, end); }, nullptr, 0);
+}
+
+double DayLengthHours(double jd, const Location& loc) {
+    const EngineInstant t = InstantOfJulianDay(jd);
+    double rise = 0.0;
+    double set = 0.0;
+    RiseSet(0, t.day, t.month, t.year, rise, set, loc);
+    if (rise != -1.0 && set != -1.0) {
+        // A sunset after local midnight reads earlier than the sunrise.
+        return set >= rise ? set - rise : set - rise + 24.0;
+    }
+    double alpha, delta, lambda, R, semidiameter, M;
+    SunPosition(12.0, t.day, t.month, t.year, false, alpha, delta, lambda, R, semidiameter, M);
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    EquatorialToHorizontal(12.0, alpha, delta, t.day, t.month, t.year, loc, azimuth, altitude);
+    return NormalizeDegrees(altitude) <= 90.0 ? 24.0 : 0.0;
+}
+
+void DayLengthGraph(Surface& s, int year, const Location& loc) {
+    const GraphLayout g = CentredLayout(s, 7, 4);
+    PlaceYearHeader(s, g, g.L - 6 * s.CharWidth(), 22, 21, year, loc);
+    const YearPeriod period = PeriodOfYear(year);
+    const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp(g.H * v / 24.0); };
+    IntegerRows(s, g, 0, 24, 2, toY, "%2d", g.L - 2 * s.CharWidth(), Always);
+    MonthAxis(s, year, period.days, g.L, g.B, g.W, g.H, period.jdStart);
+    SeasonMarkers(s, year, g.L, g.B, g.W, g.H, period.days, period.jdStart, loc.timeZone);
+    YearCurve(
+        s, g, period, kSunItem, [&](double jd) { return DayLengthHours(jd, loc); }, toY,
+        [](double jd, double end) { return EveryDays(7.0, jd, end); }, nullptr, 0);
+}
+
+double SunAngleAtNoon(double jd, const Location& loc) {
+    const EngineInstant date = InstantOfJulianDay(jd);
+    // Local apparent noon: mean noon of the place's meridian, moved by the
+    // equation of time.
+    const double t = jd + 0.5 - EquationOfTime(date.day, date.month, date.year) / 24.0 +
+                     LongitudeWest(loc) / 360.0;
+    const EngineInstant noon = InstantOfJulianDay(t);
+    double alpha, delta, lambda, R, semidiameter, M;
+    SunPosition(noon.hours, noon.day, noon.month, noon.year, true, alpha, delta, lambda, R,
+                semidiameter, M);
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    EquatorialToHorizontal(noon.hours, alpha, delta, noon.day, noon.month, noon.year, loc, azimuth,
+                           altitude);
+    const double angle = NormalizeDegrees(altitude);
+    return angle > 90.0 ? 0.0 : angle;
+}
+
+void SunAngleGraph(Surface& s, int year, const Location& loc) {
+    const GraphLayout g = CentredLayout(s, 7, 4);
+    PlaceYearHeader(s, g, g.L - 6 * s.CharWidth(), 24, 23, year, loc);
+    const YearPeriod period = PeriodOfYear(year);
+    const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp(g.H * v / 90.0); };
+    for (int v = 0; v <= 90; v += 10) {
+        char text[kFormatSize];
+        std::snprintf(text, sizeof text, "%2d%c", v, kDegreeSign);
+        AxisRow(s, g, toY(v), true, text, AxisLabel{g.L - 2 * s.CharWidth(), AxisLabel::Centred});
+    }
+    MonthAxis(s, year, period.days, g.L, g.B, g.W, g.H, period.jdStart);
+    SeasonMarkers(s, year, g.L, g.B, g.W, g.H, period.days, period.jdStart, loc.timeZone);
+    YearCurve(
+        s, g, period, kSunItem, [&](double jd) { return SunAngleAtNoon(jd, loc); }, toY,
+        [](double jd, double end) { return EveryDays(5.0, jd, end); }, nullptr, 0);
+}
+
+namespace {
+
+double SunriseAzimuth(double jd, const Location& loc) {
+    const EngineInstant date = InstantOfJulianDay(jd);
+    double rise = 0.0;
+    double set = 0.0;
+    RiseSet(0, date.day, date.month, date.year, rise, set, loc);
+    // The rise is local standard time; the Sun is taken at that instant in
+    // UT, on the date it falls on. A day without sunrise keeps the -1.0.
+    EngineInstant t{rise, date.day, date.month, date.year};
+    if (rise != -1.0) {
+        t = InstantOfJulianDay(CalendarToJulianDay(date.day, date.month, date.year) +
+                           (rise - loc.timeZone) / 24.0);
+    }
+    double alpha, delta, lambda, R, semidiameter, M;
+    SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, R, semidiameter, M);
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    EquatorialToHorizontal(t.hours, alpha, delta, t.day, t.month, t.year, loc, azimuth, altitude);
+    return NormalizeDegrees(azimuth);
+}
+
+} // namespace
+
+void SunriseGraph(Surface& s, int year, const Location& loc) {
+    const GraphLayout g = CentredLayout(s, 9, 4);
+    PlaceYearHeader(s, g, g.L - 8 * s.CharWidth(), 28, 27, year, loc);
+    const YearPeriod period = PeriodOfYear(year);
+    const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp((v - 30.0) / 120.0 * g.H); };
+    for (int v = 30; v <= 150; v += 30) {
+        char text[kFormatSize];
+        std::snprintf(text, sizeof text, "%d%c", v, kDegreeSign);
+        AxisRow(s, g, toY(v), v >= 60 && v <= 120, text,
+                AxisLabel{g.L - 3 * s.CharWidth(), AxisLabel::Centred});
+    }
+    MonthAxis(s, year, period.days, g.L, g.B, g.W, g.H, period.jdStart);
+    SeasonMarkers(s, year, g.L, g.B, g.W, g.H, period.days, period.jdStart, loc.timeZone);
+    YearCurve(
+        s, g, period, kSunItem, [&](double jd) { return SunriseAzimuth(jd, loc); }, toY,
+        [](double jd, double end) { return HalfStepRule(2.0, jd, end); }, nullptr, 0);
+}
+
+void MoonSpeedGraph(Surface& s, int year, const Location& loc) {
+    const GraphLayout g = CentredLayout(s, 7, 4);
+    YearHeader(s, g, kPageHeight - s.LineHeight(), g.L - 5 * s.CharWidth(), 30, 29, year);
+    const YearPeriod period = PeriodOfYear(year);
+    const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp((v - 11.0) * g.H * 0.2); };
+    IntegerRows(s, g, 11, 16, 1, toY, "%2d", g.L - 2 * s.CharWidth(), Always);
+    MonthAxis(s, year, period.days, g.L, g.B, g.W, g.H, period.jdStart);
+
+    s.SelectItemPen(kMoonItem);
+    if (StopDrawing()) {
+        return;
+    }
+    bool haveLongitude = false;
+    double previousLongitude = 0.0;
+    bool havePoint = false;
+    SurfacePoint previous{0, 0};
+    for (double jd = period.jdStart - 2.0; jd <= period.jdEnd; jd += 1.0) {
+        const EngineInstant t = InstantOfJulianDay(jd - loc.timeZone / 24.0);
+        double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
+        MoonPosition(t.hours, t.day, t.month, t.year, lambda, beta, parallax, semidiameter, k, u,
+                     alpha, delta);
+        lambda = NormalizeDegrees(lambda);
+        if (haveLongitude) {
+            double speed = std::fabs(lambda - previousLongitude);
+            if (speed > 180.0) {
+                speed = std::fabs(speed - 360.0);
+            }
+            const int x = DateToX(g.L, g.W, period.days, jd, period.jdStart);
+            const int y = toY(speed);
+            if (havePoint && jd >= period.jdStart + 1.0) {
+                DrawLine(s, previous.x, previous.y, x, y);
+            }
+            previous = SurfacePoint{x, y};
+            havePoint = true;
+        }
+        previousLongitude = lambda;
+        haveLongitude = true;
+        if (StopDrawing()) {
+            return;
+        }
+    }
+}
+
+namespace {
+
+// The layout of the month graphs: whole day columns of width step.
+struct MonthLayout {
+    GraphLayout g;
+    int days;
+    int step;
+};
+
+MonthLayout MonthGraphLayout(Surface& s, int year, int month, int leftChars, int bottomLines) {
+    MonthLayout m;
+    m.days = DaysInMonth(month, year);
+    m.g = CentredLayout(s, leftChars, bottomLines);
+    m.step = ((kPageWidth / 2 - m.g.L) * 2) / (m.days + 1);
+    m.g.W = m.days * m.step;
+    return m;
+}
+
+// Day rules and the labels of odd days, "1" of the next month at the end.
+void DayAxis(Surface& s, const MonthLayout& m) {
+    const GraphLayout& g = m.g;
+    for (int k = 1; k <= m.days - 1; ++k) {
+        VerticalRule(s, g.L + k * m.step, g.B, g.H);
+    }
+    for (int d = 1; d <= m.days + 1; ++d) {
+        if (d % 2 == 0) {
+            continue;
+        }
+        int x = g.L + (d - 1) * m.step;
+        char text[kFormatSize];
+        if (d == m.days + 1) {
+            std::snprintf(text, sizeof text, "1");
+            x += s.CharWidth();
+        } else {
+            std::snprintf(text, sizeof text, "%d", d);
+        }
+        CenteredText(s, x, g.B - s.LineHeight() / 2, text);
+    }
+}
+
+void MonthTitleText(int month, char* text) {
+    MonthName(month, text);
+}
+
+} // namespace
+
+void MoonIllumFracGraph(Surface& s, int year, int month, const Location& loc) {
+    const MonthLayout m = MonthGraphLayout(s, year, month, 7, 4);
+    const GraphLayout& g = m.g;
+    DrawFrame(s, g);
+    char monthName[kTextSize];
+    MonthTitleText(month, monthName);
+    CenteredTitle(s, g.L + g.W / 2, kPageHeight - 2 * s.LineHeight(), 31, monthName, year);
+    CenteredTitle(s, kPageWidth / 2, 2 * s.LineHeight(), 4);
+    VerticalTitle(s, g, g.L - 6 * s.CharWidth(), 32);
+    const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp(g.H * v); };
+    for (int i = 0; i <= 5; ++i) {
+        char text[kFormatSize];
+        FormatFixed(i * 0.2, 2, 1, text);
+        AxisRow(s, g, toY(i * 0.2), true, text,
+                AxisLabel{g.L - 3 * s.CharWidth(), AxisLabel::Centred});
+    }
+    DayAxis(s, m);
+
+    s.SelectItemPen(kMoonItem);
+    const double jd0 = CalendarToJulianDay(1.0, month, year) - loc.timeZone / 24.0;
+    SurfacePoint previous{0, 0};
+    for (int i = 0; i <= m.days; ++i) {
+        if (StopDrawing()) {
+            return;
+        }
+        const EngineInstant t = InstantOfJulianDay(jd0 + i);
+        double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
+        MoonPosition(t.hours, t.day, t.month, t.year, lambda, beta, parallax, semidiameter, k, u,
+                     alpha, delta);
+        const SurfacePoint point{g.L + i * m.step, toY(k)};
+        if (i > 0) {
+            DrawLine(s, previous.x, previous.y, point.x, point.y);
+        }
+        previous = point;
+    }
+}
+
+void PlanetAngleGraph(Surface& s, int year, int month, int mainPlanet, BitSet others,
+                      const Location& loc) {
+    const MonthLayout m = MonthGraphLayout(s, year, month, 7, 5);
+    const GraphLayout& g = m.g;
+    DrawFrame(s, g);
+    char planet[kTextSize];
+    BodyName(mainPlanet, planet);
+    char monthName[kTextSize];
+    MonthTitleText(month, monthName);
+    CenteredTitle(s, g.L + g.W / 2, kPageHeight - s.LineHeight(), 17, planet, monthName, year);
+    CenteredTitle(s, kPageWidth / 2, 2 * s.LineHeight(), 4);
+    VerticalTitle(s, g, g.L - 6 * s.CharWidth(), 18);
+    const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp(g.H * v / 180.0); };
+    IntegerRows(s, g, 180, 0, 10, toY, "%3d", g.L - 2 * s.CharWidth(),
+                [](int v) { return (v / 10) % 2 == 0; });
+    DayAxis(s, m);
+    LegendSlot slots[kLegendSlotCount];
+    PlanetLegendLayout(g.W, g.H, g.L, g.B, s.LineHeight(), false, slots);
+
+    const double jd0 = CalendarToJulianDay(1.0, month, year) - loc.timeZone / 24.0;
+    // The main planet once per day, for every curve.
+    std::vector<double> mainVector(3 * (m.days + 1));
+    std::vector<bool> mainKnown(m.days + 1, false);
+    for (int k = 3; k <= 10; ++k) {
+        if (!SetTest(k, others)) {
+            continue;
+        }
+        s.SelectItemPen(k);
+        SurfacePoint previous{0, 0};
+        for (int i = 0; i <= m.days; ++i) {
+            if (StopDrawing()) {
+                return;
+            }
+            const EngineInstant t = InstantOfJulianDay(jd0 + i);
+            double alpha, delta, distance, kk, elongation, b, l, r;
+            if (!mainKnown[i]) {
+                PlanetPosition(mainPlanet, t.hours, t.day, t.month, t.year, true, alpha, delta,
+                               distance, kk, elongation, b, l, r);
+                SphereUnitVector(alpha, delta, &mainVector[3 * i]);
+                mainKnown[i] = true;
+            }
+            PlanetPosition(k, t.hours, t.day, t.month, t.year, true, alpha, delta, distance, kk,
+                           elongation, b, l, r);
+            double v[3];
+            SphereUnitVector(alpha, delta, v);
+            const double angle = AngleBetween(&mainVector[3 * i], v);
+            const SurfacePoint point{g.L + i * m.step, toY(angle)};
+            if (i > 0) {
+                DrawLine(s, previous.x, previous.y, point.x, point.y);
+                LegendLeader(s, k, point.x, point.y, slots[k - 2]);
+            }
+            previous = point;
+        }
+    }
+}

@@ -1,0 +1,51 @@
+// What the graph routines share: the layout of a plot on the page, the
+// titles, the period of a year graph and the split of a Julian day into the
+// engine's (hours, day, month, year).
+#pragma once
+
+#include "engine/location.h"
+#include "graphs/graphics.h"
+
+// Left and bottom margins, plot width and height, in logical units.
+struct GraphLayout {
+    int L;
+    int B;
+    int W;
+    int H;
+};
+
+// The plot centred on the page with margins of leftChars character widths
+// and bottomLines line heights.
+GraphLayout CentredLayout(const Surface& s, int leftChars, int bottomLines);
+
+// The frame box in the window-text colour.
+void DrawFrame(Surface& s, const GraphLayout& g);
+
+// String id formatted with printf-style arguments, centred at x with its top
+// at y.
+void CenteredTitle(Surface& s, int x, int y, int id, ...);
+// String id as a vertical y-axis title at x, centred on the plot's middle.
+void VerticalTitle(Surface& s, const GraphLayout& g, int x, int id);
+// Latitude of the place as titles show it (degrees, minutes, seconds) and
+// its hemisphere letter.
+void LatitudeText(const Location& loc, char* text, char& letter);
+
+// 1 January 0 h to 31 December 0 h of the year; days 365 or 366.
+struct YearPeriod {
+    double jdStart;
+    double jdEnd;
+    double days;
+};
+YearPeriod PeriodOfYear(int year);
+
+// A Julian day as the engine takes an instant.
+struct EngineInstant {
+    double hours;
+    int day;
+    int month;
+    int year;
+};
+EngineInstant InstantOfJulianDay(double jd);
+
+// PumpMessages(1) said stop (Stop, or the window was resized).
+bool StopDrawing();
