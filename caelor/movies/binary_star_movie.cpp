@@ -31,12 +31,12 @@ void BinaryStarFrame(const MovieObserver& observer, int starIndex, int startYear
     values.rho = place.rho;
     DrawStatusPanel(f, observer, values);
 
-    MovieDrawBox(s, 0, 0, f.side, f.side, true, s.SystemColorValue(SystemColor::WindowText));
+    DrawBox(s, 0, 0, f.side, f.side, true, s.SystemColorValue(SystemColor::WindowText));
     SelectMovieClip(s, f.side);
     s.SelectItemPen(20);
-    MovieDrawLine(s, 0, R, f.side, R);
-    MovieDrawLine(s, R, 0, R, f.side);
-    MovieDrawCircle(s, R, R, R);
+    DrawLine(s, 0, R, f.side, R);
+    DrawLine(s, R, 0, R, f.side);
+    DrawCircle(s, R, R, R);
 
     const int cw = f.charWidth;
     const int lh = f.lineHeight;
@@ -58,8 +58,8 @@ void BinaryStarFrame(const MovieObserver& observer, int starIndex, int startYear
     }
 
     const ScreenPoint companion = BinaryCompanionPoint(place, R, observer.viewAngle);
-    MovieDrawDisc(s, R, R, cw, 12, kSolidBrush, false);
-    MovieDrawDisc(s, companion.x, companion.y, cw, 13, kSolidBrush, false);
+    DrawDisc(s, R, R, cw, 12, kSolidBrush, false);
+    DrawDisc(s, companion.x, companion.y, cw, 13, kSolidBrush, false);
     DrawTrailRing(f, 13, companion.x, companion.y, cw);
     EndFrame(window, f);
 }

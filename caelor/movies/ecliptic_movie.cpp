@@ -53,25 +53,25 @@ int StripX(const EclipticStrip& strip, double longitude) {
 void DrawTopBackground(MovieFrame& f) {
     Surface& s = f.Draw();
     const int half = f.side / 2;
-    MovieDrawBox(s, 0, 0, f.side, f.side, true, s.SystemColorValue(SystemColor::WindowText));
+    DrawBox(s, 0, 0, f.side, f.side, true, s.SystemColorValue(SystemColor::WindowText));
     char text[kTextSize];
     for (const ZodiacRow& row : kZodiac) {
         const ScreenPoint edge = TopPoint(half, -row.boundary - 90.0, half);
-        MovieDrawLine(s, half, half, edge.x, edge.y);
+        DrawLine(s, half, half, edge.x, edge.y);
         const ScreenPoint label =
             TopPoint(half - 3 * f.charWidth, -(row.boundary - row.halfWidth) - 90.0, half);
         LoadText(row.id, text, sizeof text);
-        MovieCenteredText(s, label.x, label.y, text);
+        CenteredText(s, label.x, label.y, text);
     }
-    MovieDrawCircle(s, half, half, half);
+    DrawCircle(s, half, half, half);
     DrawBody(f, 0, half, half, 2 * f.charWidth, false);
 }
 
 void DrawSideBackground(MovieFrame& f, const EclipticStrip& st) {
     Surface& s = f.Draw();
-    MovieDrawBox(s, st.x0, st.y0, st.x0 + st.w, st.y0 - st.h, false,
-                 s.SystemColorValue(SystemColor::WindowText));
-    MovieDrawLine(s, st.x0, st.y0 - st.h / 2, st.x0 + st.w, st.y0 - st.h / 2);
+    DrawBox(s, st.x0, st.y0, st.x0 + st.w, st.y0 - st.h, false,
+            s.SystemColorValue(SystemColor::WindowText));
+    DrawLine(s, st.x0, st.y0 - st.h / 2, st.x0 + st.w, st.y0 - st.h / 2);
     const int x = st.x0 + st.w + f.charWidth;
     char value[kFormatSize];
     char text[kFormatSize + 4];
@@ -87,10 +87,10 @@ void DrawSideBackground(MovieFrame& f, const EclipticStrip& st) {
     char name[kTextSize];
     for (const ZodiacRow& row : kZodiac) {
         const int bx = StripX(st, row.boundary);
-        MovieDrawLine(s, bx, st.y0, bx, st.y0 - st.h);
+        DrawLine(s, bx, st.y0, bx, st.y0 - st.h);
         LoadText(row.id, name, sizeof name);
-        MovieVerticalText(s, StripX(st, row.boundary - row.halfWidth),
-                          st.y0 - st.h - 2 * f.lineHeight, name);
+        VerticalText(s, StripX(st, row.boundary - row.halfWidth), st.y0 - st.h - 2 * f.lineHeight,
+                     name);
     }
 }
 

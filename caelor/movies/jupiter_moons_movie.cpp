@@ -41,7 +41,7 @@ void JupiterMoonsFrame(const MovieObserver& observer, const MovieStart& start, u
     values.jd = state.clock;
     values.paused = paused;
     DrawStatusPanel(f, observer, values);
-    MovieDrawBox(s, 0, 0, f.side, f.side, true, s.SystemColorValue(SystemColor::WindowText));
+    DrawBox(s, 0, 0, f.side, f.side, true, s.SystemColorValue(SystemColor::WindowText));
     SelectMovieClip(s, f.side);
 
     const JupiterSystemLayout l = LayOutJupiterSystem(state.clock, mode, moonSet, f.side);
@@ -49,9 +49,9 @@ void JupiterMoonsFrame(const MovieObserver& observer, const MovieStart& start, u
     if (top) {
         char name[kTextSize];
         BodyName(2, name);
-        MovieCenteredText(s, f.side / 2, MulDivInt(f.lineHeight, 5, 4), name);
+        CenteredText(s, f.side / 2, MulDivInt(f.lineHeight, 5, 4), name);
     }
-    MovieDrawDisc(s, l.cx, l.cy, l.rJ, 6, kSolidBrush, false);
+    DrawDisc(s, l.cx, l.cy, l.rJ, 6, kSolidBrush, false);
     for (int i = 0; i < 4; ++i) {
         const JupiterMoonMark& m = l.moon[i];
         if (!m.drawn) {
@@ -66,7 +66,7 @@ void JupiterMoonsFrame(const MovieObserver& observer, const MovieStart& start, u
             }
             s.Text(m.x + f.charWidth, y, number);
         }
-        MovieDrawDisc(s, m.x, m.y, l.rJ / 3, 16 + i, kSolidBrush, false);
+        DrawDisc(s, m.x, m.y, l.rJ / 3, 16 + i, kSolidBrush, false);
         DrawTrailRing(f, 16 + i, m.x, m.y, l.rJ / 3);
     }
     EndFrame(window, f);

@@ -13,19 +13,11 @@ namespace {
 
 constexpr int kTitleIds[7] = {133, 132, 132, 134, 134, 0, 135};
 
-void FillPage(Surface& s) {
-    const ColorRef window = s.SystemColorValue(SystemColor::Window);
-    s.SaveState();
-    s.SelectColorPen(window);
-    s.SelectSolidBrush(window);
-    s.Rectangle(0, 0, kPageWidth, kPageHeight);
-    s.RestoreState();
-}
-
 std::unique_ptr<Surface> PreparedPage(Surface& window, int width, int height) {
     std::unique_ptr<Surface> page = window.CreateOffscreen(width, height);
     page->Prepare(kPageMapping, width, height, true);
-    FillPage(*page);
+    const ColorRef background = page->SystemColorValue(SystemColor::Window);
+    FillRect(*page, 0, 0, kPageWidth, kPageHeight, background, background);
     return page;
 }
 
@@ -79,21 +71,21 @@ void DrawTrailRing(MovieFrame& frame, int item, int x, int y, int r) {
         return;
     }
     frame.trails->SelectItemPen(item);
-    MovieDrawCircle(*frame.trails, x, y, r);
+    DrawCircle(*frame.trails, x, y, r);
 }
 
 void DrawBody(MovieFrame& frame, int item, int x, int y, int r, bool labelled) {
     Surface& s = frame.Draw();
     if (item == 0 || item == 1) {
-        MovieDrawDisc(s, x, y, r, item, kSolidBrush, false);
-        MovieBodyNameText(s, item, x, y);
+        DrawDisc(s, x, y, r, item, kSolidBrush, false);
+        BodyNameText(s, item, x, y);
     } else if (item >= 2 && item <= 10) {
-        MovieDrawDisc(s, x, y, r, item, kSolidBrush, false);
+        DrawDisc(s, x, y, r, item, kSolidBrush, false);
         if (labelled) {
-            MovieBodyNameText(s, item, x + frame.charWidth, y + frame.lineHeight);
+            BodyNameText(s, item, x + frame.charWidth, y + frame.lineHeight);
         }
     } else if (item == 14 || item == 15) {
-        MovieDrawDisc(s, x, y, r, item, item == 14 ? 0 : 1, true);
+        DrawDisc(s, x, y, r, item, item == 14 ? 0 : 1, true);
         return;
     }
     DrawTrailRing(frame, item, x, y, r);
@@ -196,72 +188,4 @@ void DrawStatusPanel(MovieFrame& frame, const MovieObserver& observer, const Sta
     for (int i = 0; i < n; ++i) {
         frame.Draw().Text(x, StatusRowY(frame.lineHeight, top, rows[i].row), rows[i].text);
     }
-}
-
-void MovieDrawDisc(Surface& s, int x, int y, int r, int item, int hatch, bool transparent) {
-    s.SaveState();
-    const ColorRef color = s.ItemColor(item);
-    if (hatch == kSolidBrush) {
-        s.SelectSolidBrush(color);
-    } else {
-        s.SelectHatchBrush(static_cast<HatchStyle>(hatch), color);
-    }
-    s.SelectItemPen(item);
-    s.SetBackgroundTransparent(transparent);
-    if (!s.Ellipse(x - r, y + r, x + r, y - r)) {
-        s.SetPixel(x, y, color);
-    }
-    // The centre after a round trip through device units, so even the
-    // smallest disc shows where it is.
-    const SurfacePoint centre = s.DeviceToLogical(s.LogicalToDevice({x, y}));
-    s.SetPixel(centre.x, centre.y, color);
-    s.RestoreState();
-}
-
-void MovieDrawCircle(Surface& s, int x, int y, int r) {
-    s.SaveState();
-    s.SelectHollowBrush();
-    s.Ellipse(x - r, y + r, x + r, y - r);
-    s.RestoreState();
-}
-
-void MovieDrawBox(Surface& s, int x1, int y1, int x2, int y2, bool nudge, ColorRef color) {
-    if (nudge) {
-        SurfacePoint p = s.LogicalToDevice({x1, y1});
-        p.y -= 1;
-        p = s.DeviceToLogical(p);
-        x1 = p.x;
-        y1 = p.y;
-    }
-    const SurfacePoint points[5] = {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}, {x1, y1}};
-    s.SaveState();
-    s.SelectColorPen(color);
-    s.Polyline(points, 5);
-    s.RestoreState();
-}
-
-void MovieDrawLine(Surface& s, int x1, int y1, int x2, int y2) {
-    const SurfacePoint points[2] = {{x1, y1}, {x2, y2}};
-    s.Polyline(points, 2);
-}
-
-void MovieCenteredText(Surface& s, int x, int y, const char* text) {
-    s.Text(x - s.TextWidth(text) / 2, y, text);
-}
-
-void MovieVerticalText(Surface& s, int x, int y, const char* text) {
-    const unsigned n = static_cast<unsigned>(std::strlen(text));
-    const int lineHeight = s.LineHeight();
-    int top = y + static_cast<int>((static_cast<unsigned>(lineHeight) * (n - 1)) >> 1);
-    for (unsigned i = 0; i < n; ++i) {
-        const char one[2] = {text[i], '\0'};
-        s.Text(x, top, one);
-        top -= lineHeight;
-    }
-}
-
-void MovieBodyNameText(Surface& s, int body, int x, int y) {
-    char name[kTextSize];
-    BodyName(body, name);
-    MovieCenteredText(s, x, y + s.TextHeight(name) / 2, name);
 }

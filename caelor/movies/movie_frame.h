@@ -4,6 +4,7 @@
 // the scenes use.
 #pragma once
 
+#include "graphs/graphics.h"
 #include "graphs/surface.h"
 #include "movies/movie_clock.h"
 
@@ -89,14 +90,5 @@ int StatusPanelRows(int mode, const MovieObserver& observer, const StatusValues&
 // Draws the rows at x = S + CharWidth from the panel's top (S, or
 // 750 - LineHeight in mode 2).
 void DrawStatusPanel(MovieFrame& frame, const MovieObserver& observer, const StatusValues& values);
-
-// The graph layer's primitives, as the movies use them.
-void MovieDrawDisc(Surface& s, int x, int y, int r, int item, int hatch, bool transparent);
-void MovieDrawCircle(Surface& s, int x, int y, int r);
-void MovieDrawBox(Surface& s, int x1, int y1, int x2, int y2, bool nudge, ColorRef color);
-void MovieDrawLine(Surface& s, int x1, int y1, int x2, int y2);
-void MovieCenteredText(Surface& s, int x, int y, const char* text);
-void MovieVerticalText(Surface& s, int x, int y, const char* text);
-void MovieBodyNameText(Surface& s, int body, int x, int y);
 
 constexpr int kSolidBrush = -1;

@@ -331,7 +331,7 @@ void PlanetariumFrame(MovieObserver& observer, const MovieStart& start,
                            values.centreAlt);
     DrawStatusPanel(f, observer, values);
 
-    MovieDrawBox(s, 0, 0, side, side, true, s.SystemColorValue(SystemColor::WindowText));
+    DrawBox(s, 0, 0, side, side, true, s.SystemColorValue(SystemColor::WindowText));
     SelectMovieClip(s, side);
     if (f.trails != nullptr) {
         f.trails->SelectItemPen(11);
@@ -339,10 +339,10 @@ void PlanetariumFrame(MovieObserver& observer, const MovieStart& start,
     if (catalogue != nullptr && InSet(settings.viewSet, kViewStarsBit)) {
         for (const StarRecord& star : catalogue->stars) {
             if (star.inView) {
-                MovieDrawDisc(s, star.screenX, star.screenY, star.radius, 11, kSolidBrush, false);
+                DrawDisc(s, star.screenX, star.screenY, star.radius, 11, kSolidBrush, false);
                 if (f.trails != nullptr) {
-                    MovieDrawDisc(*f.trails, star.screenX, star.screenY, star.radius, 11,
-                                  kSolidBrush, false);
+                    DrawDisc(*f.trails, star.screenX, star.screenY, star.radius, 11, kSolidBrush,
+                             false);
                 }
             }
         }
