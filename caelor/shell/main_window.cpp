@@ -28,6 +28,7 @@
 #include "shell/menu_state.h"
 #include "shell/report_view.h"
 #include "shell/scroll_bars.h"
+#include "shell/star_database.h"
 #include "shell/surface.h"
 
 #include <windows.h>
@@ -67,7 +68,7 @@ struct MainWindowState {
     bool helpOnMenu = false;
     char helpFile[MAX_PATH] = {};
     Location location = {};
-    bool starDatabaseLoaded = false; // no star catalogue is loaded yet
+    bool starDatabaseLoaded = false;
 };
 
 MainWindowState g;
@@ -111,6 +112,7 @@ void ReleaseEverything() {
     FreeBitmaps();
     DeleteColorPens();
     ReportFree(g.report);
+    FreeStarDatabase();
     FreeCityDatabase();
 }
 
@@ -459,6 +461,8 @@ void OnCreate(HWND window) {
         Fatal(kGdiError, __LINE__);
     }
     g_view.SetWindow(window, charWidth, lineHeight, &g.report);
+
+    g.starDatabaseLoaded = LoadStarDatabase(window);
 
     if (SetTimer(window, kMovieTimer, kMovieTimerPeriod, nullptr) == 0) {
         ShellFatalError(kTimerError, "TIMER", __LINE__);

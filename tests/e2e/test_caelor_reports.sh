@@ -1,52 +1,94 @@
 #!/usr/bin/env bash
-# Reports through the menus of caelor.exe: Seasons copied to the clipboard
-# equals the native report for the program's current place; a bad year range
+# Reports through the menus of caelor.exe with values typed into their
+# dialogs, at a southern and eastern place: Seasons, Dates of Easter,
+# Calendar, Lunar and Solar Eclipses, Planet View Info, Twilight and a whole
+# Almanac copied to the clipboard equal, byte for byte apart from the CR LF
+# line ends, what caelor-cli prints for the same inputs; a bad year range
 # shows its error and keeps the dialog open; Stop during the Almanac keeps
 # the lines so far; closing ends with exit code 0.
 . "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/caelor_lib.sh"
 : "${CAELOR_CLI:?CAELOR_CLI must name the native caelor-cli}"
 e2e_setup
 
-MAIN="Skyloom 2"
-ERROR_BOX="Skyloom 2 - Error"
-IDOK=1
-IDCANCEL=2
+MAIN="$CL_MAIN"
+ERROR_BOX="$CL_ERROR_BOX"
 START_YEAR=115
 STOP_YEAR=117
 YEAR=113
 START_MONTH=115
 STOP_MONTH=117
+PLACE="Sydney"
 
-winpath() { echo "Z:${1//\//\\}"; }
+# The program starts at Sydney: the first line of CITIES.DAT names it.
+cl_prepare reports
+sed -i "1s/.*/$PLACE/" "$CL_DIR/CITIES.DAT"
 
-e2e_start "$BUILD_DIR/caelor.exe"
-pid=$E2E_LAST_PID
-e2e_driver wait-window "$MAIN" 60000 || fail "main window did not appear"
+cl_start
+pid=$CL_PID
+cl_wait_main
 
-# (a) Reports > Seasons for 2026, then Edit > Copy.
-e2e_driver post-command "$MAIN" 82 5000 || fail "cannot choose Reports > Seasons"
-e2e_driver set-text "Seasons" $START_YEAR 2026 10000 || fail "no Seasons dialog"
-e2e_driver set-text "Seasons" $STOP_YEAR 2026 5000 || fail "no stop year field"
-e2e_driver dialog-command "Seasons" $IDOK 5000 || fail "cannot press OK"
-e2e_driver wait-gone "Seasons" 10000 || fail "the Seasons dialog stayed open"
-e2e_driver wait-scroll-bars "$MAIN" 60000 || fail "the Seasons report did not finish"
-e2e_screenshot caelor-seasons-report
-e2e_driver post-command "$MAIN" 110 5000 || fail "Edit > Copy is not available"
-e2e_driver wait-window "$MAIN" 5000 >/dev/null
-e2e_driver clipboard-text "$(winpath "$ARTIFACTS/seasons-clipboard.txt")" ||
-    fail "no report text on the clipboard"
-place=$(head -n 1 "$BUILD_DIR/CITIES.DAT" | tr -d '\r')
-"$CAELOR_CLI" report seasons --years 2026-2026 --place "$place" \
-    >"$ARTIFACTS/seasons-native.txt" 2>"$ARTIFACTS/seasons-native.err" ||
-    fail "caelor-cli report seasons failed"
-[ -s "$ARTIFACTS/seasons-native.txt" ] || fail "the native report is empty"
-grep -q $'\r$' "$ARTIFACTS/seasons-clipboard.txt" || fail "clipboard lines do not end in CR LF"
-tr -d '\r' <"$ARTIFACTS/seasons-clipboard.txt" >"$ARTIFACTS/seasons-clipboard-lf.txt"
-cmp "$ARTIFACTS/seasons-native.txt" "$ARTIFACTS/seasons-clipboard-lf.txt" || {
-    diff -u "$ARTIFACTS/seasons-native.txt" "$ARTIFACTS/seasons-clipboard-lf.txt" | head -20
-    fail "the copied Seasons report differs from caelor-cli's"
+# Runs report COMMAND through its dialog TITLE with FIELD=VALUE settings
+# (ids of edit boxes, or check:ID=0|1 for check boxes), copies it and
+# compares with caelor-cli report ARGS... (NAME names the artefacts).
+copy_and_compare() {
+    local name=$1 command=$2 title=$3 settings=$4
+    shift 4
+    e2e_driver post-command "$MAIN" "$command" 5000 >/dev/null || fail "cannot choose command $command"
+    e2e_driver wait-window "$title" 10000 >/dev/null || fail "no $title dialog"
+    local s
+    for s in $settings; do
+        case $s in
+        check:*)
+            s=${s#check:}
+            e2e_driver set-check "$title" "${s%%=*}" "${s#*=}" 5000 || fail "no box ${s%%=*}"
+            ;;
+        *) e2e_driver set-text "$title" "${s%%=*}" "${s#*=}" 5000 || fail "no field ${s%%=*}" ;;
+        esac
+    done
+    e2e_driver dialog-command "$title" $IDOK 5000 >/dev/null || fail "cannot press OK"
+    e2e_driver wait-gone "$title" 10000 >/dev/null || fail "the $title dialog stayed open"
+    e2e_driver wait-scroll-bars "$MAIN" 120000 >/dev/null || fail "the $title report did not finish"
+    e2e_driver post-command "$MAIN" 110 5000 >/dev/null || fail "Edit > Copy is not available"
+    e2e_driver wait-window "$MAIN" 5000 >/dev/null
+    e2e_driver clipboard-text "$(winpath "$ARTIFACTS/$name-clipboard.txt")" >/dev/null ||
+        fail "no $title text on the clipboard"
+    "$CAELOR_CLI" report "$@" --place "$PLACE" --cities "$CL_DIR/CITIES.DAT" \
+        >"$ARTIFACTS/$name-native.txt" 2>"$ARTIFACTS/$name-native.err" ||
+        fail "caelor-cli report $* failed"
+    [ -s "$ARTIFACTS/$name-native.txt" ] || fail "the native $title report is empty"
+    grep -q $'\r$' "$ARTIFACTS/$name-clipboard.txt" || fail "clipboard lines do not end in CR LF"
+    grep -q $'[^\r]$' "$ARTIFACTS/$name-clipboard.txt" && fail "a clipboard line lacks its CR"
+    tr -d '\r' <"$ARTIFACTS/$name-clipboard.txt" >"$ARTIFACTS/$name-clipboard-lf.txt"
+    cmp "$ARTIFACTS/$name-native.txt" "$ARTIFACTS/$name-clipboard-lf.txt" || {
+        diff -u "$ARTIFACTS/$name-native.txt" "$ARTIFACTS/$name-clipboard-lf.txt" | head -20
+        fail "the copied $title report differs from caelor-cli's"
+    }
+    echo "$title ($*): $(wc -l <"$ARTIFACTS/$name-native.txt") lines identical to caelor-cli"
 }
-echo "Seasons 2026: $(wc -l <"$ARTIFACTS/seasons-native.txt") lines identical to caelor-cli"
+
+# (a) Each report with typed inputs. Planet View Info without Earth in its
+# list: boxes 120 .. 127 are Mercury .. Pluto; only Mars and Jupiter stay.
+copy_and_compare seasons 82 "Seasons" "$START_YEAR=2025 $STOP_YEAR=2027" \
+    seasons --years 2025-2027
+e2e_screenshot caelor-seasons-report
+copy_and_compare easter 83 "Dates of Easter" "$START_YEAR=2030 $STOP_YEAR=2041" \
+    easter --years 2030-2041
+copy_and_compare calendar 81 "Calendar" "$YEAR=2027 $START_MONTH=3 $STOP_MONTH=4" \
+    calendar --year 2027 --months 3-4
+copy_and_compare lunar 84 "Lunar Eclipses" "$START_YEAR=2028 $STOP_YEAR=2029" \
+    lunar-eclipses --years 2028-2029
+copy_and_compare solar 85 "Solar Eclipses" "$START_YEAR=2027 $STOP_YEAR=2028" \
+    solar-eclipses --years 2027-2028
+copy_and_compare planet-view 86 "Planet View Info" \
+    "$YEAR=2027 $START_MONTH=5 $STOP_MONTH=6 check:120=0 check:121=0 check:122=1 check:123=1 \
+check:124=0 check:125=0 check:126=0 check:127=0" \
+    planet-view --year 2027 --months 5-6 --bodies mars,jupiter
+copy_and_compare twilight 92 "Twilight" "$YEAR=2027 $START_MONTH=6 $STOP_MONTH=7" \
+    twilight --year 2027 --months 6-7
+copy_and_compare almanac-full 93 "Almanac" "$YEAR=2027 $START_MONTH=2 $STOP_MONTH=2" \
+    almanac --year 2027 --months 2-2
+place=$PLACE
 
 # (b) A stop year before the start year is refused and the dialog stays.
 e2e_driver post-command "$MAIN" 83 5000 || fail "cannot choose Reports > Dates of Easter"
@@ -78,7 +120,7 @@ e2e_driver wait-window "$MAIN" 5000 >/dev/null
 e2e_driver clipboard-text "$(winpath "$ARTIFACTS/almanac-clipboard.txt")" ||
     fail "no Almanac text on the clipboard"
 tr -d '\r' <"$ARTIFACTS/almanac-clipboard.txt" >"$ARTIFACTS/almanac-clipboard-lf.txt"
-"$CAELOR_CLI" report almanac --year 2026 --months 1-12 --place "$place" \
+"$CAELOR_CLI" report almanac --year 2026 --months 1-12 --place "$place" --cities "$CL_DIR/CITIES.DAT" \
     >"$ARTIFACTS/almanac-native.txt" 2>"$ARTIFACTS/almanac-native.err" ||
     fail "caelor-cli report almanac failed"
 kept=$(wc -l <"$ARTIFACTS/almanac-clipboard-lf.txt")
@@ -94,8 +136,8 @@ e2e_driver close "$MAIN" 10000 || fail "caelor.exe did not close cleanly"
 e2e_expect_exit "$pid" 0 10
 
 # (e) Closing while the Almanac runs ends it with exit code 0 as well.
-e2e_start "$BUILD_DIR/caelor.exe"
-pid=$E2E_LAST_PID
+cl_start
+pid=$CL_PID
 e2e_driver wait-window "$MAIN" 60000 || fail "main window did not appear again"
 e2e_driver post-command "$MAIN" 93 5000 || fail "cannot choose Reports > Almanac"
 e2e_driver set-text "Almanac" $YEAR 2026 10000 || fail "no Almanac dialog"

@@ -496,6 +496,9 @@ int PressThenKeyCommand(const char* dialog, int button, const char* title, int v
 
 } // namespace
 
+// The commands of driver_caelor.cpp; -1 when argv names none of them.
+int CaelorDriverCommand(int argc, char** argv);
+
 int main(int argc, char** argv) {
     // Plain newlines: the output is compared byte for byte with native text.
     _setmode(_fileno(stdout), _O_BINARY);
@@ -569,6 +572,9 @@ int main(int argc, char** argv) {
     if (argc == 7 && std::strcmp(argv[1], "press-then-key") == 0) {
         return PressThenKeyCommand(argv[2], std::atoi(argv[3]), argv[4], std::atoi(argv[5]),
                                    std::strtoul(argv[6], nullptr, 10));
+    }
+    if (const int result = CaelorDriverCommand(argc, argv); result >= 0) {
+        return result;
     }
     std::fprintf(stderr, "usage: e2e_driver wait-window|close|window-info|wait-gone|wait-hidden "
                          "TITLE TIMEOUT_MS | dump-strings MODULE | list-windows | "

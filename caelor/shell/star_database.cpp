@@ -1,0 +1,45 @@
+#include "shell/star_database.h"
+
+#include "movies/star_catalogue.h"
+#include "resources/string_table.h"
+#include "settings/star_list.h"
+#include "shell/errors.h"
+#include "shell/input_dialogs.h"
+
+#include <vector>
+
+namespace {
+
+constexpr int kStarFileName = 129;
+constexpr int kCannotLoadStars = 685;
+constexpr int kNameSize = 81;
+
+// What the Planetarium dialog reads of each star; lives as long as the
+// catalogue.
+std::vector<StarNameRecord> g_names;
+
+} // namespace
+
+bool LoadStarDatabase(HWND owner) {
+    char fileName[kNameSize];
+    LoadText(kStarFileName, fileName, sizeof fileName);
+    char path[MAX_PATH];
+    DataFilePath(fileName, path, sizeof path);
+    if (LoadStarCatalogue(path) != StarCatalogueStatus::kLoaded) {
+        FreeStarDatabase();
+        ErrorBox(owner, kCannotLoadStars, false);
+        return false;
+    }
+    g_names.clear();
+    for (const StarRecord& star : LoadedStarCatalogue()->stars) {
+        g_names.push_back(StarNameRecord{star.nameNumber, star.constellation});
+    }
+    SetPlanetariumStars(g_names.data(), static_cast<int>(g_names.size()));
+    return true;
+}
+
+void FreeStarDatabase() {
+    SetPlanetariumStars(nullptr, 0);
+    g_names.clear();
+    FreeStarCatalogue();
+}

@@ -1,0 +1,306 @@
+// Driver commands for caelor.exe's main window and dialogs: where the focus
+// is, what a list holds, the scroll bars of the report view, choosing a
+// city, and real keys for menus.
+//
+//   e2e_driver wait-focus TITLE ID TIMEOUT_MS     control ID gets the focus (prints its selection)
+//   e2e_driver list-count TITLE ID TIMEOUT_MS     items of a list or combo box (prints the first)
+//   e2e_driver field-text TITLE ID TIMEOUT_MS     "[text] checked 0|1" of a control
+//   e2e_driver scroll-info TITLE                  range and position of both bars,
+//                                                 client size and report line height
+//   e2e_driver choose-city TITLE ID NAME TIMEOUT_MS
+//                                                 select NAME in a combo box as a click does
+//   e2e_driver keys TITLE VK[+VK...] ...          real key strokes to the window
+//                                                 (VK+VK: held together, e.g. 18+82 Alt+R)
+//   e2e_driver wait-menu TIMEOUT_MS               a drop-down menu is open
+//   e2e_driver fixed-font                         max char width and line height
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kPollMs = 50;
+
+HWND FindVisible(const char* title, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND hwnd = FindWindowA(nullptr, title);
+        if (hwnd != nullptr && IsWindowVisible(hwnd)) {
+            return hwnd;
+        }
+        if (GetTickCount() - start >= timeoutMs) {
+            std::printf("no window \"%s\" within %lu ms\n", title,
+                        static_cast<unsigned long>(timeoutMs));
+            return nullptr;
+        }
+        Sleep(kPollMs);
+    }
+}
+
+// The window's thread must have dealt with everything sent so far before the
+// focus or the scroll bars are read.
+void Settle(HWND hwnd) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &result);
+}
+
+// Waits until control id of the window has the focus; prints the focused
+// control's id and, for an edit box, its selection and text length.
+int WaitFocusCommand(const char* title, int id, DWORD timeoutMs) {
+    HWND hwnd = FindVisible(title, timeoutMs);
+    if (hwnd == nullptr) {
+        return 1;
+    }
+    const DWORD start = GetTickCount();
+    int seen = 0;
+    for (;;) {
+        Settle(hwnd);
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        const DWORD thread = GetWindowThreadProcessId(hwnd, nullptr);
+        HWND control = nullptr;
+        if (GetGUIThreadInfo(thread, &info) && info.hwndFocus != nullptr &&
+            IsChild(hwnd, info.hwndFocus)) {
+            control = info.hwndFocus;
+            char className[64] = "";
+            GetClassNameA(GetParent(control), className, sizeof className);
+            if (GetParent(control) != hwnd && _stricmp(className, "ComboBox") == 0) {
+                control = GetParent(control);
+            }
+            seen = GetDlgCtrlID(control);
+        }
+        if (seen == id) {
+            DWORD first = 0;
+            DWORD last = 0;
+            HWND edit = info.hwndFocus;
+            SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+                         reinterpret_cast<LPARAM>(&last));
+            std::printf("focus %d selection %lu-%lu of %d\n", seen,
+                        static_cast<unsigned long>(first), static_cast<unsigned long>(last),
+                        static_cast<int>(SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0)));
+            return 0;
+        }
+        if (GetTickCount() - start >= timeoutMs) {
+            std::printf("focus on %d, not %d\n", seen, id);
+            return 1;
+        }
+        Sleep(kPollMs);
+    }
+}
+
+int ListCountCommand(const char* title, int id, DWORD timeoutMs) {
+    HWND hwnd = FindVisible(title, timeoutMs);
+    if (hwnd == nullptr) {
+        return 1;
+    }
+    HWND list = GetDlgItem(hwnd, id);
+    if (list == nullptr) {
+        std::printf("window \"%s\" has no control %d\n", title, id);
+        return 1;
+    }
+    char className[64] = "";
+    GetClassNameA(list, className, sizeof className);
+    const bool combo = _stricmp(className, "ComboBox") == 0;
+    const LRESULT count = SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    // Wide messages: Wine hands the text of another process's list over
+    // as Unicode only.
+    wchar_t wide[256] = L"";
+    char first[256] = "";
+    if (count > 0 && SendMessageW(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, 0, 0) < 255) {
+        SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, 0, reinterpret_cast<LPARAM>(wide));
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, first, sizeof first, nullptr, nullptr);
+    }
+    std::printf("%ld items, first %s\n", static_cast<long>(count), first);
+    return 0;
+}
+
+int ScrollInfoCommand(const char* title) {
+    HWND hwnd = FindVisible(title, 5000);
+    if (hwnd == nullptr) {
+        return 1;
+    }
+    Settle(hwnd);
+    SCROLLINFO v = {};
+    v.cbSize = sizeof v;
+    v.fMask = SIF_RANGE | SIF_POS;
+    SCROLLINFO h = v;
+    const bool haveV = GetScrollInfo(hwnd, SB_VERT, &v) != 0;
+    const bool haveH = GetScrollInfo(hwnd, SB_HORZ, &h) != 0;
+    RECT client;
+    GetClientRect(hwnd, &client);
+    // The report view's lines are the system fixed font's height plus its
+    // external leading.
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FIXED_FONT));
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    std::printf("vertical %d %d %d horizontal %d %d %d client %ld %ld line %ld\n", haveV ? 1 : 0,
+                v.nMin, v.nMax, haveH ? 1 : 0, h.nMin, h.nMax, client.right, client.bottom,
+                metrics.tmHeight + metrics.tmExternalLeading);
+    std::printf("vpos %d hpos %d\n", v.nPos, h.nPos);
+    return haveV && haveH ? 0 : 1;
+}
+
+// The text of a control of another program, asked of the control itself
+// (GetWindowText of a foreign window gives only its caption). Prints the
+// text between brackets and the check state of a button.
+int FieldTextCommand(const char* title, int id, DWORD timeoutMs) {
+    HWND hwnd = FindVisible(title, timeoutMs);
+    if (hwnd == nullptr) {
+        return 1;
+    }
+    HWND control = GetDlgItem(hwnd, id);
+    if (control == nullptr) {
+        std::printf("window \"%s\" has no control %d\n", title, id);
+        return 1;
+    }
+    wchar_t wide[512] = L"";
+    SendMessageW(control, WM_GETTEXT, sizeof wide / sizeof wide[0], reinterpret_cast<LPARAM>(wide));
+    char text[512] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    std::printf("[%s] checked %d\n", text,
+                SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+    return 0;
+}
+
+// Selects the item as a click in the drop-down list does: the selection
+// changes and the dialog hears of it.
+int ChooseCityCommand(const char* title, int id, const char* name, DWORD timeoutMs) {
+    HWND hwnd = FindVisible(title, timeoutMs);
+    if (hwnd == nullptr) {
+        return 1;
+    }
+    HWND combo = GetDlgItem(hwnd, id);
+    if (combo == nullptr) {
+        std::printf("window \"%s\" has no control %d\n", title, id);
+        return 1;
+    }
+    const LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(name));
+    if (index == CB_ERR) {
+        std::printf("no item \"%s\"\n", name);
+        return 1;
+    }
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    std::printf("item %ld \"%s\"\n", static_cast<long>(index), name);
+    return 0;
+}
+
+void AddKey(std::vector<INPUT>& inputs, WORD key, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+}
+
+// Real key strokes through the input queue, so the asynchronous key state
+// (which F1 help on menus reads) sees them. The queue keeps their order; the
+// scripts wait for what the keys bring about.
+int KeysCommand(const char* title, int count, char** strokes) {
+    HWND hwnd = FindVisible(title, 5000);
+    if (hwnd == nullptr) {
+        return 1;
+    }
+    SetForegroundWindow(hwnd);
+    for (int i = 0; i < count; ++i) {
+        std::vector<WORD> keys;
+        const char* p = strokes[i];
+        while (*p != '\0') {
+            char* end = nullptr;
+            keys.push_back(static_cast<WORD>(std::strtoul(p, &end, 10)));
+            p = *end == '+' ? end + 1 : end;
+            if (end == p && *end != '\0') {
+                std::printf("bad key stroke %s\n", strokes[i]);
+                return 2;
+            }
+        }
+        std::vector<INPUT> inputs;
+        for (WORD key : keys) {
+            AddKey(inputs, key, false);
+        }
+        for (size_t k = keys.size(); k-- > 0;) {
+            AddKey(inputs, keys[k], true);
+        }
+        if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) !=
+            inputs.size()) {
+            std::printf("SendInput failed\n");
+            return 1;
+        }
+        std::printf("keys %s\n", strokes[i]);
+    }
+    return 0;
+}
+
+// The widest character of the system fixed font on the display, which sizes
+// the main window, and the report line height.
+int FixedFontCommand() {
+    HDC dc = CreateICA("DISPLAY", nullptr, nullptr, nullptr);
+    if (dc == nullptr) {
+        return 1;
+    }
+    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FIXED_FONT));
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    std::printf("%ld %ld\n", metrics.tmMaxCharWidth, metrics.tmHeight + metrics.tmExternalLeading);
+    return 0;
+}
+
+// Waits for an open drop-down menu (the system's popup menu class).
+int WaitMenuCommand(DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND menu = FindWindowA("#32768", nullptr);
+        if (menu != nullptr && IsWindowVisible(menu)) {
+            std::printf("menu open\n");
+            return 0;
+        }
+        if (GetTickCount() - start >= timeoutMs) {
+            std::printf("no open menu within %lu ms\n", static_cast<unsigned long>(timeoutMs));
+            return 1;
+        }
+        Sleep(kPollMs);
+    }
+}
+
+} // namespace
+
+// -1 when argv names none of these commands.
+int CaelorDriverCommand(int argc, char** argv) {
+    if (argc == 5 && std::strcmp(argv[1], "wait-focus") == 0) {
+        return WaitFocusCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
+    }
+    if (argc == 5 && std::strcmp(argv[1], "field-text") == 0) {
+        return FieldTextCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
+    }
+    if (argc == 5 && std::strcmp(argv[1], "list-count") == 0) {
+        return ListCountCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
+    }
+    if (argc == 3 && std::strcmp(argv[1], "scroll-info") == 0) {
+        return ScrollInfoCommand(argv[2]);
+    }
+    if (argc == 6 && std::strcmp(argv[1], "choose-city") == 0) {
+        return ChooseCityCommand(argv[2], std::atoi(argv[3]), argv[4],
+                                 std::strtoul(argv[5], nullptr, 10));
+    }
+    if (argc == 2 && std::strcmp(argv[1], "fixed-font") == 0) {
+        return FixedFontCommand();
+    }
+    if (argc == 3 && std::strcmp(argv[1], "wait-menu") == 0) {
+        return WaitMenuCommand(std::strtoul(argv[2], nullptr, 10));
+    }
+    if (argc >= 4 && std::strcmp(argv[1], "keys") == 0) {
+        return KeysCommand(argv[2], argc - 3, argv + 3);
+    }
+    return -1;
+}
