@@ -79,6 +79,10 @@ void DayNightFrame(const MovieObserver& observer, const MovieStart& start,
     LoadText(187, format, sizeof format);
     std::snprintf(line, sizeof line, format, date, time, step);
     s.Text(f.charWidth, f.lineHeight, line);
+    StatusRow rows[2] = {{1, {}}, {2, {}}};
+    std::snprintf(rows[0].text, sizeof rows[0].text, "%.95s", title);
+    std::snprintf(rows[1].text, sizeof rows[1].text, "%.95s", line);
+    f.status->assign(rows, rows + 2);
 
     s.Blit(0, 0, kPageWidth, kPageHeight, *surfaces.worldMap, 0, 0, RasterOp::SourceInvert);
     EndFrame(window, f, RasterOp::NotSourceCopy);

@@ -42,6 +42,8 @@ MovieFrame BeginFrame(Surface& window, int mode, int width, int height, bool jet
     frame.charWidth = frame.surface->CharWidth();
     frame.lineHeight = frame.surface->LineHeight();
     frame.side = MovieSquareSide(frame.charWidth);
+    surfaces.status.clear();
+    frame.status = &surfaces.status;
     if (jetTrails && !surfaces.jetTrails) {
         surfaces.jetTrails = PreparedPage(window, width, height);
         if (mode != kEclipticSideMode) {
@@ -187,5 +189,8 @@ void DrawStatusPanel(MovieFrame& frame, const MovieObserver& observer, const Sta
     const int x = frame.side + frame.charWidth;
     for (int i = 0; i < n; ++i) {
         frame.Draw().Text(x, StatusRowY(frame.lineHeight, top, rows[i].row), rows[i].text);
+        if (frame.status != nullptr) {
+            frame.status->push_back(rows[i]);
+        }
     }
 }

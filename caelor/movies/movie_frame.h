@@ -9,6 +9,7 @@
 #include "movies/movie_clock.h"
 
 #include <memory>
+#include <vector>
 
 // A point of the logical page.
 struct ScreenPoint {
@@ -16,11 +17,19 @@ struct ScreenPoint {
     int y;
 };
 
+// One line of the status panel: its row (1 at the top) and its text.
+struct StatusRow {
+    int row;
+    char text[96];
+};
+
 // Surfaces that live as long as a run (or until the bitmaps are freed): the
 // jet trails with their clip, and the Day/Night movie's prepared map.
 struct MovieSurfaces {
     std::unique_ptr<Surface> jetTrails;
     std::unique_ptr<Surface> worldMap;
+    // The status lines of the last frame, as drawn.
+    std::vector<StatusRow> status;
     // Frees both (erasing any trail); the next tick makes them again.
     void Free() {
         jetTrails.reset();
@@ -36,6 +45,7 @@ struct MovieFrame {
     int side = 0;       // S, the movie square
     int charWidth = 0;  // of the frame surface
     int lineHeight = 0; // of the frame surface
+    std::vector<StatusRow>* status = nullptr;
     Surface& Draw() { return *surface; }
 };
 
@@ -75,12 +85,6 @@ struct StatusValues {
     double centreDec = 0;     // mode 0, degrees -90 .. 90
     double centreAlt = 0;     // mode 0
     double centreAzimuth = 0; // mode 0
-};
-
-// One line of the status panel: its row (1 at the top) and its text.
-struct StatusRow {
-    int row;
-    char text[96];
 };
 
 // The rows of mode's status panel, in drawing order; returns how many.

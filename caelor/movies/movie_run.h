@@ -65,6 +65,9 @@ class MovieRun {
     // thumb is dragged (the timer is to stand still).
     bool Scroll(int message, int code, int position);
 
+    // The status lines of the last frame, top to bottom.
+    const std::vector<StatusRow>& LastStatus() const { return surfaces_.status; }
+
     const MovieObserver& Observer() const { return observer_; }
     MovieObserver& Observer() { return observer_; }
     const PlanetariumState& Planetarium() const { return planetarium_; }
