@@ -42,11 +42,19 @@ target_link_libraries(unit_tests PRIVATE caelor_pure GTest::gtest GTest::gtest_m
 if(TARGET varnixpc_core)
     target_link_libraries(unit_tests PRIVATE varnixpc_core)
 endif()
+# The Cairo surface is tested on its own, beside the program that uses it.
+target_sources(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/caelor/cli/cairo_surface.cpp)
+target_link_libraries(unit_tests PRIVATE PkgConfig::CAIRO)
 target_compile_definitions(unit_tests PRIVATE
     CAELOR_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     CAELOR_CLI_PATH="$<TARGET_FILE:caelor-cli>")
 add_dependencies(unit_tests caelor-cli)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+
+# Every graph drawn by caelor-cli into build/native/graphs/ for looking at.
+add_test(NAME cli.graph_pictures
+         COMMAND sh ${CMAKE_SOURCE_DIR}/tests/cli/graph_pictures.sh $<TARGET_FILE:caelor-cli>
+                 ${CMAKE_BINARY_DIR}/graphs)
 
 if(NOT CAELOR_SANITIZE)
     find_package(benchmark REQUIRED)

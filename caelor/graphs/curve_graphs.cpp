@@ -356,8 +356,6 @@ void SunAngleGraph(Surface& s, int year, const Location& loc) {
         [](double jd, double end) { return EveryDays(5.0, jd, end); }, nullptr, 0);
 }
 
-namespace {
-
 double SunriseAzimuth(double jd, const Location& loc) {
     const EngineInstant date = InstantOfJulianDay(jd);
     double rise = 0.0;
@@ -368,7 +366,7 @@ double SunriseAzimuth(double jd, const Location& loc) {
     EngineInstant t{rise, date.day, date.month, date.year};
     if (rise != -1.0) {
         t = InstantOfJulianDay(CalendarToJulianDay(date.day, date.month, date.year) +
-                           (rise - loc.timeZone) / 24.0);
+                               (rise - loc.timeZone) / 24.0);
     }
     double alpha, delta, lambda, R, semidiameter, M;
     SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, R, semidiameter, M);
@@ -377,8 +375,6 @@ double SunriseAzimuth(double jd, const Location& loc) {
     EquatorialToHorizontal(t.hours, alpha, delta, t.day, t.month, t.year, loc, azimuth, altitude);
     return NormalizeDegrees(azimuth);
 }
-
-} // namespace
 
 void SunriseGraph(Surface& s, int year, const Location& loc) {
     const GraphLayout g = CentredLayout(s, 9, 4);

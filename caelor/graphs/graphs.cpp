@@ -1,7 +1,23 @@
 #include "graphs/graphs.h"
 
+#include "settings/dialog_params.h"
+
 bool IsGraphCommand(int id) {
     return id >= kFirstGraphCommand && id <= kLastGraphCommand;
+}
+
+GraphParams GraphParamsFromDialog(const DialogParams& dialog, const Location& location) {
+    GraphParams p;
+    p.year = dialog.year;
+    p.month = dialog.month;
+    p.stopYear = dialog.stopYear;
+    p.bodySet = dialog.planetSet;
+    p.distanceFromSun = dialog.distanceFromSun;
+    p.mainPlanet = dialog.mainPlanet;
+    p.moonSet = dialog.moonSet;
+    p.numberMoons = dialog.labelMoons != 0;
+    p.location = location;
+    return p;
 }
 
 void DrawGraph(Surface& s, int id, const GraphParams& p) {

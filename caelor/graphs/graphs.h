@@ -45,6 +45,10 @@ struct GraphParams {
 
 bool IsGraphCommand(int id);
 
+struct DialogParams;
+// The values the graph dialogs last accepted, with the current place.
+GraphParams GraphParamsFromDialog(const DialogParams& dialog, const Location& location);
+
 // Draws graph id onto s, which is prepared on the page with colours.
 void DrawGraph(Surface& s, int id, const GraphParams& p);
 
@@ -74,6 +78,8 @@ double EquationOfTimeMinutes(double jd);
 double DayLengthHours(double jd, const Location& loc);
 // Altitude of the Sun at local apparent noon of the date, 0 when below.
 double SunAngleAtNoon(double jd, const Location& loc);
+// Azimuth of the Sun at its rise on the date (degrees from North).
+double SunriseAzimuth(double jd, const Location& loc);
 // The shadow tip (X, Y) of a unit gnomon at the place's mean solar noon of
 // the date of jd.
 void NoonShadow(double jd, const Location& loc, double& X, double& Y);

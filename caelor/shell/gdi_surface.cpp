@@ -4,6 +4,7 @@
 #include "shell/errors.h"
 #include "shell/surface.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -16,60 +17,74 @@ void Check(bool succeeded, long line) {
     }
 }
 
-HDC DcOf(Surface& surface) {
-    return static_cast<GdiSurface&>(surface).Dc();
+HGDIOBJ Select(HDC dc, HGDIOBJ object, long line) {
+    HGDIOBJ previous = SelectObject(dc, object);
+    Check(previous != nullptr && previous != HGDI_ERROR, line);
+    return previous;
 }
 
 } // namespace
 
-GdiSurface::GdiSurface(HDC dc, int width, int height) : dc_(dc), width_(width), height_(height) {
-    savedDc_ = SaveDC(dc_);
-    Check(savedDc_ != 0, __LINE__);
-    levels_.emplace_back();
-}
-
-GdiSurface::GdiSurface(HDC dc, HBITMAP bitmap, int width, int height)
-    : GdiSurface(dc, width, height) {
-    bitmap_ = bitmap;
-}
+GdiSurface::GdiSurface(HDC dc, int width, int height)
+    : dc_(dc), width_(width), height_(height), originalPen_(GetCurrentObject(dc, OBJ_PEN)),
+      originalBrush_(GetCurrentObject(dc, OBJ_BRUSH)), levels_(1) {}
 
 GdiSurface::~GdiSurface() {
-    // Back to the caller's selection first, so that nothing made here is
-    // still selected when it is deleted.
-    RestoreDC(dc_, savedDc_);
-    for (const Level& level : levels_) {
-        DeleteLevel(level);
+    while (!savedDcs_.empty()) {
+        RestoreState();
     }
-    if (bitmap_ != nullptr) {
-        SelectObject(dc_, oldBitmap_);
+    // Put back what the DC held, then delete what was made here.
+    SelectObject(dc_, originalPen_);
+    SelectObject(dc_, originalBrush_);
+    if (originalFont_ != nullptr) {
+        SelectObject(dc_, originalFont_);
+    }
+    for (HGDIOBJ object : levels_[0].made) {
+        DeleteObject(object);
+    }
+    if (ownsDc_) {
+        if (originalBitmap_ != nullptr) {
+            SelectObject(dc_, originalBitmap_);
+        }
         DeleteDC(dc_);
-        DeleteObject(bitmap_);
+        if (bitmap_ != nullptr) {
+            DeleteObject(bitmap_);
+        }
     }
 }
 
-void GdiSurface::DeleteLevel(const Level& level) {
-    if (level.pen != nullptr) {
-        DeleteObject(level.pen);
+HBITMAP GdiSurface::DetachBitmap() {
+    HBITMAP bitmap = bitmap_;
+    if (ownsDc_ && originalBitmap_ != nullptr) {
+        Select(dc_, originalBitmap_, __LINE__);
+        originalBitmap_ = nullptr;
     }
-    if (level.brush != nullptr) {
-        DeleteObject(level.brush);
-    }
+    bitmap_ = nullptr;
+    return bitmap;
 }
 
 void GdiSurface::Prepare(int mode, int width, int height, bool withColours) {
-    PrepareSurface(dc_, mode, width, height, withColours);
+    HFONT previous = PrepareSurface(dc_, mode, width, height, withColours);
+    if (originalFont_ == nullptr) {
+        originalFont_ = previous;
+    }
+    if (withColours) {
+        // PrepareSurface selected the pen of item 20: no pen of ours is
+        // current any more.
+        Use(kPen, GetCurrentObject(dc_, OBJ_PEN), false);
+    }
 }
 
 SurfacePoint GdiSurface::LogicalToDevice(SurfacePoint p) const {
-    POINT point = {p.x, p.y};
+    POINT point{p.x, p.y};
     Check(LPtoDP(dc_, &point, 1) != 0, __LINE__);
-    return {point.x, point.y};
+    return SurfacePoint{point.x, point.y};
 }
 
 SurfacePoint GdiSurface::DeviceToLogical(SurfacePoint p) const {
-    POINT point = {p.x, p.y};
+    POINT point{p.x, p.y};
     Check(DPtoLP(dc_, &point, 1) != 0, __LINE__);
-    return {point.x, point.y};
+    return SurfacePoint{point.x, point.y};
 }
 
 ColorRef GdiSurface::ItemColor(int item) const {
@@ -80,98 +95,110 @@ ColorRef GdiSurface::SystemColorValue(SystemColor which) const {
     return GetSysColor(which == SystemColor::Window ? COLOR_WINDOW : COLOR_WINDOWTEXT);
 }
 
-void GdiSurface::UsePen(HPEN pen, bool made) {
-    Check(pen != nullptr, __LINE__);
-    HGDIOBJ previous = SelectObject(dc_, pen);
-    Check(previous != nullptr && previous != HGDI_ERROR, __LINE__);
+void GdiSurface::Use(Kind kind, HGDIOBJ object, bool made) {
     Level& level = levels_.back();
-    if (level.pen != nullptr && level.pen != pen) {
-        DeleteObject(level.pen);
+    HGDIOBJ replaced = level.current[kind];
+    if (made) {
+        level.made.push_back(object);
     }
-    level.pen = made ? pen : nullptr;
-}
-
-void GdiSurface::UseBrush(HBRUSH brush, bool made) {
-    Check(brush != nullptr, __LINE__);
-    HGDIOBJ previous = SelectObject(dc_, brush);
-    Check(previous != nullptr && previous != HGDI_ERROR, __LINE__);
-    Level& level = levels_.back();
-    if (level.brush != nullptr && level.brush != brush) {
-        DeleteObject(level.brush);
+    level.current[kind] = object;
+    // An object made at this level and replaced now is held by no saved
+    // state (those were all saved before it was made).
+    auto it = std::find(level.made.begin(), level.made.end(), replaced);
+    if (replaced != nullptr && replaced != object && it != level.made.end()) {
+        level.made.erase(it);
+        Check(DeleteObject(replaced) != 0, __LINE__);
     }
-    level.brush = made ? brush : nullptr;
 }
 
 void GdiSurface::SelectItemPen(int item) {
-    // The table's pens live for the whole run; the pen this level made, if
-    // any, is not selected any more and goes.
     ::SelectColorPen(dc_, item);
-    Level& level = levels_.back();
-    if (level.pen != nullptr) {
-        DeleteObject(level.pen);
-        level.pen = nullptr;
-    }
+    Use(kPen, GetCurrentObject(dc_, OBJ_PEN), false);
 }
 
 void GdiSurface::SelectColorPen(ColorRef color) {
-    UsePen(CreatePen(PS_SOLID, 1, color), true);
+    HPEN pen = CreatePen(PS_SOLID, 1, color);
+    Check(pen != nullptr, __LINE__);
+    Select(dc_, pen, __LINE__);
+    Use(kPen, pen, true);
 }
 
 void GdiSurface::SelectNullPen() {
-    UsePen(static_cast<HPEN>(GetStockObject(NULL_PEN)), false);
+    HGDIOBJ pen = GetStockObject(NULL_PEN);
+    Select(dc_, pen, __LINE__);
+    Use(kPen, pen, false);
 }
 
 void GdiSurface::SelectSolidBrush(ColorRef color) {
-    UseBrush(CreateSolidBrush(color), true);
+    HBRUSH brush = CreateSolidBrush(color);
+    Check(brush != nullptr, __LINE__);
+    Select(dc_, brush, __LINE__);
+    Use(kBrush, brush, true);
 }
 
 void GdiSurface::SelectHatchBrush(HatchStyle style, ColorRef color) {
-    UseBrush(CreateHatchBrush(static_cast<int>(style), color), true);
+    HBRUSH brush = CreateHatchBrush(static_cast<int>(style), color);
+    Check(brush != nullptr, __LINE__);
+    Select(dc_, brush, __LINE__);
+    Use(kBrush, brush, true);
 }
 
 void GdiSurface::SelectHollowBrush() {
-    UseBrush(static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)), false);
+    HGDIOBJ brush = GetStockObject(NULL_BRUSH);
+    Select(dc_, brush, __LINE__);
+    Use(kBrush, brush, false);
 }
 
 void GdiSurface::SetTextColor(ColorRef color) {
-    ::SetTextColor(dc_, color);
+    Check(::SetTextColor(dc_, color) != CLR_INVALID, __LINE__);
 }
 
 void GdiSurface::SetBackgroundColor(ColorRef color) {
-    SetBkColor(dc_, color);
+    Check(SetBkColor(dc_, color) != CLR_INVALID, __LINE__);
 }
 
 void GdiSurface::SetBackgroundTransparent(bool transparent) {
-    SetBkMode(dc_, transparent ? TRANSPARENT : OPAQUE);
+    Check(SetBkMode(dc_, transparent ? TRANSPARENT : OPAQUE) != 0, __LINE__);
 }
 
 void GdiSurface::SaveState() {
-    Check(SaveDC(dc_) != 0, __LINE__);
-    levels_.emplace_back();
+    const int saved = SaveDC(dc_);
+    Check(saved != 0, __LINE__);
+    savedDcs_.push_back(saved);
+    Level level;
+    level.current[kPen] = GetCurrentObject(dc_, OBJ_PEN);
+    level.current[kBrush] = GetCurrentObject(dc_, OBJ_BRUSH);
+    levels_.push_back(level);
 }
 
 void GdiSurface::RestoreState() {
-    if (levels_.size() <= 1) {
+    if (savedDcs_.empty()) {
         return;
     }
-    Check(RestoreDC(dc_, -1) != 0, __LINE__);
-    DeleteLevel(levels_.back());
+    Check(RestoreDC(dc_, savedDcs_.back()) != 0, __LINE__);
+    savedDcs_.pop_back();
+    // Everything made since the save is selected nowhere now.
+    for (HGDIOBJ object : levels_.back().made) {
+        Check(DeleteObject(object) != 0, __LINE__);
+    }
     levels_.pop_back();
 }
 
-void GdiSurface::Polyline(const SurfacePoint* points, int count) {
-    std::vector<POINT> p(count);
+std::vector<POINT> GdiSurface::Points(const SurfacePoint* points, int count) const {
+    std::vector<POINT> out(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
-        p[i] = {points[i].x, points[i].y};
+        out[static_cast<size_t>(i)] = POINT{points[i].x, points[i].y};
     }
+    return out;
+}
+
+void GdiSurface::Polyline(const SurfacePoint* points, int count) {
+    const std::vector<POINT> p = Points(points, count);
     ::Polyline(dc_, p.data(), count);
 }
 
 void GdiSurface::Polygon(const SurfacePoint* points, int count) {
-    std::vector<POINT> p(count);
-    for (int i = 0; i < count; ++i) {
-        p[i] = {points[i].x, points[i].y};
-    }
+    const std::vector<POINT> p = Points(points, count);
     ::Polygon(dc_, p.data(), count);
 }
 
@@ -180,6 +207,13 @@ void GdiSurface::Rectangle(int left, int top, int right, int bottom) {
 }
 
 bool GdiSurface::Ellipse(int left, int top, int right, int bottom) {
+    // A box that covers no device pixel draws nothing; callers set the pixel
+    // instead.
+    const SurfacePoint a = LogicalToDevice({left, top});
+    const SurfacePoint b = LogicalToDevice({right, bottom});
+    if (a.x == b.x || a.y == b.y) {
+        return false;
+    }
     return ::Ellipse(dc_, left, top, right, bottom) != 0;
 }
 
@@ -208,64 +242,82 @@ int GdiSurface::TextHeight(const char* text) const {
 }
 
 void GdiSurface::SetClipRect(int left, int top, int right, int bottom) {
-    POINT corners[2] = {{left, top}, {right, bottom}};
-    Check(LPtoDP(dc_, corners, 2) != 0, __LINE__);
-    HRGN region = CreateRectRgn(corners[0].x, corners[0].y, corners[1].x, corners[1].y);
+    const SurfacePoint a = LogicalToDevice({left, top});
+    const SurfacePoint b = LogicalToDevice({right, bottom});
+    HRGN region = CreateRectRgn(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
+                                std::max(a.y, b.y));
     Check(region != nullptr, __LINE__);
-    const int selected = SelectClipRgn(dc_, region);
-    DeleteObject(region); // the context keeps a copy
-    Check(selected != ERROR, __LINE__);
+    const int kind = SelectClipRgn(dc_, region);
+    DeleteObject(region);
+    Check(kind != ERROR, __LINE__);
 }
 
 void GdiSurface::ClearClip() {
-    SelectClipRgn(dc_, nullptr);
+    Check(SelectClipRgn(dc_, nullptr) != ERROR, __LINE__);
 }
 
 std::unique_ptr<Surface> GdiSurface::CreateOffscreen(int width, int height) {
+    const int w = std::max(width, 1);
+    const int h = std::max(height, 1);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc_, w, h);
+    Check(bitmap != nullptr, __LINE__);
     HDC memory = CreateCompatibleDC(dc_);
     Check(memory != nullptr, __LINE__);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc_, width > 0 ? width : 1, height > 0 ? height : 1);
-    if (bitmap == nullptr) {
-        DeleteDC(memory);
-        Check(false, __LINE__);
-    }
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    Check(old != nullptr && old != HGDI_ERROR, __LINE__);
-    std::unique_ptr<GdiSurface> surface(new GdiSurface(memory, bitmap, width, height));
-    surface->oldBitmap_ = old;
-    ::PatBlt(memory, 0, 0, width, height, BLACKNESS);
-    return surface;
+    auto offscreen = std::make_unique<GdiSurface>(memory, width, height);
+    offscreen->ownsDc_ = true;
+    offscreen->bitmap_ = bitmap;
+    offscreen->originalBitmap_ = Select(memory, bitmap, __LINE__);
+    Check(::PatBlt(memory, 0, 0, w, h, BLACKNESS) != 0, __LINE__);
+    return offscreen;
 }
 
 void GdiSurface::Blit(int x, int y, int width, int height, Surface& source, int sx, int sy,
                       RasterOp op) {
-    Check(BitBlt(dc_, x, y, width, height, DcOf(source), sx, sy, static_cast<DWORD>(op)) != 0,
+    auto* other = dynamic_cast<GdiSurface*>(&source);
+    if (other == nullptr) {
+        return;
+    }
+    Check(BitBlt(dc_, x, y, width, height, other->dc_, sx, sy, static_cast<DWORD>(op)) != 0,
           __LINE__);
 }
 
 void GdiSurface::PatBlt(int x, int y, int width, int height, RasterOp op) {
-    ::PatBlt(dc_, x, y, width, height, static_cast<DWORD>(op));
+    Check(::PatBlt(dc_, x, y, width, height, static_cast<DWORD>(op)) != 0, __LINE__);
 }
 
 void GdiSurface::StretchMonoBitmap(const MonoBitmap& bitmap, int left, int bottom, int width,
                                    int height, RasterOp op) {
+    // Device-independent bitmaps want rows of whole 32-bit words.
+    const int stride = (bitmap.width + 31) / 32 * 4;
+    std::vector<uint8_t> rows(static_cast<size_t>(stride) * bitmap.height, 0);
+    for (int y = 0; y < bitmap.height; ++y) {
+        // Bottom-up in the DIB: row 0 is the picture's bottom row.
+        const int source = bitmap.bottomUp ? y : bitmap.height - 1 - y;
+        std::memcpy(&rows[static_cast<size_t>(y) * stride], bitmap.bits + source * bitmap.rowBytes,
+                    static_cast<size_t>(std::min(stride, bitmap.rowBytes)));
+    }
     struct {
         BITMAPINFOHEADER header;
-        RGBQUAD colours[2];
+        RGBQUAD colors[2];
     } info = {};
     info.header.biSize = sizeof info.header;
     info.header.biWidth = bitmap.width;
-    info.header.biHeight = bitmap.bottomUp ? bitmap.height : -bitmap.height;
+    info.header.biHeight = bitmap.height;
     info.header.biPlanes = 1;
     info.header.biBitCount = 1;
     info.header.biCompression = BI_RGB;
-    info.colours[1] = {255, 255, 255, 0};
-    const int oldMode = SetStretchBltMode(dc_, WHITEONBLACK);
-    // The page's y grows upwards: the destination's corner is its top-left
-    // in device terms, so the picture's top row lands at the upper edge.
-    const int copied = StretchDIBits(
-        dc_, left, bottom + height, width, -height, 0, 0, bitmap.width, bitmap.height, bitmap.bits,
-        reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, static_cast<DWORD>(op));
-    SetStretchBltMode(dc_, oldMode);
-    Check(copied != 0 && copied != static_cast<int>(GDI_ERROR), __LINE__);
+    info.colors[1] = RGBQUAD{255, 255, 255, 0};
+    // In device units the picture stands upright whatever the mapping.
+    const SurfacePoint a = LogicalToDevice({left, bottom + height});
+    const SurfacePoint b = LogicalToDevice({left + width, bottom});
+    const int saved = SaveDC(dc_);
+    Check(saved != 0, __LINE__);
+    Check(SetMapMode(dc_, MM_TEXT) != 0, __LINE__);
+    Check(SetViewportOrgEx(dc_, 0, 0, nullptr) != 0, __LINE__);
+    Check(SetWindowOrgEx(dc_, 0, 0, nullptr) != 0, __LINE__);
+    Check(SetStretchBltMode(dc_, WHITEONBLACK) != 0, __LINE__);
+    StretchDIBits(dc_, std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x),
+                  std::abs(b.y - a.y), 0, 0, bitmap.width, bitmap.height, rows.data(),
+                  reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, static_cast<DWORD>(op));
+    Check(RestoreDC(dc_, saved) != 0, __LINE__);
 }

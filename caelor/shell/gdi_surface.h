@@ -1,8 +1,9 @@
-// The drawing surface on a GDI device context: the window's (borrowed) or an
-// off-screen memory context with its own bitmap (owned). Every pen, brush and
-// region made here is deleted on the path that made it: when another is
-// selected, when the state it was made in is restored, or when the surface
-// goes. Failures are fatal 693 "GDI error" (module GRAPHICS).
+// The drawing surface over a GDI device context: the window's paint or
+// window DC, or a memory DC holding a bitmap of its own (off-screen frames).
+// Pens of colour items are the program's shared pens; pens and brushes made
+// for one drawing are deleted when they are replaced or their state is
+// restored, and whatever is left when the surface ends. Failures of the calls
+// that matter are fatal 693 "GDI error" (module GRAPHICS).
 #pragma once
 
 #include "graphs/surface.h"
@@ -13,14 +14,17 @@
 
 class GdiSurface : public Surface {
   public:
-    // Draws on dc (width x height pixels), which stays the caller's; what
-    // was selected in it is put back when the surface goes.
+    // Draws into dc (owned by the caller) of width x height pixels.
     GdiSurface(HDC dc, int width, int height);
     ~GdiSurface() override;
     GdiSurface(const GdiSurface&) = delete;
     GdiSurface& operator=(const GdiSurface&) = delete;
 
     HDC Dc() const { return dc_; }
+    // The bitmap of an off-screen surface (nullptr for a window's); Detach
+    // hands it over to the caller, who then deletes it.
+    HBITMAP Bitmap() const { return bitmap_; }
+    HBITMAP DetachBitmap();
 
     int DeviceWidth() const override { return width_; }
     int DeviceHeight() const override { return height_; }
@@ -60,22 +64,26 @@ class GdiSurface : public Surface {
                            RasterOp op) override;
 
   private:
-    GdiSurface(HDC dc, HBITMAP bitmap, int width, int height);
-    // The pen and brush made at one level of SaveState, deleted when that
-    // level is restored or a newer one of the same kind replaces them.
+    enum Kind { kPen = 0, kBrush = 1 };
+    // Objects made at one save level; the one currently selected per kind.
     struct Level {
-        HPEN pen = nullptr;
-        HBRUSH brush = nullptr;
+        std::vector<HGDIOBJ> made;
+        HGDIOBJ current[2] = {nullptr, nullptr};
     };
-    void UsePen(HPEN pen, bool made);
-    void UseBrush(HBRUSH brush, bool made);
-    void DeleteLevel(const Level& level);
+    // Selects object (made here when made is set) as the current one of its
+    // kind and deletes the one it replaces when nothing else can hold it.
+    void Use(Kind kind, HGDIOBJ object, bool made);
+    std::vector<POINT> Points(const SurfacePoint* points, int count) const;
 
     HDC dc_;
-    HBITMAP bitmap_ = nullptr;    // owned with dc_ when off-screen
-    HGDIOBJ oldBitmap_ = nullptr; // of the memory context
     int width_;
     int height_;
-    int savedDc_ = 0; // the caller's state, restored at the end
+    bool ownsDc_ = false;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ originalBitmap_ = nullptr;
+    HGDIOBJ originalPen_;
+    HGDIOBJ originalBrush_;
+    HGDIOBJ originalFont_ = nullptr;
     std::vector<Level> levels_;
+    std::vector<int> savedDcs_;
 };

@@ -3,6 +3,8 @@
 
 #include "engine/location.h"
 #include "engine/time.h"
+#include "graphs/graphics.h"
+#include "graphs/graphs.h"
 #include "graphs/page_mapping.h"
 #include "help/help_topics.h"
 #include "reports/almanac.h"
@@ -22,6 +24,7 @@
 #include "shell/colors_dialog.h"
 #include "shell/errors.h"
 #include "shell/fp_control.h"
+#include "shell/gdi_surface.h"
 #include "shell/help.h"
 #include "shell/input_dialogs.h"
 #include "shell/location_dialog.h"
@@ -449,10 +452,12 @@ void OnCommand(int id) {
     case 121:
         SetMenuCheck(menu, 121, true);
         SetMenuCheck(menu, 122, false);
+        SetTickMarks(true);
         break;
     case 122:
         SetMenuCheck(menu, 121, false);
         SetMenuCheck(menu, 122, true);
+        SetTickMarks(false);
         break;
     case 130:
         RunSetLocationDialog(g.window, g.location);
@@ -504,6 +509,46 @@ void OnSize(int width, int height) {
     RestartTimer();
 }
 
+// Draws the current graph into the paint DC. The command is parked while
+// drawing, so a paint dispatched by the graph's own message pump does not
+// start it again; a Stop forgets it, a resize has it drawn again whole.
+void PaintGraph(HDC dc) {
+    const int id = g.currentCommand;
+    LockMenus(g.window, kGraphCommand, false);
+    g.currentCommand = 0;
+    g.drawingGraph = true;
+    g.resized = false;
+    HMENU menu = GetMenu(g.window);
+    SetTickMarks(menu != nullptr && (GetMenuState(menu, 121, MF_BYCOMMAND) & MF_CHECKED) != 0);
+    {
+        GdiSurface surface(dc, g.drawing.Width(), g.drawing.Height());
+        surface.Prepare(kPageMapping, g.drawing.Width(), g.drawing.Height(), true);
+        DrawGraph(surface, id, GraphParamsFromDialog(CurrentDialogParams, g.location));
+    }
+    g.drawingGraph = false;
+    if (!IsWindow(g.window) || StopFlag) {
+        return;
+    }
+    g.currentCommand = id;
+    if (g.resized) {
+        InvalidateRect(g.window, nullptr, TRUE);
+    }
+}
+
+// After a graph's paint: the menus come back, and a graph drawn whole is
+// kept as the snapshot that later repaints, Copy and Print use.
+void AfterGraphPaint() {
+    if (!IsWindow(g.window)) {
+        return;
+    }
+    LockMenus(g.window, kOtherCommand, true);
+    RECT pending;
+    if (CommandKind(g.currentCommand) == kGraphCommand && !g.resized &&
+        !GetUpdateRect(g.window, &pending, FALSE) && GetFocus() == g.window) {
+        SnapshotClient(g.window);
+    }
+}
+
 void OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(g.window, &paint);
@@ -522,17 +567,15 @@ void OnPaint() {
         HFONT oldFont = PrepareSurface(dc, 1, 0, 0, true);
         g_view.Paint(dc, g.drawing.Height());
         SelectObject(dc, oldFont);
-    } else {
-        if (!SnapshotHeld() && kind == kGraphCommand) {
-            // The graphs draw here once they exist; until then the command
-            // ends at once and leaves the window empty.
-            g.currentCommand = 0;
-        }
-        if (SnapshotHeld()) {
-            PaintSnapshot(dc, g.drawing.Width(), g.drawing.Height());
-        } else if (kind != kMovieCommand && kind != kReportCommand) {
-            LockMenus(g.window, kOtherCommand, true);
-        }
+    } else if (SnapshotHeld()) {
+        PaintSnapshot(dc, g.drawing.Width(), g.drawing.Height());
+    } else if (kind == kGraphCommand) {
+        PaintGraph(dc);
+        EndPaint(g.window, &paint);
+        AfterGraphPaint();
+        return;
+    } else if (kind != kMovieCommand && kind != kReportCommand) {
+        LockMenus(g.window, kOtherCommand, true);
     }
     EndPaint(g.window, &paint);
 }

@@ -29,6 +29,11 @@
 //   e2e_driver wait-frames TITLE N TIMEOUT_MS
 //   e2e_driver gdi-objects TITLE
 //   e2e_driver timer-ticks TITLE N
+//   e2e_driver client-size TITLE TIMEOUT_MS
+//   e2e_driver resize TITLE WIDTH HEIGHT
+//   e2e_driver invalidate TITLE
+//   e2e_driver wait-drawn TITLE TIMEOUT_MS
+//   e2e_driver key-when-drawing TITLE VK TIMEOUT_MS
 
 #include <windows.h>
 
@@ -38,6 +43,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -452,6 +458,107 @@ int WindowTextsCommand(const char* title, DWORD timeoutMs) {
     return 0;
 }
 
+// The client area's pixels as the screen shows them now.
+std::vector<unsigned> ClientPixels(HWND hwnd) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const int w = client.right > 0 ? client.right : 1;
+    const int h = client.bottom > 0 ? client.bottom : 1;
+    std::vector<unsigned> pixels(static_cast<size_t>(w) * h, 0);
+    HDC windowDc = GetDC(hwnd);
+    HDC memory = CreateCompatibleDC(windowDc);
+    HBITMAP bitmap = CreateCompatibleBitmap(windowDc, w, h);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, windowDc, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(hwnd, windowDc);
+    return pixels;
+}
+
+// Pixels of the client area that are not the window colour: something drawn.
+size_t DrawnPixels(const std::vector<unsigned>& pixels) {
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    const unsigned background =
+        (GetRValue(window) << 16) | (GetGValue(window) << 8) | GetBValue(window);
+    size_t drawn = 0;
+    for (unsigned p : pixels) {
+        drawn += (p & 0xFFFFFF) != background ? 1 : 0;
+    }
+    return drawn;
+}
+
+int ClientSizeCommand(const char* title, DWORD timeoutMs) {
+    HWND hwnd = WaitForWindow(title, timeoutMs);
+    if (hwnd == nullptr) {
+        std::printf("no window \"%s\"\n", title);
+        return 1;
+    }
+    RECT client;
+    GetClientRect(hwnd, &client);
+    std::printf("client %ldx%ld\n", client.right, client.bottom);
+    return 0;
+}
+
+int ResizeCommand(const char* title, int width, int height) {
+    HWND hwnd = FindWindowA(nullptr, title);
+    if (hwnd == nullptr || !SetWindowPos(hwnd, nullptr, 0, 0, width, height,
+                                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+        std::printf("cannot resize \"%s\"\n", title);
+        return 1;
+    }
+    std::printf("resized \"%s\" to %dx%d\n", title, width, height);
+    return 0;
+}
+
+int InvalidateCommand(const char* title) {
+    HWND hwnd = FindWindowA(nullptr, title);
+    if (hwnd == nullptr || !InvalidateRect(hwnd, nullptr, TRUE)) {
+        std::printf("cannot invalidate \"%s\"\n", title);
+        return 1;
+    }
+    std::printf("invalidated \"%s\"\n", title);
+    return 0;
+}
+
+// Waits until the client area shows a drawing that has not changed for
+// half a second (a graph finished, or stopped).
+int WaitDrawnCommand(const char* title, DWORD timeoutMs) {
+    HWND hwnd = WaitForWindow(title, timeoutMs);
+    if (hwnd == nullptr) {
+        std::printf("no window \"%s\"\n", title);
+        return 1;
+    }
+    const DWORD start = GetTickCount();
+    std::vector<unsigned> previous;
+    DWORD stableSince = GetTickCount();
+    for (;;) {
+        std::vector<unsigned> now = ClientPixels(hwnd);
+        if (now != previous) {
+            previous.swap(now);
+            stableSince = GetTickCount();
+        } else if (DrawnPixels(previous) > 500 && GetTickCount() - stableSince >= 500) {
+            std::printf("drawn: %lu pixels\n", static_cast<unsigned long>(DrawnPixels(previous)));
+            return 0;
+        }
+        if (GetTickCount() - start >= timeoutMs) {
+            std::printf("\"%s\" not drawn within %lu ms\n", title,
+                        static_cast<unsigned long>(timeoutMs));
+            return 1;
+        }
+        Sleep(50);
+    }
+}
+
 // A key press and release posted to the window, as the keyboard would.
 int KeyCommand(const char* title, int virtualKey) {
     HWND hwnd = FindWindowA(nullptr, title);
@@ -463,6 +570,26 @@ int KeyCommand(const char* title, int virtualKey) {
     PostMessageA(hwnd, WM_KEYUP, static_cast<WPARAM>(virtualKey), 0xC0000001);
     std::printf("key %d to \"%s\"\n", virtualKey, title);
     return 0;
+}
+
+// Posts the key the moment the window's client area shows a drawing
+// under way (more than a frame's worth of pixels), so a long graph is
+// stopped part-way.
+int KeyWhenDrawingCommand(const char* title, int virtualKey, DWORD timeoutMs) {
+    HWND hwnd = WaitForWindow(title, timeoutMs);
+    if (hwnd == nullptr) {
+        std::printf("no window \"%s\"\n", title);
+        return 1;
+    }
+    const DWORD start = GetTickCount();
+    while (DrawnPixels(ClientPixels(hwnd)) < 2000) {
+        if (GetTickCount() - start >= timeoutMs) {
+            std::printf("nothing drawn in \"%s\"\n", title);
+            return 1;
+        }
+        Sleep(1);
+    }
+    return KeyCommand(title, virtualKey);
 }
 
 // Presses button of dialog, then a key in window title the moment the dialog
@@ -722,6 +849,22 @@ int main(int argc, char** argv) {
     }
     if (argc == 4 && std::strcmp(argv[1], "key") == 0) {
         return KeyCommand(argv[2], std::atoi(argv[3]));
+    }
+    if (argc == 4 && std::strcmp(argv[1], "client-size") == 0) {
+        return ClientSizeCommand(argv[2], std::strtoul(argv[3], nullptr, 10));
+    }
+    if (argc == 5 && std::strcmp(argv[1], "resize") == 0) {
+        return ResizeCommand(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+    }
+    if (argc == 3 && std::strcmp(argv[1], "invalidate") == 0) {
+        return InvalidateCommand(argv[2]);
+    }
+    if (argc == 4 && std::strcmp(argv[1], "wait-drawn") == 0) {
+        return WaitDrawnCommand(argv[2], std::strtoul(argv[3], nullptr, 10));
+    }
+    if (argc == 5 && std::strcmp(argv[1], "key-when-drawing") == 0) {
+        return KeyWhenDrawingCommand(argv[2], std::atoi(argv[3]),
+                                     std::strtoul(argv[4], nullptr, 10));
     }
     if (argc == 7 && std::strcmp(argv[1], "press-then-key") == 0) {
         return PressThenKeyCommand(argv[2], std::atoi(argv[3]), argv[4], std::atoi(argv[5]),
