@@ -1,7 +1,7 @@
 // What the seven movies share when they draw: the off-screen frame with its
 // clip, the jet-trails surface that keeps every ring a body leaves, the body
-// marker, the status panel, and the small drawing helpers of the graph layer
-// the scenes use.
+// marker and the status panel. Shapes and text go through the graph layer's
+// primitives (graphs/graphics.h).
 #pragma once
 
 #include "graphs/graphics.h"

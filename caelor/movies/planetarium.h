@@ -36,7 +36,6 @@ struct SkyBody {
     bool computed = false;
 };
 
-constexpr int kPenumbra = 11; // index into PlanetariumState::shadow
 struct PlanetariumState {
     double clock = 0;         // UT Julian day
     double jdStart = 0;       // the clock at the first frame

@@ -6,6 +6,7 @@
 #include "movies/world_map.h"
 #include "settings/bit_set.h"
 #include "settings/dialog_params.h"
+#include "shell/bitmaps.h"
 #include "shell/errors.h"
 #include "shell/gdi_surface.h"
 
@@ -123,9 +124,13 @@ void MovieKeyCommand(HWND, HMENU menu, int id) {
         break;
     case 70:
     case 71:
+        if (g_run.JetTrails()) {
+            FreeBitmaps(); // the trails are erased
+        }
         g_run.Zoom(id == 70);
         break;
     case 72:
+        FreeBitmaps();
         SetCheck(menu, 72, g_run.ToggleJetTrails());
         break;
     case 73:

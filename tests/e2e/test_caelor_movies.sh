@@ -38,7 +38,7 @@ key() {
 expect_status() {
     local shown
     shown=$(status)
-    echo "$shown" | grep -qF -- "$1" || {
+    echo "$shown" | grep -aqF -- "$1" || {
         echo "$shown"
         fail "the status panel does not show \"$1\""
     }
@@ -85,6 +85,18 @@ done
 e2e_driver wait-scroll-bars "$CL_MAIN" 5000 >/dev/null || fail "no scroll bars on the Planetarium"
 expect_status "Planetarium"
 expect_status "Tracking is Off"
+# Untracked, the view stays fixed on the horizon while the sky turns; a
+# page to the right turns it by a quarter of the view angle about the pole.
+azimuth() { status | grep -a '^Azi:' | sed 's/^Azi: *\([0-9]*\).*/\1/'; }
+az_before=$(azimuth)
+more_frames 4
+az_still=$(azimuth)
+e2e_driver scroll "$CL_MAIN" H 3 >/dev/null || fail "cannot scroll"
+more_frames 2
+az_after=$(azimuth)
+echo "view azimuth $az_before, later $az_still, after a page right $az_after"
+[ "$az_before" = "$az_still" ] || fail "the untracked view did not stay on the horizon"
+[ "$az_after" != "$az_before" ] || fail "scrolling did not move the view"
 
 # Keys on the Ecliptic Top movie (dialog defaults: speed 64, view angle 90).
 run_movie 62 "Ecliptic Top" 3

@@ -29,6 +29,7 @@
 //   e2e_driver wait-frames TITLE N TIMEOUT_MS
 //   e2e_driver gdi-objects TITLE
 //   e2e_driver timer-ticks TITLE N
+//   e2e_driver scroll TITLE H|V CODE
 //   e2e_driver client-size TITLE TIMEOUT_MS
 //   e2e_driver resize TITLE WIDTH HEIGHT
 //   e2e_driver invalidate TITLE
@@ -759,6 +760,19 @@ int TimerTicksCommand(const char* title, int n) {
     return 0;
 }
 
+// A scroll-bar message to the window, as a click on its bar sends it.
+int ScrollCommand(const char* title, const char* bar, int code) {
+    HWND hwnd = FindWindowA(nullptr, title);
+    if (hwnd == nullptr) {
+        std::printf("no window \"%s\"\n", title);
+        return 1;
+    }
+    const UINT message = bar[0] == 'H' ? WM_HSCROLL : WM_VSCROLL;
+    PostMessageA(hwnd, message, MAKEWPARAM(code, 0), 0);
+    std::printf("scroll %s %d to \"%s\"\n", bar, code, title);
+    return 0;
+}
+
 } // namespace
 
 // The commands of driver_caelor.cpp; -1 when argv names none of them.
@@ -843,6 +857,9 @@ int main(int argc, char** argv) {
     }
     if (argc == 3 && std::strcmp(argv[1], "gdi-objects") == 0) {
         return GdiObjectsCommand(argv[2]);
+    }
+    if (argc == 5 && std::strcmp(argv[1], "scroll") == 0) {
+        return ScrollCommand(argv[2], argv[3], std::atoi(argv[4]));
     }
     if (argc == 4 && std::strcmp(argv[1], "timer-ticks") == 0) {
         return TimerTicksCommand(argv[2], std::atoi(argv[3]));
