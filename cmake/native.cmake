@@ -34,7 +34,8 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 file(GLOB UNIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
-add_executable(unit_tests ${UNIT_SOURCES})
+# The tests draw with Cairo too: they share the CLI's sanitizer settings.
+add_executable(unit_tests ${UNIT_SOURCES} ${CMAKE_SOURCE_DIR}/caelor/cli/sanitizer_options.cpp)
 target_compile_options(unit_tests PRIVATE ${CAELOR_WARNINGS})
 target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
 target_link_libraries(unit_tests PRIVATE caelor_pure GTest::gtest GTest::gtest_main

@@ -87,7 +87,7 @@ expect_status "Planetarium"
 expect_status "Tracking is Off"
 # Untracked, the view stays fixed on the horizon while the sky turns; a
 # page to the right turns it by a quarter of the view angle about the pole.
-azimuth() { status | grep -a '^Azi:' | sed 's/^Azi: *\([0-9]*\).*/\1/'; }
+azimuth() { status | grep -a '^Azi:' | LC_ALL=C sed 's/^Azi: *\([0-9]*\).*/\1/'; }
 az_before=$(azimuth)
 more_frames 4
 az_still=$(azimuth)
