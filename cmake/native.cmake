@@ -34,8 +34,7 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 file(GLOB UNIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
-# The tests draw with Cairo too: they share the CLI's sanitizer settings.
-add_executable(unit_tests ${UNIT_SOURCES} ${CMAKE_SOURCE_DIR}/caelor/cli/sanitizer_options.cpp)
+add_executable(unit_tests ${UNIT_SOURCES})
 target_compile_options(unit_tests PRIVATE ${CAELOR_WARNINGS})
 target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
 target_link_libraries(unit_tests PRIVATE caelor_pure GTest::gtest GTest::gtest_main
@@ -50,12 +49,17 @@ target_compile_definitions(unit_tests PRIVATE
     CAELOR_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     CAELOR_CLI_PATH="$<TARGET_FILE:caelor-cli>")
 add_dependencies(unit_tests caelor-cli)
-gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+set(CAELOR_TEST_ENV "")
+if(CAELOR_SANITIZE)
+    set(CAELOR_TEST_ENV "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan_suppressions.txt")
+endif()
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${CAELOR_TEST_ENV}")
 
 # Every graph drawn by caelor-cli into build/native/graphs/ for looking at.
 add_test(NAME cli.graph_pictures
          COMMAND sh ${CMAKE_SOURCE_DIR}/tests/cli/graph_pictures.sh $<TARGET_FILE:caelor-cli>
                  ${CMAKE_BINARY_DIR}/graphs)
+set_tests_properties(cli.graph_pictures PROPERTIES ENVIRONMENT "${CAELOR_TEST_ENV}")
 
 if(NOT CAELOR_SANITIZE)
     find_package(benchmark REQUIRED)

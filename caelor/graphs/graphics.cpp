@@ -31,11 +31,11 @@ void CenteredText(Surface& s, int x, int y, const char* text) {
 
 void VerticalText(Surface& s, int x, int y, const char* text) {
     const unsigned n = static_cast<unsigned>(std::strlen(text));
-    const int lineHeight = s.LineHeight();
-    int top = y + static_cast<int>((static_cast<unsigned>(lineHeight) * (n - 1)) >> 1);
     if (n == 0) {
         return;
     }
+    const int lineHeight = s.LineHeight();
+    int top = y + static_cast<int>((static_cast<unsigned>(lineHeight) * (n - 1)) >> 1);
     for (unsigned i = 0; i < n; ++i) {
         const char one[2] = {text[i], '\0'};
         s.Text(x, top, one);

@@ -14,6 +14,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -24,7 +25,12 @@ struct GraphRun {
 };
 
 GraphRun RunGraph(const std::string& arguments) {
-    const std::string errFile = ::testing::TempDir() + "cli_graph_err.txt";
+    // A file of its own: the tests of this suite may run side by side.
+    std::string errFile = ::testing::TempDir() + "cli_graph_err_XXXXXX";
+    const int fd = mkstemp(errFile.data());
+    if (fd >= 0) {
+        close(fd);
+    }
     const std::string command =
         std::string(CAELOR_CLI_PATH) + " graph " + arguments + " 2>" + errFile;
     const int status = std::system(command.c_str());
