@@ -16,7 +16,7 @@ LAT_DEGREES=202
 
 # The program may change CITIES.DAT beside it; work on a copy.
 RUN_DIR=$(mktemp -d)
-cp "$BUILD_DIR/caelor.exe" "$BUILD_DIR/CITIES.DAT" "$RUN_DIR/"
+cp "$BUILD_DIR/caelor.exe" "$BUILD_DIR/CITIES.DAT" "$BUILD_DIR/STARS.DAT" "$RUN_DIR/"
 trap 'rm -rf "$RUN_DIR"; e2e_cleanup' EXIT
 cp "$RUN_DIR/CITIES.DAT" "$ARTIFACTS/CITIES.before"
 

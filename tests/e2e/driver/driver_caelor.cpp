@@ -1,18 +1,19 @@
 // Driver commands for caelor.exe's main window and dialogs: where the focus
-// is, what a list holds, the scroll bars of the report view, choosing a
-// city, and real keys for menus.
+// is, what a list holds, keys and scroll requests handled at once,
+// choosing a city, and real keys for menus.
 //
 //   e2e_driver wait-focus TITLE ID TIMEOUT_MS     control ID gets the focus (prints its selection)
 //   e2e_driver list-count TITLE ID TIMEOUT_MS     items of a list or combo box (prints the first)
 //   e2e_driver field-text TITLE ID TIMEOUT_MS     "[text] checked 0|1" of a control
-//   e2e_driver scroll-info TITLE                  range and position of both bars,
-//                                                 client size and report line height
+//   e2e_driver send TITLE MESSAGE WPARAM          a key (256) or scroll request, handled
+//                                                 before the command returns
 //   e2e_driver choose-city TITLE ID NAME TIMEOUT_MS
 //                                                 select NAME in a combo box as a click does
 //   e2e_driver keys TITLE VK[+VK...] ...          real key strokes to the window
 //                                                 (VK+VK: held together, e.g. 18+82 Alt+R)
 //   e2e_driver wait-menu TIMEOUT_MS               a drop-down menu is open
 //   e2e_driver fixed-font                         max char width and line height
+//   e2e_driver client-size TITLE                  width and height of the client area
 
 #include <windows.h>
 
@@ -119,33 +120,24 @@ int ListCountCommand(const char* title, int id, DWORD timeoutMs) {
     return 0;
 }
 
-int ScrollInfoCommand(const char* title) {
+// Sends a message and returns once the window has handled it, so what it
+// painted is on the screen: a key (256 = WM_KEYDOWN, then its WM_KEYUP) or a
+// scroll request (276/277 = WM_HSCROLL/WM_VSCROLL with code + 65536 * pos).
+int SendCommand(const char* title, UINT message, WPARAM wParam) {
     HWND hwnd = FindVisible(title, 5000);
     if (hwnd == nullptr) {
         return 1;
     }
-    Settle(hwnd);
-    SCROLLINFO v = {};
-    v.cbSize = sizeof v;
-    v.fMask = SIF_RANGE | SIF_POS;
-    SCROLLINFO h = v;
-    const bool haveV = GetScrollInfo(hwnd, SB_VERT, &v) != 0;
-    const bool haveH = GetScrollInfo(hwnd, SB_HORZ, &h) != 0;
-    RECT client;
-    GetClientRect(hwnd, &client);
-    // The report view's lines are the system fixed font's height plus its
-    // external leading.
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FIXED_FONT));
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
-    std::printf("vertical %d %d %d horizontal %d %d %d client %ld %ld line %ld\n", haveV ? 1 : 0,
-                v.nMin, v.nMax, haveH ? 1 : 0, h.nMin, h.nMax, client.right, client.bottom,
-                metrics.tmHeight + metrics.tmExternalLeading);
-    std::printf("vpos %d hpos %d\n", v.nPos, h.nPos);
-    return haveV && haveH ? 0 : 1;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(hwnd, message, wParam, 1, SMTO_BLOCK, 10000, &result)) {
+        std::printf("message %u not handled\n", message);
+        return 1;
+    }
+    if (message == WM_KEYDOWN) {
+        SendMessageTimeoutA(hwnd, WM_KEYUP, wParam, 0xC0000001, SMTO_BLOCK, 10000, &result);
+    }
+    std::printf("message %u %lu to \"%s\"\n", message, static_cast<unsigned long>(wParam), title);
+    return 0;
 }
 
 // The text of a control of another program, asked of the control itself
@@ -256,6 +248,18 @@ int FixedFontCommand() {
     return 0;
 }
 
+int ClientSizeCommand(const char* title) {
+    HWND hwnd = FindVisible(title, 5000);
+    if (hwnd == nullptr) {
+        return 1;
+    }
+    Settle(hwnd);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    std::printf("%ld %ld\n", client.right, client.bottom);
+    return 0;
+}
+
 // Waits for an open drop-down menu (the system's popup menu class).
 int WaitMenuCommand(DWORD timeoutMs) {
     const DWORD start = GetTickCount();
@@ -286,12 +290,16 @@ int CaelorDriverCommand(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "list-count") == 0) {
         return ListCountCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
     }
-    if (argc == 3 && std::strcmp(argv[1], "scroll-info") == 0) {
-        return ScrollInfoCommand(argv[2]);
+    if (argc == 5 && std::strcmp(argv[1], "send") == 0) {
+        return SendCommand(argv[2], static_cast<UINT>(std::strtoul(argv[3], nullptr, 10)),
+                           static_cast<WPARAM>(std::strtoul(argv[4], nullptr, 10)));
     }
     if (argc == 6 && std::strcmp(argv[1], "choose-city") == 0) {
         return ChooseCityCommand(argv[2], std::atoi(argv[3]), argv[4],
                                  std::strtoul(argv[5], nullptr, 10));
+    }
+    if (argc == 3 && std::strcmp(argv[1], "client-size") == 0) {
+        return ClientSizeCommand(argv[2]);
     }
     if (argc == 2 && std::strcmp(argv[1], "fixed-font") == 0) {
         return FixedFontCommand();
