@@ -18,7 +18,7 @@ SILVER="#C0C0C0"
 # Starts caelor.exe from a folder of its own; its process id in CAELOR_PID.
 start_caelor() {
     RUN_DIR=$(mktemp -d)
-    cp "$BUILD_DIR/caelor.exe" "$BUILD_DIR/CITIES.DAT" "$RUN_DIR/"
+    cp "$BUILD_DIR/caelor.exe" "$BUILD_DIR/CITIES.DAT" "$BUILD_DIR/STARS.DAT" "$RUN_DIR/"
     trap 'rm -rf "$RUN_DIR"; e2e_cleanup' EXIT
     e2e_start "$RUN_DIR/caelor.exe"
     CAELOR_PID=$E2E_LAST_PID
