@@ -8,6 +8,16 @@ target_link_libraries(caelor_pure PUBLIC caelor_strings)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
 
+# The Day/Night map, compiled in: caelor.exe has it as the WORLDMAP resource.
+set(WORLDMAP_BMP ${CMAKE_SOURCE_DIR}/caelor/resources/worldmap.bmp)
+set(WORLDMAP_CPP ${CMAKE_BINARY_DIR}/generated/world_map_data.cpp)
+add_custom_command(OUTPUT ${WORLDMAP_CPP}
+    COMMAND ${CMAKE_COMMAND} -DIN=${WORLDMAP_BMP} -DOUT=${WORLDMAP_CPP} -DNAME=WorldMapBytes
+            -P ${CMAKE_SOURCE_DIR}/cmake/embed_bytes.cmake
+    DEPENDS ${WORLDMAP_BMP} ${CMAKE_SOURCE_DIR}/cmake/embed_bytes.cmake)
+add_library(caelor_worldmap STATIC ${WORLDMAP_CPP})
+target_link_libraries(caelor_pure PUBLIC caelor_worldmap)
+
 file(GLOB CLI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/caelor/cli/*.cpp)
 add_executable(caelor-cli ${CLI_SOURCES})
 target_compile_options(caelor-cli PRIVATE ${CAELOR_WARNINGS})
@@ -57,4 +67,5 @@ if(NOT CAELOR_SANITIZE)
     target_compile_options(caelor_bench PRIVATE ${CAELOR_WARNINGS})
     target_link_libraries(caelor_bench PRIVATE caelor_pure benchmark::benchmark
                           benchmark::benchmark_main)
+    target_compile_definitions(caelor_bench PRIVATE CAELOR_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 endif()

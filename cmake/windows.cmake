@@ -19,6 +19,8 @@ file(GLOB VARNIXPC_SOURCES CONFIGURE_DEPENDS
 add_executable(varnixpc WIN32 ${VARNIXPC_SOURCES} ${VARNIXPC_CORE_SOURCES}
                               ${CMAKE_SOURCE_DIR}/varnixpc/app/varnixpc.rc)
 target_compile_options(varnixpc PRIVATE ${CAELOR_WARNINGS})
+set_source_files_properties(${CMAKE_SOURCE_DIR}/caelor/resources/caelor.rc PROPERTIES
+                            OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/caelor/resources/worldmap.bmp)
 # The resource compiler's dependency scan does not see files taken in whole.
 set_source_files_properties(${CMAKE_SOURCE_DIR}/varnixpc/app/varnixpc.rc PROPERTIES
                             OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/varnixpc/app/help/topics.txt)

@@ -6,3 +6,4 @@ int StringsCommand(int argc, char** argv);
 int EphemerisCommand(int argc, char** argv);
 int ReportCommand(int argc, char** argv);
 int GraphCommand(int argc, char** argv);
+int MovieCommand(int argc, char** argv);

@@ -20,6 +20,8 @@ constexpr Command kCommands[] = {
      "graph NAME [options] -o FILE.png|svg|pdf [--size WxH]  a graph as a picture (--help)"},
     {"report", ReportCommand,
      "report NAME [--year Y] [--months A-B] [--years A-B] ...  a text report (--help)"},
+    {"movie", MovieCommand,
+     "movie NAME --frames N -o DIR|FILE.gif ...  a movie's frames as PNG or a GIF (--help)"},
     {"strings", StringsCommand, "strings                  the numbered string table"},
 };
 

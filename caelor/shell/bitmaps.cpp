@@ -1,6 +1,7 @@
 #include "shell/bitmaps.h"
 
 #include "shell/errors.h"
+#include "shell/movie_player.h"
 #include "shell/surface.h"
 
 namespace {
@@ -27,6 +28,9 @@ GdiBitmapSlots& Bitmaps() {
 }
 
 void FreeBitmaps() {
+    // The running movie's jet trails and world map are bitmaps of the window
+    // too: freeing the bitmaps erases the trails.
+    FreeMovieSurfaces();
     Bitmaps().FreeAll();
 }
 

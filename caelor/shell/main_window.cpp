@@ -29,6 +29,7 @@
 #include "shell/input_dialogs.h"
 #include "shell/location_dialog.h"
 #include "shell/menu_state.h"
+#include "shell/movie_player.h"
 #include "shell/report_view.h"
 #include "shell/scroll_bars.h"
 #include "shell/star_database.h"
@@ -332,6 +333,9 @@ void RunGraphOrMovieCommand(int id) {
     g.currentCommand = 0;
     if (RunGraphDialog(id)) {
         g.currentCommand = id;
+        if (CommandKind(id) == kMovieCommand) {
+            StartMovie(id, g.location);
+        }
         RestartTimer();
     } else {
         LockMenus(g.window, kOtherCommand, true);
@@ -344,10 +348,24 @@ void RunGraphOrMovieCommand(int id) {
 void StopCommand() {
     StopFlag = true;
     KillTimer(g.window, kMovieTimer);
+    // The last frame stays on screen and becomes the snapshot.
+    StopMovie();
     FreeBitmaps();
     SnapshotClient(g.window);
     g.currentCommand = 0;
     LockMenus(g.window, kOtherCommand, true);
+}
+
+// The Planetarium's scroll bars steer its free view; each message puts the
+// thumb back in the middle.
+void OnPlanetariumScroll(UINT message, int code, int position) {
+    const int bar = message == WM_HSCROLL ? SB_HORZ : SB_VERT;
+    if (MovieScroll(message == WM_HSCROLL ? 0 : 1, code, position)) {
+        KillTimer(g.window, kMovieTimer);
+    } else if (code == SB_THUMBPOSITION) {
+        RestartTimer();
+    }
+    SetScrollPos(g.window, bar, 180, TRUE);
 }
 
 void OnCommand(int id) {
@@ -378,6 +396,7 @@ void OnCommand(int id) {
         // Only a new piece of work undoes a Stop; accelerators, Help and
         // Copy arriving after Esc must not.
         StopFlag = false;
+        StopMovie();
         g.currentCommand = id;
         ReportFree(g.report);
         LockMenus(g.window, kind, false);
@@ -411,6 +430,15 @@ void OnCommand(int id) {
         break;
     case 51:
         ExitRoutine();
+    case 68:
+    case 69:
+    case 70:
+    case 71:
+    case 72:
+    case 73:
+    case 74:
+        MovieKeyCommand(g.window, menu, id);
+        break;
     case 100:
         StopCommand();
         break;
@@ -610,6 +638,7 @@ void OnInitMenu(HMENU menu) {
     view.timeSpeed = CurrentDialogParams.timeSpeed;
     view.viewAngle = CurrentDialogParams.viewAngle;
     view.dayNightStep = CurrentDialogParams.dayNightSpeed;
+    MovieMenuView(view);
     RefreshMenuState(menu, view);
     KillTimer(g.window, kMovieTimer);
 }
@@ -664,10 +693,15 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         }
         break;
     case WM_TIMER:
-        // The movies advance here once their scenes exist.
+        if (wParam == kMovieTimer && CommandKind(g.currentCommand) == kMovieCommand) {
+            MovieTick(hwnd, g.drawing.Width(), g.drawing.Height());
+        }
         return 0;
     case WM_HSCROLL:
     case WM_VSCROLL:
+        if (g.currentCommand == 64) {
+            OnPlanetariumScroll(message, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+        }
         if (g.report.lineCount >= 1) {
             g_view.Scroll(message, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
         }
@@ -684,6 +718,9 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         OnEnterIdle(wParam, lParam);
         break;
     default:
+        if (message == MovieProbeMessage()) {
+            return MovieProbe(hwnd, wParam, g.currentCommand);
+        }
         break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);

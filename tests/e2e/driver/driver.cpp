@@ -24,6 +24,12 @@
 //   e2e_driver window-texts TITLE TIMEOUT_MS
 //   e2e_driver key TITLE VK
 //   e2e_driver press-then-key DIALOG BUTTON TITLE VK|0 TIMEOUT_MS
+//   e2e_driver movie-probe TITLE WHAT
+//   e2e_driver movie-status TITLE
+//   e2e_driver wait-frames TITLE N TIMEOUT_MS
+//   e2e_driver gdi-objects TITLE
+//   e2e_driver timer-ticks TITLE N
+//   e2e_driver scroll TITLE H|V CODE
 //   e2e_driver client-size TITLE TIMEOUT_MS
 //   e2e_driver resize TITLE WIDTH HEIGHT
 //   e2e_driver invalidate TITLE
@@ -624,6 +630,152 @@ int PressThenKeyCommand(const char* dialog, int button, const char* title, int v
     return KeyCommand(title, virtualKey);
 }
 
+// caelor.exe answers this message with what its running movie shows (see
+// caelor/shell/movie_player.h).
+UINT ProbeMessage() {
+    return RegisterWindowMessageA("CaelorMovieProbe");
+}
+
+bool Probe(HWND hwnd, WPARAM what, LRESULT& value) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(hwnd, ProbeMessage(), what, 0, SMTO_BLOCK, 10000, &result)) {
+        return false;
+    }
+    value = static_cast<LRESULT>(result);
+    return true;
+}
+
+int MovieProbeCommand(const char* title, int what) {
+    HWND hwnd = FindWindowA(nullptr, title);
+    LRESULT value = 0;
+    if (hwnd == nullptr || !Probe(hwnd, static_cast<WPARAM>(what), value)) {
+        std::printf("no answer from \"%s\"\n", title);
+        return 1;
+    }
+    std::printf("%ld\n", static_cast<long>(value));
+    return 0;
+}
+
+// The status lines of the movie's last frame, one a line.
+int MovieStatusCommand(const char* title) {
+    HWND hwnd = FindWindowA(nullptr, title);
+    if (hwnd == nullptr) {
+        std::printf("no window \"%s\"\n", title);
+        return 1;
+    }
+    for (int row = 0; row < 40; ++row) {
+        LRESULT atom = 0;
+        if (!Probe(hwnd, 100 + row, atom) || atom == 0) {
+            break;
+        }
+        char text[256] = {};
+        GlobalGetAtomNameA(static_cast<ATOM>(atom), text, sizeof text);
+        GlobalDeleteAtom(static_cast<ATOM>(atom));
+        std::printf("%s\n", text);
+    }
+    return 0;
+}
+
+// Waits until the running movie has drawn at least n frames.
+int WaitFramesCommand(const char* title, long n, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    LRESULT frames = -1;
+    for (;;) {
+        HWND hwnd = FindWindowA(nullptr, title);
+        if (hwnd != nullptr && Probe(hwnd, 0, frames) && frames >= n) {
+            std::printf("%ld frames\n", static_cast<long>(frames));
+            return 0;
+        }
+        if (GetTickCount() - start >= timeoutMs) {
+            std::printf("only %ld frames after %lu ms\n", static_cast<long>(frames),
+                        static_cast<unsigned long>(timeoutMs));
+            return 1;
+        }
+        Sleep(kPollMs);
+    }
+}
+
+// GDI objects of the window's process: the system's count, and the count the
+// program takes of itself (Wine's system count is always 0).
+int GdiObjectsCommand(const char* title) {
+    HWND hwnd = FindWindowA(nullptr, title);
+    if (hwnd == nullptr) {
+        std::printf("no window \"%s\"\n", title);
+        return 1;
+    }
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
+    const DWORD system = process != nullptr ? GetGuiResources(process, GR_GDIOBJECTS) : 0;
+    if (process != nullptr) {
+        CloseHandle(process);
+    }
+    LRESULT own = 0;
+    if (!Probe(hwnd, 7, own)) {
+        std::printf("no answer from \"%s\"\n", title);
+        return 1;
+    }
+    std::printf("GetGuiResources %lu\ncounted %ld\n", static_cast<unsigned long>(system),
+                static_cast<long>(own));
+    return 0;
+}
+
+// Sends n timer messages one after another, as timer 1 would deliver them,
+// and times each from the send to the return, when the frame has been
+// composed and copied to the window.
+int TimerTicksCommand(const char* title, int n) {
+    HWND hwnd = FindWindowA(nullptr, title);
+    if (hwnd == nullptr || n <= 0) {
+        std::printf("no window \"%s\"\n", title);
+        return 1;
+    }
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    double* times = new double[n];
+    for (int i = 0; i < n; ++i) {
+        LARGE_INTEGER a, b;
+        QueryPerformanceCounter(&a);
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutA(hwnd, WM_TIMER, 1, 0, SMTO_BLOCK, 10000, &result)) {
+            std::printf("tick %d not answered\n", i);
+            delete[] times;
+            return 1;
+        }
+        QueryPerformanceCounter(&b);
+        times[i] = 1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / frequency.QuadPart;
+    }
+    double total = 0;
+    for (int i = 0; i < n; ++i) {
+        total += times[i];
+    }
+    for (int i = 1; i < n; ++i) { // insertion sort: n is small
+        const double t = times[i];
+        int j = i - 1;
+        while (j >= 0 && times[j] > t) {
+            times[j + 1] = times[j];
+            --j;
+        }
+        times[j + 1] = t;
+    }
+    std::printf("ticks %d median %.3f ms mean %.3f ms max %.3f ms\n", n, times[n / 2], total / n,
+                times[n - 1]);
+    delete[] times;
+    return 0;
+}
+
+// A scroll-bar message to the window, as a click on its bar sends it.
+int ScrollCommand(const char* title, const char* bar, int code) {
+    HWND hwnd = FindWindowA(nullptr, title);
+    if (hwnd == nullptr) {
+        std::printf("no window \"%s\"\n", title);
+        return 1;
+    }
+    const UINT message = bar[0] == 'H' ? WM_HSCROLL : WM_VSCROLL;
+    PostMessageA(hwnd, message, MAKEWPARAM(code, 0), 0);
+    std::printf("scroll %s %d to \"%s\"\n", bar, code, title);
+    return 0;
+}
+
 } // namespace
 
 HWND DriverWaitForWindow(const char* title, DWORD timeoutMs) {
@@ -703,6 +855,25 @@ int main(int argc, char** argv) {
     }
     if (argc == 4 && std::strcmp(argv[1], "window-texts") == 0) {
         return WindowTextsCommand(argv[2], std::strtoul(argv[3], nullptr, 10));
+    }
+    if (argc == 4 && std::strcmp(argv[1], "movie-probe") == 0) {
+        return MovieProbeCommand(argv[2], std::atoi(argv[3]));
+    }
+    if (argc == 3 && std::strcmp(argv[1], "movie-status") == 0) {
+        return MovieStatusCommand(argv[2]);
+    }
+    if (argc == 5 && std::strcmp(argv[1], "wait-frames") == 0) {
+        return WaitFramesCommand(argv[2], std::atol(argv[3]),
+                                 static_cast<DWORD>(std::strtoul(argv[4], nullptr, 10)));
+    }
+    if (argc == 3 && std::strcmp(argv[1], "gdi-objects") == 0) {
+        return GdiObjectsCommand(argv[2]);
+    }
+    if (argc == 5 && std::strcmp(argv[1], "scroll") == 0) {
+        return ScrollCommand(argv[2], argv[3], std::atoi(argv[4]));
+    }
+    if (argc == 4 && std::strcmp(argv[1], "timer-ticks") == 0) {
+        return TimerTicksCommand(argv[2], std::atoi(argv[3]));
     }
     if (argc == 4 && std::strcmp(argv[1], "key") == 0) {
         return KeyCommand(argv[2], std::atoi(argv[3]));

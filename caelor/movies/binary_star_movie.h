@@ -1,0 +1,20 @@
+// The Binary Star movie: the companion of a visual binary around its main
+// star, year by year, north up and east to the left.
+#pragma once
+
+#include "movies/binary_orbit.h"
+#include "movies/movie_clock.h"
+#include "movies/movie_frame.h"
+
+struct BinaryStarState {
+    int year = 0;
+};
+
+// The companion's offset in the picture from the main star at the centre of
+// a square of half side R, for the view angle (the scale).
+ScreenPoint BinaryCompanionPoint(const BinaryPlace& place, int R, double viewAngle);
+
+// One tick.
+void BinaryStarFrame(const MovieObserver& observer, int starIndex, int startYear,
+                     BinaryStarState& state, Surface& window, int width, int height, int frame,
+                     bool jetTrails, bool paused, MovieSurfaces& surfaces);

@@ -1,0 +1,170 @@
+#include "movies/ecliptic_movie.h"
+
+#include "engine/angles.h"
+#include "engine/frames.h"
+#include "engine/planets.h"
+#include "engine/sun.h"
+#include "engine/time.h"
+#include "reports/format.h"
+#include "resources/string_table.h"
+
+#include <cstdio>
+
+namespace {
+
+// The thirteen constellations along the ecliptic: abbreviation, eastern
+// boundary and half-width, whole degrees.
+struct ZodiacRow {
+    int id;
+    int boundary;
+    int halfWidth;
+};
+constexpr ZodiacRow kZodiac[13] = {
+    {506, 52, 12},  {577, 89, 18},  {537, 117, 14}, {511, 137, 10}, {545, 173, 18},
+    {585, 217, 22}, {548, 240, 11}, {572, 247, 3},  {558, 266, 9},  {571, 299, 16},
+    {515, 327, 14}, {503, 351, 12}, {565, 28, 18},
+};
+
+struct Instant {
+    double hours;
+    int day;
+    int month;
+    int year;
+};
+
+Instant Split(double jd) {
+    double day = 0;
+    int month = 0;
+    int year = 0;
+    JulianDayToCalendar(jd, day, month, year);
+    return {FractionalPart(day) * 24.0, static_cast<int>(day), month, year};
+}
+
+ScreenPoint TopPoint(double radius, double angle, int half) {
+    double dx = 0, dy = 0;
+    PolarToRect(radius, angle, dx, dy);
+    return {half + RoundHalfUp(dx), half + RoundHalfUp(-dy)};
+}
+
+int StripX(const EclipticStrip& strip, double longitude) {
+    return strip.x0 + RoundHalfUp(longitude * 0.002777777777777778 * strip.w);
+}
+
+void DrawTopBackground(MovieFrame& f) {
+    Surface& s = f.Draw();
+    const int half = f.side / 2;
+    DrawBox(s, 0, 0, f.side, f.side, true, s.SystemColorValue(SystemColor::WindowText));
+    char text[kTextSize];
+    for (const ZodiacRow& row : kZodiac) {
+        const ScreenPoint edge = TopPoint(half, -row.boundary - 90.0, half);
+        DrawLine(s, half, half, edge.x, edge.y);
+        const ScreenPoint label =
+            TopPoint(half - 3 * f.charWidth, -(row.boundary - row.halfWidth) - 90.0, half);
+        LoadText(row.id, text, sizeof text);
+        CenteredText(s, label.x, label.y, text);
+    }
+    DrawCircle(s, half, half, half);
+    DrawBody(f, 0, half, half, 2 * f.charWidth, false);
+}
+
+void DrawSideBackground(MovieFrame& f, const EclipticStrip& st) {
+    Surface& s = f.Draw();
+    DrawBox(s, st.x0, st.y0, st.x0 + st.w, st.y0 - st.h, false,
+            s.SystemColorValue(SystemColor::WindowText));
+    DrawLine(s, st.x0, st.y0 - st.h / 2, st.x0 + st.w, st.y0 - st.h / 2);
+    const int x = st.x0 + st.w + f.charWidth;
+    char value[kFormatSize];
+    char text[kFormatSize + 4];
+    FormatFixed(18.0, 3, 1, value);
+    std::snprintf(text, sizeof text, "%s%c", value, 176);
+    s.Text(x, st.y0 + f.lineHeight / 2, text);
+    FormatFixed(-18.0, 3, 1, value);
+    std::snprintf(text, sizeof text, "%s%c", value, 176);
+    s.Text(x, st.y0 - st.h + f.lineHeight / 2, text);
+    FormatFixed(0.0, 3, 1, value);
+    std::snprintf(text, sizeof text, "%s%c%c", value, 176, 223);
+    s.Text(x, st.y0 - st.h / 2 + f.lineHeight / 2, text);
+    char name[kTextSize];
+    for (const ZodiacRow& row : kZodiac) {
+        const int bx = StripX(st, row.boundary);
+        DrawLine(s, bx, st.y0, bx, st.y0 - st.h);
+        LoadText(row.id, name, sizeof name);
+        VerticalText(s, StripX(st, row.boundary - row.halfWidth), st.y0 - st.h - 2 * f.lineHeight,
+                     name);
+    }
+}
+
+} // namespace
+
+EclipticStrip EclipticSideStrip(int charWidth, int lineHeight) {
+    const int x0 = 9 * charWidth;
+    return {x0, (500 - x0) * 2, 750 - 12 * lineHeight, 750 - 16 * lineHeight};
+}
+
+void EclipticPositions(int mode, unsigned bodySet, double viewAngle, int side,
+                       const EclipticStrip& strip, double jd, ScreenPoint points[11]) {
+    const Instant t = Split(jd);
+    const int half = side / 2;
+    const double scale = 0.02 * (90.0 / viewAngle) * half;
+    const bool top = mode == kEclipticTopMode;
+    for (int b = 3; b <= 10; ++b) {
+        if (!((bodySet >> b) & 1u)) {
+            continue;
+        }
+        double alpha = 0, delta = 0, distance = 0, k = 0, elong = 0, hb = 0, l = 0, r = 0;
+        PlanetPosition(b, t.hours, t.day, t.month, t.year, false, alpha, delta, distance, k, elong,
+                       hb, l, r);
+        if (top) {
+            points[b] = TopPoint(r * scale, -90.0 - l, half);
+        } else {
+            const double y = (TanDeg(-hb) / TanDeg(18.0) + 1.0) * strip.h / 2.0;
+            points[b] = {StripX(strip, NormalizeDegrees(l)), strip.y0 - RoundHalfUp(y)};
+        }
+    }
+    if ((bodySet >> 2) & 1u) {
+        double alpha = 0, delta = 0, lambda = 0, R = 0, sd = 0, M = 0;
+        SunPosition(t.hours, t.day, t.month, t.year, false, alpha, delta, lambda, R, sd, M);
+        double eclLongitude = 0, eclLatitude = 0;
+        EquatorialToEcliptic(alpha, delta, t.hours, t.day, t.month, t.year, eclLongitude,
+                             eclLatitude);
+        if (top) {
+            points[2] = TopPoint(R * scale, 90.0 - eclLongitude, half);
+        } else {
+            points[2] = {StripX(strip, NormalizeDegrees(eclLongitude + 180.0)),
+                         strip.y0 - strip.h / 2};
+        }
+    }
+}
+
+void EclipticFrame(int mode, unsigned bodySet, const MovieObserver& observer,
+                   const MovieStart& start, EclipticState& state, Surface& window, int width,
+                   int height, int frame, bool labelled, bool jetTrails, bool paused,
+                   MovieSurfaces& surfaces) {
+    if (frame == 0) {
+        state.clock = StartJulianDay(start, observer.timeZone);
+    } else {
+        state.clock += observer.timeSpeed;
+    }
+    MovieFrame f = BeginFrame(window, mode, width, height, jetTrails, surfaces);
+    const EclipticStrip strip = EclipticSideStrip(f.charWidth, f.lineHeight);
+    if (mode == kEclipticTopMode) {
+        DrawTopBackground(f);
+    } else {
+        DrawSideBackground(f, strip);
+    }
+    StatusValues values;
+    values.jd = state.clock;
+    values.paused = paused;
+    DrawStatusPanel(f, observer, values);
+    if (mode == kEclipticTopMode) {
+        SelectMovieClip(f.Draw(), f.side);
+    }
+    ScreenPoint points[11] = {};
+    EclipticPositions(mode, bodySet, observer.viewAngle, f.side, strip, state.clock, points);
+    for (int b = 2; b <= 10; ++b) {
+        if ((bodySet >> b) & 1u) {
+            DrawBody(f, b, points[b].x, points[b].y, f.charWidth / 2, labelled);
+        }
+    }
+    EndFrame(window, f);
+}

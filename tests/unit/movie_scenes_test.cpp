@@ -1,0 +1,481 @@
+// The movie scenes drawn onto a recording surface: the planetarium's
+// projection and shadows, the Jupiter moons, the ecliptic, the Day/Night
+// bands, the binary star, and the frame protocol with jet trails.
+
+#include "engine/angles.h"
+#include "engine/frames.h"
+#include "engine/jupiter_moons.h"
+#include "engine/moon.h"
+#include "engine/time.h"
+#include "graphs/recording_surface.h"
+#include "movies/movie_run.h"
+#include "reports/format.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr int kCharWidth = 10;
+constexpr int kLineHeight = 20;
+constexpr int kSide = 750; // 1000 - 22 * 10 > 750
+
+MovieObserver Observer(double viewAngle, int speed) {
+    MovieObserver o{};
+    o.location.latitude = 51.5;
+    o.location.latitudeHemisphere = kNorth;
+    o.location.longitude = 0.1;
+    o.location.longitudeHemisphere = kWest;
+    o.viewAngle = viewAngle;
+    o.timeSpeed = speed;
+    return o;
+}
+
+std::vector<std::string> Texts(const std::vector<RecordedCall>& calls) {
+    std::vector<std::string> texts;
+    for (const RecordedCall& c : calls) {
+        if (c.kind == CallKind::Text) {
+            texts.push_back(c.text);
+        }
+    }
+    return texts;
+}
+
+bool HasText(const std::vector<RecordedCall>& calls, const std::string& text) {
+    for (const std::string& t : Texts(calls)) {
+        if (t == text) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Planetarium ------------------------------------------------------------
+
+TEST(PlanetariumProjection, PutsTheDirectionOfTheViewAnglesAtTheCentre) {
+    for (double ra : {0.0, 3.3, 9.9, 14.2, 23.9}) {
+        for (double dec : {-75.0, -20.0, 0.0, 35.0, 80.0}) {
+            double v[3];
+            SphereUnitVector(ra, dec, v);
+            double h = 0, w = 0;
+            ViewAnglesOf(v, h, w);
+            const SkyProjection p = MakeProjection(kSide, 40.0, h, w);
+            int x = 0, y = 0;
+            EXPECT_TRUE(ProjectDirection(p, v, x, y));
+            EXPECT_EQ(x, kSide / 2) << ra << " " << dec;
+            EXPECT_EQ(y, kSide / 2) << ra << " " << dec;
+            // The status panel names the same place.
+            double cra = 0, cdec = 0;
+            ViewCentre(h, w, cra, cdec);
+            EXPECT_NEAR(cra, ra, 1e-9) << ra << " " << dec;
+            EXPECT_NEAR(cdec, dec, 1e-9) << ra << " " << dec;
+        }
+    }
+}
+
+TEST(PlanetariumProjection, HalfTheViewAngleIsTheEdgeOfTheView) {
+    // A direction V/2 from the centre is just in view; further out it is not.
+    double centre[3];
+    SphereUnitVector(6.0, 0.0, centre);
+    double h = 0, w = 0;
+    ViewAnglesOf(centre, h, w);
+    const SkyProjection p = MakeProjection(kSide, 40.0, h, w);
+    double inside[3], outside[3];
+    SphereUnitVector(6.0, 19.9, inside);
+    SphereUnitVector(6.0, 20.1, outside);
+    int x = 0, y = 0;
+    EXPECT_TRUE(ProjectDirection(p, inside, x, y));
+    EXPECT_FALSE(ProjectDirection(p, outside, x, y));
+}
+
+StarCatalogue SmallCatalogue() {
+    StarCatalogue c;
+    // Betelgeuse, Rigel, Sirius, Polaris and a far southern star.
+    const double places[5][2] = {
+        {5.919, 7.407}, {5.242, -8.202}, {6.752, -16.716}, {2.530, 89.264}, {14.66, -60.83}};
+    for (const auto& p : places) {
+        StarRecord s;
+        s.rightAscension = p[0];
+        s.declination = p[1];
+        s.radius = 3;
+        c.stars.push_back(s);
+    }
+    return c;
+}
+
+TEST(Planetarium, TrackedBodyAndStarStayAtTheCentre) {
+    for (int target : {5, 1, kStarTarget}) {
+        StarCatalogue catalogue = SmallCatalogue();
+        MovieObserver o = Observer(90.0, 16);
+        PlanetariumSettings settings;
+        settings.target = target;
+        settings.star = 2; // Sirius
+        settings.viewSet = 0xFFFu & ~4u;
+        PlanetariumState st;
+        st.tracking = kTrackEveryFrame;
+        const MovieStart start{2026, 1, 10, 22, 0};
+        double wall = 2461000.0;
+        for (int f = 0; f < 6; ++f) {
+            PlanetariumCompute(o, start, settings, st, &catalogue, kSide, kCharWidth, f, wall);
+            wall += 0.25 / 86400.0;
+            if (target == kStarTarget) {
+                const StarRecord& sirius = catalogue.stars[2];
+                EXPECT_TRUE(sirius.inView);
+                EXPECT_EQ(sirius.screenX, kSide / 2) << f;
+                EXPECT_EQ(sirius.screenY, kSide / 2) << f;
+            } else {
+                EXPECT_TRUE(st.body[target].inView);
+                EXPECT_EQ(st.body[target].x, kSide / 2) << target << " frame " << f;
+                EXPECT_EQ(st.body[target].y, kSide / 2) << target << " frame " << f;
+            }
+        }
+        // Betelgeuse and Rigel lie 23 to 27 degrees from Sirius, inside a
+        // 90-degree view; Polaris does not.
+        if (target == kStarTarget) {
+            EXPECT_TRUE(catalogue.stars[0].inView);
+            EXPECT_TRUE(catalogue.stars[1].inView);
+            EXPECT_FALSE(catalogue.stars[3].inView); // Polaris
+        }
+    }
+}
+
+TEST(Planetarium, ClockRunsAtTheSpeedTimesTheWallClock) {
+    MovieObserver o = Observer(90.0, 64);
+    PlanetariumSettings settings;
+    settings.viewSet = 1;
+    PlanetariumState st;
+    st.tracking = kCentreOnce;
+    const MovieStart start{2026, 3, 1, 0, 0};
+    PlanetariumCompute(o, start, settings, st, nullptr, kSide, kCharWidth, 0, 100.0);
+    const double first = st.clock;
+    PlanetariumCompute(o, start, settings, st, nullptr, kSide, kCharWidth, 1, 100.0 + 1.0 / 86400);
+    EXPECT_NEAR((st.clock - first) * 86400.0, 64.0, 1e-3);
+    EXPECT_EQ(st.tracking, kFreeView); // centred once, then free
+    o.turbo = 1;
+    PlanetariumCompute(o, start, settings, st, nullptr, kSide, kCharWidth, 2, 100.0 + 2.0 / 86400);
+    EXPECT_NEAR((st.clock - first) * 86400.0, 64.0 + 64000.0, 1e-2);
+}
+
+TEST(Planetarium, EveryBodyIsRecomputedWithinEighteenFrames) {
+    bool seen[11] = {};
+    for (int f = 0; f < 18; ++f) {
+        seen[RotationBody(f)] = true;
+    }
+    for (int b : {0, 1, 3, 4, 5, 6, 7, 8, 9, 10}) {
+        EXPECT_TRUE(seen[b]) << b;
+    }
+    EXPECT_EQ(RotationBody(1), 1);
+    EXPECT_EQ(RotationBody(2), 3);
+}
+
+TEST(Planetarium, StarSlicesCoverEveryStarOnce) {
+    for (int n : {0, 1, 5, 1159, 1156}) {
+        std::vector<int> count(n, 0);
+        for (int f = 0; f < 4; ++f) {
+            int first = 0, last = 0;
+            StarSlice(n, f, first, last);
+            for (int i = first; i <= last; ++i) {
+                ASSERT_LT(i, n);
+                ++count[i];
+            }
+        }
+        for (int i = 0; i < n; ++i) {
+            EXPECT_EQ(count[i], 1) << n << " star " << i;
+        }
+    }
+}
+
+struct ShadowCase {
+    bool umbra;
+    bool penumbra;
+    bool computed;
+};
+
+ShadowCase ShadowAt(double jdUt, double viewAngle) {
+    MovieObserver o = Observer(viewAngle, 0);
+    o.location.latitude = 28.6; // New Delhi, where the Moon is up
+    o.location.longitude = 77.2;
+    o.location.longitudeHemisphere = kEast;
+    o.timeZone = 0;
+    PlanetariumSettings settings;
+    settings.target = 1;
+    settings.viewSet = 3;
+    PlanetariumState st;
+    st.tracking = kTrackEveryFrame;
+    double day = 0;
+    int month = 0, year = 0;
+    JulianDayToCalendar(jdUt, day, month, year);
+    const double hours = FractionalPart(day) * 24.0;
+    const MovieStart start{year, month, static_cast<int>(day), static_cast<int>(hours),
+                           static_cast<int>(FractionalPart(hours) * 60.0)};
+    PlanetariumCompute(o, start, settings, st, nullptr, kSide, kCharWidth, 0, 0.0);
+    return {st.umbra.inView, st.penumbra.inView, st.body[1].k > 0.75};
+}
+
+TEST(PlanetariumShadow, ShowsAtAnEclipseOnlyWhereItMeetsTheMoon) {
+    // Total lunar eclipse of 2025 September 7, greatest at 18:12 UT.
+    const ShadowCase eclipse = ShadowAt(CalendarToJulianDay(7.0 + 18.2 / 24, 9, 2025), 5.0);
+    EXPECT_TRUE(eclipse.computed);
+    EXPECT_TRUE(eclipse.umbra);
+    EXPECT_TRUE(eclipse.penumbra);
+    // The full Moon of 2026 January 3 (10 UT) passes some degrees from the
+    // shadow: at the Moon's true size the discs do not meet it.
+    const ShadowCase missed = ShadowAt(CalendarToJulianDay(3.0 + 10.0 / 24, 1, 2026), 5.0);
+    EXPECT_TRUE(missed.computed);
+    EXPECT_FALSE(missed.umbra);
+    EXPECT_FALSE(missed.penumbra);
+    // First quarter (2026 January 26): no shadow at all.
+    const ShadowCase quarter = ShadowAt(CalendarToJulianDay(26.0 + 5.0 / 24, 1, 2026), 5.0);
+    EXPECT_FALSE(quarter.computed);
+    EXPECT_FALSE(quarter.penumbra);
+}
+
+TEST(PlanetariumShadow, DrawnHatchedOverTheMoon) {
+    RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
+    window.Prepare(kPageMapping, 800, 600, true);
+    MovieRun run;
+    MovieObserver o = Observer(5.0, 0);
+    o.location.longitude = 77.2;
+    o.location.longitudeHemisphere = kEast;
+    MovieParams params;
+    params.start = {2025, 9, 7, 18, 12};
+    params.planetarium.target = 1;
+    params.planetarium.viewSet = 3;
+    run.Start(64, o, params);
+    run.Tick(window, 800, 600, 0.0, nullptr, nullptr);
+    const std::vector<RecordedCall>& frame = window.OffscreenCalls(0);
+    int horizontal = 0, vertical = 0;
+    for (const RecordedCall& c : frame) {
+        if (c.kind == CallKind::Ellipse && c.brush == BrushKind::Hatch) {
+            horizontal += c.hatch == 0 && c.penItem == 14;
+            vertical += c.hatch == 1 && c.penItem == 15;
+            EXPECT_TRUE(c.transparent);
+        }
+    }
+    EXPECT_EQ(horizontal, 1);
+    EXPECT_EQ(vertical, 1);
+    EXPECT_TRUE(HasText(frame, "Tracking is On"));
+    EXPECT_TRUE(HasText(frame, "View Angle:  5.00\260"));
+}
+
+TEST(PlanetariumScroll, StepsByAnEighthOfTheViewAngle) {
+    MovieObserver o = Observer(40.0, 1);
+    EXPECT_FALSE(ScrollPlanetariumView(o, 0, 1, 0)); // line right
+    EXPECT_DOUBLE_EQ(o.horizontalAngle, 5.0);
+    ScrollPlanetariumView(o, 0, 2, 0); // page left
+    EXPECT_DOUBLE_EQ(o.horizontalAngle, -5.0);
+    ScrollPlanetariumView(o, 1, 0, 0); // line up
+    EXPECT_DOUBLE_EQ(o.verticalAngle, 5.0);
+    ScrollPlanetariumView(o, 1, 4, 170); // thumb released 10 above the middle
+    EXPECT_DOUBLE_EQ(o.verticalAngle, 15.0);
+    ScrollPlanetariumView(o, 0, 4, 200);
+    EXPECT_DOUBLE_EQ(o.horizontalAngle, 15.0);
+    EXPECT_TRUE(ScrollPlanetariumView(o, 0, 5, 190)); // dragging stops the timer
+    EXPECT_DOUBLE_EQ(o.horizontalAngle, 15.0);
+}
+
+// Frame protocol and jet trails ------------------------------------------
+
+TEST(MovieFrameProtocol, JetTrailsKeepTheirSurfaceAndItsClip) {
+    RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
+    window.Prepare(kPageMapping, 800, 600, true);
+    MovieRun run;
+    MovieParams params;
+    params.start = {2026, 5, 1, 0, 0};
+    params.moonSet = 15;
+    run.Start(65, Observer(90, 16), params);
+    ASSERT_TRUE(run.ToggleJetTrails());
+    run.Tick(window, 800, 600, 0, nullptr, nullptr);
+    run.Tick(window, 800, 600, 0, nullptr, nullptr);
+    // Frame 1, trails, frame 2: the trails surface is made once.
+    ASSERT_EQ(window.OffscreenCount(), 3);
+    const std::vector<RecordedCall>& trails = window.OffscreenCalls(1);
+    const std::vector<RecordedCall> clips = [&] {
+        std::vector<RecordedCall> out;
+        for (const RecordedCall& c : trails) {
+            if (c.kind == CallKind::SetClipRect) {
+                out.push_back(c);
+            }
+        }
+        return out;
+    }();
+    ASSERT_EQ(clips.size(), 1u);
+    EXPECT_EQ(clips[0].points[0], (SurfacePoint{1, kSide - 1}));
+    EXPECT_EQ(clips[0].points[1], (SurfacePoint{kSide - 1, 1}));
+    // Each moon leaves a ring per frame on the trails.
+    int rings = 0;
+    for (const RecordedCall& c : trails) {
+        rings += c.kind == CallKind::Ellipse && c.brush == BrushKind::Hollow;
+    }
+    EXPECT_EQ(rings, 8);
+    // Each frame starts from the trails and is copied to the window whole.
+    const std::vector<RecordedCall>& second = window.OffscreenCalls(2);
+    bool copiedTrails = false;
+    for (const RecordedCall& c : second) {
+        copiedTrails |= c.kind == CallKind::Blit && c.op == RasterOp::SourceCopy;
+    }
+    EXPECT_TRUE(copiedTrails);
+    const std::vector<RecordedCall> blits = window.CallsOf(CallKind::Blit);
+    ASSERT_EQ(blits.size(), 2u);
+    EXPECT_EQ(blits[0].points[1], (SurfacePoint{1000, 750}));
+
+    // F8 again erases the trails; zoom with trails erases them too.
+    EXPECT_FALSE(run.ToggleJetTrails());
+    EXPECT_FALSE(run.HoldsSurfaces());
+}
+
+TEST(MovieFrameProtocol, StatusPanelFollowsSpeedAndPause) {
+    MovieObserver o = Observer(40, 4);
+    StatusValues v;
+    v.jd = CalendarToJulianDay(1.5, 1, 2026);
+    StatusRow rows[20];
+    int n = StatusPanelRows(kEclipticTopMode, o, v, rows);
+    auto text = [&](int row) {
+        for (int i = 0; i < n; ++i) {
+            if (rows[i].row == row) {
+                return std::string(rows[i].text);
+            }
+        }
+        return std::string();
+    };
+    EXPECT_EQ(text(1), "Ecliptic");
+    EXPECT_EQ(text(12), "Time Speed:   4");
+    EXPECT_EQ(text(11), "View Angle: 40.00\260");
+    EXPECT_EQ(text(6), "Julian Date (UT)");
+    v.paused = true;
+    n = StatusPanelRows(kEclipticTopMode, o, v, rows);
+    EXPECT_EQ(text(12), "Time Speed: Paused");
+    n = StatusPanelRows(kJupiterSideMode, o, v, rows);
+    EXPECT_EQ(text(9), "Time Speed: Paused");
+    EXPECT_EQ(text(11), "1:  Io");
+    EXPECT_EQ(text(14), "4:  Callisto");
+    EXPECT_EQ(text(12), "2:  Europa");
+}
+
+// Jupiter moons, ecliptic, binary star -----------------------------------
+
+TEST(JupiterMoonsScene, SideViewPutsTheMoonsInALine) {
+    for (double day = 1; day < 30; day += 3.7) {
+        const JupiterSystemLayout l =
+            LayOutJupiterSystem(CalendarToJulianDay(day, 4, 2026), kJupiterSideMode, 15, kSide);
+        for (const JupiterMoonMark& m : l.moon) {
+            // y is at most 2 % of the orbit radius (Callisto 26 radii,
+            // 25 units a radius).
+            EXPECT_LE(std::abs(m.y - l.cy), 15) << day;
+        }
+    }
+}
+
+TEST(JupiterMoonsScene, AMoonBehindJupiterHidesOnlyFromTheSide) {
+    // Search a time when Io is hidden.
+    double jd = CalendarToJulianDay(1.0, 4, 2026);
+    bool found = false;
+    for (int i = 0; i < 3000 && !found; ++i, jd += 0.01) {
+        MoonOfJupiter m[4];
+        JupiterMoons(jd, m);
+        found = m[0].visible == 0;
+    }
+    ASSERT_TRUE(found);
+    EXPECT_FALSE(LayOutJupiterSystem(jd, kJupiterSideMode, 15, kSide).moon[0].drawn);
+    EXPECT_TRUE(LayOutJupiterSystem(jd, kJupiterTopMode, 15, kSide).moon[0].drawn);
+    EXPECT_FALSE(LayOutJupiterSystem(jd, kJupiterTopMode, 14, kSide).moon[0].drawn);
+}
+
+TEST(EclipticScene, EarthOppositeTheSunOnTheMiddleLine) {
+    const EclipticStrip strip = EclipticSideStrip(kCharWidth, kLineHeight);
+    ScreenPoint side[11] = {}, top[11] = {};
+    const double jd = CalendarToJulianDay(21.0, 3, 2026); // Sun near 0 degrees
+    EclipticPositions(kEclipticSideMode, 1u << 2, 90, kSide, strip, jd, side);
+    EXPECT_EQ(side[2].y, strip.y0 - strip.h / 2);
+    EXPECT_NEAR(side[2].x, strip.x0 + strip.w / 2, 3); // longitude 180
+    // Top view: the Earth at longitude 180 lies straight below the Sun, 1 AU
+    // at 0.02 * R of the half side at V = 90.
+    EclipticPositions(kEclipticTopMode, 1u << 2, 90, kSide, strip, jd, top);
+    EXPECT_NEAR(top[2].x, kSide / 2, 1);
+    EXPECT_NEAR(top[2].y, kSide / 2 - 0.02 * 375 * 0.996, 1.5);
+    // Pluto (about 35 AU) stays inside the square at 90, leaves it at 5.
+    EclipticPositions(kEclipticTopMode, 1u << 10, 90, kSide, strip, jd, top);
+    EXPECT_GT(top[10].x, 0);
+    EXPECT_LT(top[10].x, kSide);
+    EclipticPositions(kEclipticTopMode, 1u << 10, 5, kSide, strip, jd, top);
+    EXPECT_TRUE(top[10].x < 0 || top[10].x > kSide || top[10].y < 0 || top[10].y > kSide);
+}
+
+TEST(BinaryStarScene, ALargerViewAngleShowsTheOrbitSmaller) {
+    const BinaryPlace place{90.0, 4.0}; // due east
+    const ScreenPoint near = BinaryCompanionPoint(place, 375, 10);
+    const ScreenPoint far = BinaryCompanionPoint(place, 375, 20);
+    EXPECT_LT(near.x, 375); // east is to the left
+    EXPECT_NEAR(near.y, 375, 1);
+    EXPECT_NEAR(375 - near.x, 2 * (375 - far.x), 1);
+    const ScreenPoint north = BinaryCompanionPoint({0.0, 4.0}, 375, 10);
+    EXPECT_NEAR(north.x, 375, 1);
+    EXPECT_GT(north.y, 375); // north is up
+}
+
+TEST(BinaryStarScene, FrameShowsNameThetaAndRho) {
+    RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
+    window.Prepare(kPageMapping, 800, 600, true);
+    MovieRun run;
+    MovieParams params;
+    params.binaryStar = 4;
+    params.binaryYear = 2020;
+    run.Start(67, Observer(20, 1), params);
+    run.Tick(window, 800, 600, 0, nullptr, nullptr);
+    run.Tick(window, 800, 600, 0, nullptr, nullptr);
+    const std::vector<RecordedCall>& frame = window.OffscreenCalls(1);
+    EXPECT_TRUE(HasText(frame, "Sirius"));
+    EXPECT_TRUE(HasText(frame, "Binary Star"));
+    char value[kFormatSize];
+    char theta[kFormatSize + 16];
+    const BinaryPlace p = BinaryOrbit(2021, BinaryStarElements(4));
+    FormatFixed(p.theta, 5, 1, value);
+    std::snprintf(theta, sizeof theta, "Theta: %s\260", value);
+    EXPECT_TRUE(HasText(frame, theta)) << theta;
+    for (const char* letter : {"N", "S", "E", "W"}) {
+        EXPECT_TRUE(HasText(frame, letter)) << letter;
+    }
+}
+
+// Day/Night -----------------------------------------------------------------
+
+TEST(DayNightScene, ComposesMapBandsAndStatusWithRasterOps) {
+    RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
+    window.Prepare(kPageMapping, 800, 600, true);
+    static const uint8_t bits[2 * 4] = {0x80, 0, 0, 0, 0x01, 0, 0, 0};
+    const MonoBitmap map{2, 2, 4, true, bits};
+    MovieRun run;
+    MovieObserver o = Observer(90, 0);
+    o.dayNightStep = 2;
+    MovieParams params;
+    params.start = {2026, 6, 21, 12, 0};
+    run.Start(61, o, params);
+    run.Tick(window, 800, 600, 0, &map, nullptr);
+    run.Tick(window, 800, 600, 0, &map, nullptr);
+    // The map is prepared once (offscreen 0), then one frame per tick.
+    ASSERT_EQ(window.OffscreenCount(), 3);
+    const std::vector<RecordedCall>& prepared = window.OffscreenCalls(0);
+    bool stretched = false;
+    for (const RecordedCall& c : prepared) {
+        stretched |= c.kind == CallKind::StretchMonoBitmap && c.op == RasterOp::SourceInvert;
+    }
+    EXPECT_TRUE(stretched);
+    const std::vector<RecordedCall>& frame = window.OffscreenCalls(2);
+    int bands = 0;
+    for (const RecordedCall& c : frame) {
+        bands += c.kind == CallKind::PatBlt && c.op == RasterOp::PatternCopy;
+    }
+    // Every traced row and the southern cap (the northern one is night).
+    EXPECT_GT(bands, 140);
+    EXPECT_LT(bands, kTerminatorRows);
+    EXPECT_TRUE(HasText(frame, "Day/Night"));
+    EXPECT_TRUE(HasText(frame, "Date: 22/06/2026  Time: 12:00  Time Speed: 1 Day") ||
+                HasText(frame, "Date: 06/22/2026  Time: 12:00  Time Speed: 1 Day"));
+    const std::vector<RecordedCall> blits = window.CallsOf(CallKind::Blit);
+    ASSERT_EQ(blits.size(), 2u);
+    EXPECT_EQ(blits[1].op, RasterOp::NotSourceCopy);
+}
+
+} // namespace
