@@ -4,8 +4,9 @@
 # printer, which Wine prints to. Without any printer, Set Font says so and
 # changes nothing. With the PDF printer: a Seasons report prints as its own
 # lines (the degree sign as "d"), a graph as a picture of the window, the
-# Day/Night movie as the inverted picture, and Cancel during a long Almanac
-# drops the job without an error box.
+# Day/Night movie as the inverted picture, Cancel during a long Almanac
+# drops the job without an error box, the size chosen in Set Font is the size
+# printed, and Print Setup offers the printer.
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/caelor_lib.sh"
 . "$(dirname "$0")/print_lib.sh"
@@ -23,6 +24,7 @@ YEAR=113
 START_MONTH=115
 STOP_MONTH=117
 PRINT_DIALOG="Print"
+FONT_SIZE_BOX=1138
 NO_PRINTER="No default printer.  Use Control Panel to install and select a default printer."
 
 # Ends caelor.exe and every Wine process of the prefix, so that the next
@@ -82,6 +84,11 @@ matches_share() {
         y = d - (1 - s); if (y < 0) y = -y
         exit !(x <= t && x < y)
     }'
+}
+
+# Height in points of the word "Seasons" of the report title in PDF $1.
+title_height() {
+    pdftotext -bbox "$1" - | awk -F'"' '/>Seasons</ { print $8 - $4; exit }'
 }
 
 e2e_setup
@@ -183,5 +190,29 @@ pr_wait_pdf 4
     fail "the cancelled Almanac reached the printer queue"
 pdftotext "$PR_PDF" - | grep -q "Seasons Report for 2026" || fail "the job after Cancel is not Seasons"
 echo "Cancel during the Almanac: no error box, no job"
+
+# (g) Set Font: the printer's fixed-pitch fonts; the size chosen is the size
+# printed, twice the 10 points printed without a choice (PDF 4). (At 20
+# points the 80 columns are wider than the page, so the report's right part
+# is cut off.)
+e2e_driver post-command "$CL_MAIN" 94 5000 >/dev/null || fail "File > Set Font is not available"
+e2e_driver wait-window "Font" 20000 >/dev/null || fail "no font dialog"
+e2e_driver choose-city "Font" $FONT_SIZE_BOX 20 5000 >/dev/null || fail "no size 20 in the font dialog"
+e2e_driver dialog-command "Font" $IDOK 5000 >/dev/null || fail "cannot press OK in the font dialog"
+e2e_driver wait-gone "Font" 10000 >/dev/null || fail "the font dialog stayed open"
+cl_no_error_box "after Set Font"
+default_height=$(title_height "$PR_PDF")
+print_ok
+pr_wait_pdf 5
+height=$(title_height "$PR_PDF")
+echo "report title $default_height pt high at the default size, $height pt after choosing 20 points"
+awk -v a="$default_height" -v b="$height" 'BEGIN { exit !(a > 0 && b / a > 1.8 && b / a < 2.2) }' ||
+    fail "the printed report does not use the size chosen in Set Font"
+
+# (h) Print Setup shows the printer choice and takes OK quietly.
+e2e_driver post-command "$CL_MAIN" 53 5000 >/dev/null || fail "File > Print Setup is not available"
+e2e_driver dialog-command "Print Setup" $IDOK 20000 >/dev/null || fail "no Print Setup dialog"
+e2e_driver wait-gone "Print Setup" 10000 >/dev/null || fail "Print Setup stayed open"
+cl_no_error_box "after Print Setup"
 
 cl_close
