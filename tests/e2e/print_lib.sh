@@ -56,20 +56,24 @@ trap pr_cleanup EXIT
 pr_start_cups() {
     export PATH=$PATH:/usr/sbin
     E2E_STEP="cupsd"
+    pr_stop_cupsd
+    umask 022
     rm -rf "$PR_DIR"
-    mkdir -p "$PR_DIR/etc" "$PR_DIR/spool" "$PR_DIR/cache" "$PR_DIR/state" "$PR_DIR/log" \
-        "$PR_PDF_DIR"
-    chmod 755 "$PR_DIR" "$PR_PDF_DIR"
-    # A socket path must stay short; the build tree's may not be.
+    mkdir -p "$PR_DIR/log" "$PR_PDF_DIR"
+    # The server's own files go where its filters (user lp) can reach them
+    # whatever the build tree's parents allow, and where a socket path stays
+    # short.
     PR_SOCKET_DIR=$(mktemp -d /tmp/caelor-cups.XXXXXX)
     chmod 755 "$PR_SOCKET_DIR"
-    local socket=$PR_SOCKET_DIR/cups.sock
+    local run=$PR_SOCKET_DIR
+    mkdir -p "$run/etc" "$run/spool" "$run/cache" "$run/state"
+    local socket=$run/cups.sock
 
-    cat >"$PR_DIR/cups-files.conf" <<EOF
-ServerRoot $PR_DIR/etc
-RequestRoot $PR_DIR/spool
-CacheDir $PR_DIR/cache
-StateDir $PR_DIR/state
+    cat >"$run/cups-files.conf" <<EOF
+ServerRoot $run/etc
+RequestRoot $run/spool
+CacheDir $run/cache
+StateDir $run/state
 ServerBin /usr/lib/cups
 DataDir /usr/share/cups
 DocumentRoot /usr/share/cups/doc-root
@@ -78,7 +82,7 @@ AccessLog $PR_DIR/log/access_log
 PageLog $PR_DIR/log/page_log
 FileDevice No
 EOF
-    cat >"$PR_DIR/cupsd.conf" <<EOF
+    cat >"$run/cupsd.conf" <<EOF
 LogLevel warn
 Listen $socket
 Browsing No
@@ -94,7 +98,7 @@ DefaultAuthType None
   </Limit>
 </Policy>
 EOF
-    cupsd -f -c "$PR_DIR/cupsd.conf" -s "$PR_DIR/cups-files.conf" \
+    cupsd -f -c "$run/cupsd.conf" -s "$run/cups-files.conf" \
         >"$PR_DIR/log/cupsd.out" 2>&1 &
     PR_CUPSD_PID=$!
     export CUPS_SERVER=$socket
@@ -139,7 +143,8 @@ EOF
 
 # A CUPS server that is not there: for the tests of a machine without printers.
 pr_no_printer() {
-    PR_SOCKET_DIR=${PR_SOCKET_DIR:-$(mktemp -d /tmp/caelor-cups.XXXXXX)}
+    pr_stop_cupsd
+    PR_SOCKET_DIR=$(mktemp -d /tmp/caelor-cups.XXXXXX)
     export CUPS_SERVER=$PR_SOCKET_DIR/none.sock
 }
 

@@ -62,7 +62,8 @@ squeezed() {
     tr -d '\r\f' | sed -e 's/[[:space:]]\+/ /g' -e 's/^ //' -e 's/ $//' | grep -v '^$'
 }
 
-# Share of dark in the one picture of PDF $1 (0 white .. 1 black).
+# Share of dark in the one picture on the one page of PDF $1 (0 white ..
+# 1 black).
 picture_darkness() {
     local prefix=$ARTIFACTS/$(basename "$1" .pdf)-image
     rm -f "$prefix"-*
@@ -70,6 +71,7 @@ picture_darkness() {
         pdfimages -list "$1"
         fail "$1 does not hold exactly one picture"
     }
+    [ "$(pr_pages "$1")" = 1 ] || fail "$1 has $(pr_pages "$1") pages, not one"
     pdfimages -png "$1" "$prefix"
     convert "$prefix"-000.png -colorspace gray -format "%[fx:1-mean]" info:
 }
