@@ -110,7 +110,6 @@ e2e_driver wait-enabled "$CL_MAIN" 5000 >/dev/null || fail "the main window stay
 end_wine_session
 
 # (b) The PDF printer is Wine's default printer.
-pr_stop_cupsd
 pr_start_cups
 cl_start
 cl_wait_main
