@@ -30,6 +30,7 @@
 #include "shell/location_dialog.h"
 #include "shell/menu_state.h"
 #include "shell/movie_player.h"
+#include "shell/printing.h"
 #include "shell/report_view.h"
 #include "shell/scroll_bars.h"
 #include "shell/star_database.h"
@@ -430,6 +431,19 @@ void OnCommand(int id) {
         break;
     case 51:
         ExitRoutine();
+    case 52:
+        if (g.report.lineCount == 0) {
+            PrintWindowPicture(g.window, g.currentCommand == 61);
+        } else {
+            PrintReport(g.window, g.report);
+        }
+        break;
+    case 53:
+        PrintSetup(g.window);
+        break;
+    case 94:
+        ChooseReportFont(g.window);
+        break;
     case 68:
     case 69:
     case 70:

@@ -267,7 +267,13 @@ int WaitMenuCommand(DWORD timeoutMs) {
 } // namespace
 
 // -1 when argv names none of these commands.
+// The printing commands of driver_print.cpp.
+int PrintDriverCommand(int argc, char** argv);
+
 int CaelorDriverCommand(int argc, char** argv) {
+    if (const int result = PrintDriverCommand(argc, argv); result >= 0) {
+        return result;
+    }
     if (argc == 5 && std::strcmp(argv[1], "wait-focus") == 0) {
         return WaitFocusCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
     }
