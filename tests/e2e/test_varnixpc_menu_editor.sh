@@ -29,7 +29,10 @@ vx_rows() {
 vx_expect_rows() {
     local rows
     rows=$(vx_rows)
-    [ "$rows" = "$1" ] || fail "the editor lists \"$rows\", expected \"$1\""
+    if [ "$rows" != "$1" ]; then
+        e2e_driver list-windows
+        fail "the editor lists \"$rows\", expected \"$1\""
+    fi
 }
 
 # Deletes row $1 and waits for the rows to read $2.

@@ -247,18 +247,47 @@ int MouseCommand(const char* what, int x, int y) {
     return 0;
 }
 
+struct ControlSearch {
+    const char* title;
+    int id;
+    bool windowSeen;
+    HWND control;
+};
+
+BOOL CALLBACK FindControlInWindow(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<ControlSearch*>(lParam);
+    char text[256] = "";
+    if (!IsWindowVisible(hwnd) || GetWindowTextA(hwnd, text, sizeof text) == 0 ||
+        std::strcmp(text, search->title) != 0) {
+        return TRUE;
+    }
+    search->windowSeen = true;
+    search->control = GetDlgItem(hwnd, search->id);
+    return search->control == nullptr;
+}
+
+// Any visible window of that title that has the control will do: a message
+// box of the same title on its way out, or a dialog whose controls are still
+// being made, is waited past rather than taken.
 HWND WaitForControl(const char* title, int id, DWORD timeoutMs) {
-    HWND dialog = WaitForWindow(title, timeoutMs);
-    if (dialog == nullptr) {
-        std::printf("no window \"%s\" within %lu ms\n", title,
-                    static_cast<unsigned long>(timeoutMs));
-        return nullptr;
+    const DWORD start = GetTickCount();
+    for (;;) {
+        ControlSearch search = {title, id, false, nullptr};
+        EnumWindows(FindControlInWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.control != nullptr) {
+            return search.control;
+        }
+        if (GetTickCount() - start >= timeoutMs) {
+            if (search.windowSeen) {
+                std::printf("window \"%s\" has no control %d\n", title, id);
+            } else {
+                std::printf("no window \"%s\" within %lu ms\n", title,
+                            static_cast<unsigned long>(timeoutMs));
+            }
+            return nullptr;
+        }
+        Sleep(kPollMs);
     }
-    HWND control = GetDlgItem(dialog, id);
-    if (control == nullptr) {
-        std::printf("window \"%s\" has no control %d\n", title, id);
-    }
-    return control;
 }
 
 // Posted, not sent: the command may run a modal dialog of its own.

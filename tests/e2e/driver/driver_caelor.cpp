@@ -14,6 +14,8 @@
 //   e2e_driver wait-menu TIMEOUT_MS               a drop-down menu is open
 //   e2e_driver fixed-font                         max char width and line height
 
+#include "driver.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -94,13 +96,8 @@ int WaitFocusCommand(const char* title, int id, DWORD timeoutMs) {
 }
 
 int ListCountCommand(const char* title, int id, DWORD timeoutMs) {
-    HWND hwnd = FindVisible(title, timeoutMs);
-    if (hwnd == nullptr) {
-        return 1;
-    }
-    HWND list = GetDlgItem(hwnd, id);
+    HWND list = DriverWaitForControl(title, id, timeoutMs);
     if (list == nullptr) {
-        std::printf("window \"%s\" has no control %d\n", title, id);
         return 1;
     }
     char className[64] = "";
@@ -143,13 +140,8 @@ int SendCommand(const char* title, UINT message, WPARAM wParam) {
 // (GetWindowText of a foreign window gives only its caption). Prints the
 // text between brackets and the check state of a button.
 int FieldTextCommand(const char* title, int id, DWORD timeoutMs) {
-    HWND hwnd = FindVisible(title, timeoutMs);
-    if (hwnd == nullptr) {
-        return 1;
-    }
-    HWND control = GetDlgItem(hwnd, id);
+    HWND control = DriverWaitForControl(title, id, timeoutMs);
     if (control == nullptr) {
-        std::printf("window \"%s\" has no control %d\n", title, id);
         return 1;
     }
     wchar_t wide[512] = L"";
@@ -164,13 +156,8 @@ int FieldTextCommand(const char* title, int id, DWORD timeoutMs) {
 // Selects the item as a click in the drop-down list does: the selection
 // changes and the dialog hears of it.
 int ChooseCityCommand(const char* title, int id, const char* name, DWORD timeoutMs) {
-    HWND hwnd = FindVisible(title, timeoutMs);
-    if (hwnd == nullptr) {
-        return 1;
-    }
-    HWND combo = GetDlgItem(hwnd, id);
+    HWND combo = DriverWaitForControl(title, id, timeoutMs);
     if (combo == nullptr) {
-        std::printf("window \"%s\" has no control %d\n", title, id);
         return 1;
     }
     const LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
@@ -180,7 +167,8 @@ int ChooseCityCommand(const char* title, int id, const char* name, DWORD timeout
         return 1;
     }
     SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
     std::printf("item %ld \"%s\"\n", static_cast<long>(index), name);
     return 0;
 }
