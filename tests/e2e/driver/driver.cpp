@@ -53,12 +53,36 @@ namespace {
 
 constexpr DWORD kPollMs = 50;
 
+struct ExactSearch {
+    const char* title;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindExactWindow(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<ExactSearch*>(lParam);
+    char text[256] = "";
+    GetWindowTextA(hwnd, text, sizeof text);
+    if (std::strcmp(text, search->title) != 0) {
+        return TRUE;
+    }
+    if (search->className != nullptr) {
+        char className[256] = "";
+        GetClassNameA(hwnd, className, sizeof className);
+        if (std::strcmp(className, search->className) != 0) {
+            return TRUE;
+        }
+    }
+    search->found = hwnd;
+    return FALSE;
+}
+
 // Polls for a top-level window with the exact title until it is visible or
 // the time runs out.
 HWND WaitForWindow(const char* title, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {
-        HWND hwnd = FindWindowA(nullptr, title);
+        HWND hwnd = DriverFindWindow(title);
         if (hwnd != nullptr && IsWindowVisible(hwnd)) {
             return hwnd;
         }
@@ -182,7 +206,7 @@ int WindowInfoCommand(const char* title, DWORD timeoutMs) {
 int WaitGoneCommand(const char* title, DWORD timeoutMs, bool hiddenCounts) {
     const DWORD start = GetTickCount();
     for (;;) {
-        HWND hwnd = FindWindowA(nullptr, title);
+        HWND hwnd = DriverFindWindow(title);
         if (hwnd == nullptr || (hiddenCounts && !IsWindowVisible(hwnd))) {
             std::printf("window \"%s\" %s\n", title, hwnd == nullptr ? "gone" : "hidden");
             return 0;
@@ -228,7 +252,12 @@ int MouseCommand(const char* what, int x, int y) {
     input[1].type = INPUT_MOUSE;
     input[1].mi.dx = input[0].mi.dx;
     input[1].mi.dy = input[0].mi.dy;
-    input[1].mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+    // The button event carries the point too. Without MOUSEEVENTF_MOVE it
+    // would take wherever the cursor is when it is queued, and Wine's echo of
+    // an earlier pointer warp (say, the press on the bar) can move the cursor
+    // back between the two events: the release then lands on the bar and the
+    // drop-down closes without choosing.
+    input[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     UINT count = 1;
     if (std::strcmp(what, "press") == 0) {
         input[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
@@ -391,7 +420,7 @@ int PostCommandCommand(const char* title, int id, DWORD timeoutMs) {
 int WaitScrollBarsCommand(const char* title, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {
-        HWND hwnd = FindWindowA(nullptr, title);
+        HWND hwnd = DriverFindWindow(title);
         const LONG_PTR style = hwnd == nullptr ? 0 : GetWindowLongPtrA(hwnd, GWL_STYLE);
         if ((style & (WS_HSCROLL | WS_VSCROLL)) == (WS_HSCROLL | WS_VSCROLL)) {
             DWORD_PTR result = 0;
@@ -414,7 +443,7 @@ BOOL CALLBACK PrintChildText(HWND child, LPARAM);
 int AnswerBoxCommand(const char* title, int id, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     HWND box = nullptr;
-    while ((box = FindWindowA("#32770", title)) == nullptr) {
+    while ((box = DriverFindWindow(title, "#32770")) == nullptr) {
         if (GetTickCount() - start >= timeoutMs) {
             std::printf("no box \"%s\"\n", title);
             return 1;
@@ -543,7 +572,7 @@ int ClientSizeCommand(const char* title, DWORD timeoutMs) {
 }
 
 int ResizeCommand(const char* title, int width, int height) {
-    HWND hwnd = FindWindowA(nullptr, title);
+    HWND hwnd = DriverFindWindow(title);
     if (hwnd == nullptr || !SetWindowPos(hwnd, nullptr, 0, 0, width, height,
                                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
         std::printf("cannot resize \"%s\"\n", title);
@@ -554,7 +583,7 @@ int ResizeCommand(const char* title, int width, int height) {
 }
 
 int InvalidateCommand(const char* title) {
-    HWND hwnd = FindWindowA(nullptr, title);
+    HWND hwnd = DriverFindWindow(title);
     if (hwnd == nullptr || !InvalidateRect(hwnd, nullptr, TRUE)) {
         std::printf("cannot invalidate \"%s\"\n", title);
         return 1;
@@ -594,7 +623,7 @@ int WaitDrawnCommand(const char* title, DWORD timeoutMs) {
 
 // A key press and release posted to the window, as the keyboard would.
 int KeyCommand(const char* title, int virtualKey) {
-    HWND hwnd = FindWindowA(nullptr, title);
+    HWND hwnd = DriverFindWindow(title);
     if (hwnd == nullptr) {
         std::printf("no window \"%s\"\n", title);
         return 1;
@@ -639,7 +668,7 @@ int PressThenKeyCommand(const char* dialog, int button, const char* title, int v
                  reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
     std::printf("command %d to \"%s\"\n", button, dialog);
     const DWORD start = GetTickCount();
-    while (FindWindowA(nullptr, dialog) != nullptr) {
+    while (DriverFindWindow(dialog) != nullptr) {
         if (GetTickCount() - start >= timeoutMs) {
             std::printf("window \"%s\" still there\n", dialog);
             return 1;
@@ -647,7 +676,7 @@ int PressThenKeyCommand(const char* dialog, int button, const char* title, int v
         Sleep(1);
     }
     if (virtualKey == 0) {
-        HWND hwnd = FindWindowA(nullptr, title);
+        HWND hwnd = DriverFindWindow(title);
         if (hwnd == nullptr) {
             std::printf("no window \"%s\"\n", title);
             return 1;
@@ -675,7 +704,7 @@ bool Probe(HWND hwnd, WPARAM what, LRESULT& value) {
 }
 
 int MovieProbeCommand(const char* title, int what) {
-    HWND hwnd = FindWindowA(nullptr, title);
+    HWND hwnd = DriverFindWindow(title);
     LRESULT value = 0;
     if (hwnd == nullptr || !Probe(hwnd, static_cast<WPARAM>(what), value)) {
         std::printf("no answer from \"%s\"\n", title);
@@ -687,7 +716,7 @@ int MovieProbeCommand(const char* title, int what) {
 
 // The status lines of the movie's last frame, one a line.
 int MovieStatusCommand(const char* title) {
-    HWND hwnd = FindWindowA(nullptr, title);
+    HWND hwnd = DriverFindWindow(title);
     if (hwnd == nullptr) {
         std::printf("no window \"%s\"\n", title);
         return 1;
@@ -710,7 +739,7 @@ int WaitFramesCommand(const char* title, long n, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     LRESULT frames = -1;
     for (;;) {
-        HWND hwnd = FindWindowA(nullptr, title);
+        HWND hwnd = DriverFindWindow(title);
         if (hwnd != nullptr && Probe(hwnd, 0, frames) && frames >= n) {
             std::printf("%ld frames\n", static_cast<long>(frames));
             return 0;
@@ -727,7 +756,7 @@ int WaitFramesCommand(const char* title, long n, DWORD timeoutMs) {
 // GDI objects of the window's process: the system's count, and the count the
 // program takes of itself (Wine's system count is always 0).
 int GdiObjectsCommand(const char* title) {
-    HWND hwnd = FindWindowA(nullptr, title);
+    HWND hwnd = DriverFindWindow(title);
     if (hwnd == nullptr) {
         std::printf("no window \"%s\"\n", title);
         return 1;
@@ -753,7 +782,7 @@ int GdiObjectsCommand(const char* title) {
 // and times each from the send to the return, when the frame has been
 // composed and copied to the window.
 int TimerTicksCommand(const char* title, int n) {
-    HWND hwnd = FindWindowA(nullptr, title);
+    HWND hwnd = DriverFindWindow(title);
     if (hwnd == nullptr || n <= 0) {
         std::printf("no window \"%s\"\n", title);
         return 1;
@@ -794,7 +823,7 @@ int TimerTicksCommand(const char* title, int n) {
 
 // A scroll-bar message to the window, as a click on its bar sends it.
 int ScrollCommand(const char* title, const char* bar, int code) {
-    HWND hwnd = FindWindowA(nullptr, title);
+    HWND hwnd = DriverFindWindow(title);
     if (hwnd == nullptr) {
         std::printf("no window \"%s\"\n", title);
         return 1;
@@ -806,6 +835,12 @@ int ScrollCommand(const char* title, const char* bar, int code) {
 }
 
 } // namespace
+
+HWND DriverFindWindow(const char* title, const char* className) {
+    ExactSearch search = {title, className, nullptr};
+    EnumWindows(FindExactWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 HWND DriverWaitForWindow(const char* title, DWORD timeoutMs) {
     return WaitForWindow(title, timeoutMs);

@@ -31,7 +31,7 @@ constexpr DWORD kPollMs = 50;
 HWND FindVisible(const char* title, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {
-        HWND hwnd = FindWindowA(nullptr, title);
+        HWND hwnd = DriverFindWindow(title);
         if (hwnd != nullptr && IsWindowVisible(hwnd)) {
             return hwnd;
         }

@@ -8,6 +8,8 @@
 //   e2e_driver wait-enabled TITLE TIMEOUT_MS   the window takes input again
 //   e2e_driver drawn-fraction TITLE            share of client pixels not in the window colour
 
+#include "driver.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -22,7 +24,7 @@ constexpr const char* kPrintingDialog = "Printing";
 constexpr int kProgressText = 101;
 
 HWND FindVisibleWindow(const char* title) {
-    HWND hwnd = FindWindowA(nullptr, title);
+    HWND hwnd = DriverFindWindow(title);
     return hwnd != nullptr && IsWindowVisible(hwnd) ? hwnd : nullptr;
 }
 
