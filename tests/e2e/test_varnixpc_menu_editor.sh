@@ -78,7 +78,7 @@ vx_expect_rows "Gamma,Alpha,Bravo"
 # Delete the first row at once, then OK writes the rest, sorted.
 vx_delete_row 0 "Alpha,Bravo"
 e2e_driver dialog-command "$EDITOR" 1 5000 >/dev/null
-e2e_driver wait-gone "$EDITOR" 5000 >/dev/null || fail "the editor stayed open"
+e2e_driver wait-gone "$EDITOR" 15000 >/dev/null || fail "the editor stayed open"
 printf '"Alpha","C:\\A.EXE","",""\r\n"Bravo","C:\\B.EXE","-v","C:\\B"\r\n' >"$VX_DIR/saved.mnu"
 for i in $(seq 1 100); do
     cmp -s "$VX_MNU" "$VX_DIR/saved.mnu" && break
@@ -94,7 +94,7 @@ vx_open_editor
 vx_expect_rows "Alpha,Bravo"
 vx_delete_row 0 "Bravo"
 e2e_driver dialog-command "$EDITOR" 2 5000 >/dev/null
-e2e_driver wait-gone "$EDITOR" 5000 >/dev/null || fail "Cancel left the editor open"
+e2e_driver wait-gone "$EDITOR" 15000 >/dev/null || fail "Cancel left the editor open"
 cmp -s "$VX_MNU" "$VX_DIR/saved.mnu" || fail "Cancel changed the menu file"
 # About, the separator and Bravo.
 vx_open_menu 20
@@ -104,7 +104,7 @@ e2e_driver wait-gone RUZARADIDI 5000 >/dev/null || fail "program menu stayed ope
 vx_open_editor
 vx_expect_rows "Bravo"
 e2e_driver dialog-command "$EDITOR" 2 5000 >/dev/null
-e2e_driver wait-gone "$EDITOR" 5000 >/dev/null || fail "Cancel left the editor open"
+e2e_driver wait-gone "$EDITOR" 15000 >/dev/null || fail "Cancel left the editor open"
 
 vx_close
 cmp -s "$VX_MNU" "$VX_DIR/saved.mnu" || fail "the menu file changed at the end"
