@@ -25,21 +25,6 @@ constexpr ZodiacRow kZodiac[13] = {
     {515, 327, 14}, {503, 351, 12}, {565, 28, 18},
 };
 
-struct Instant {
-    double hours;
-    int day;
-    int month;
-    int year;
-};
-
-Instant Split(double jd) {
-    double day = 0;
-    int month = 0;
-    int year = 0;
-    JulianDayToCalendar(jd, day, month, year);
-    return {FractionalPart(day) * 24.0, static_cast<int>(day), month, year};
-}
-
 ScreenPoint TopPoint(double radius, double angle, int half) {
     double dx = 0, dy = 0;
     PolarToRect(radius, angle, dx, dy);
@@ -103,7 +88,7 @@ EclipticStrip EclipticSideStrip(int charWidth, int lineHeight) {
 
 void EclipticPositions(int mode, unsigned bodySet, double viewAngle, int side,
                        const EclipticStrip& strip, double jd, ScreenPoint points[11]) {
-    const Instant t = Split(jd);
+    const LocalDateTime t = LocalDateTimeOf(jd, 0.0);
     const int half = side / 2;
     const double scale = 0.02 * (90.0 / viewAngle) * half;
     const bool top = mode == kEclipticTopMode;

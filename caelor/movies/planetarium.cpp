@@ -22,21 +22,6 @@ bool InSet(unsigned set, int bit) {
     return (set >> bit) & 1u;
 }
 
-struct Instant {
-    double hours;
-    int day;
-    int month;
-    int year;
-};
-
-Instant Split(double jd) {
-    double day = 0;
-    int month = 0;
-    int year = 0;
-    JulianDayToCalendar(jd, day, month, year);
-    return {FractionalPart(day) * 24.0, static_cast<int>(day), month, year};
-}
-
 // Radius of the Sun's or the Moon's disc: its true size at the narrowest
 // view, a fixed three characters otherwise.
 double LuminaryRadius(double viewAngle, double semidiameter, double R, int charWidth) {
@@ -46,7 +31,7 @@ double LuminaryRadius(double viewAngle, double semidiameter, double R, int charW
     return 3.0 * charWidth;
 }
 
-void ComputeBody(int b, PlanetariumState& st, const Location& loc, const Instant& t,
+void ComputeBody(int b, PlanetariumState& st, const Location& loc, const LocalDateTime& t,
                  double viewAngle, double R, int charWidth) {
     SkyBody& body = st.body[b];
     double alpha = 0, delta = 0;
@@ -117,7 +102,7 @@ void ComputeShadow(PlanetariumState& st, const Location& loc, const SkyProjectio
     if (!moon.computed || moon.k <= 0.75) {
         return;
     }
-    const Instant t = Split(st.clock - kLightTimeDays);
+    const LocalDateTime t = LocalDateTimeOf(st.clock - kLightTimeDays, 0.0);
     double alpha = 0, delta = 0, lambda = 0, dist = 0, sd = 0, M = 0;
     SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, dist, sd, M);
     alpha = NormalizeDegrees(15.0 * alpha + 180.0) / 15.0;
@@ -229,7 +214,7 @@ void PlanetariumCompute(MovieObserver& observer, const MovieStart& start,
     st.lastWallClock = wallClock;
 
     const Location& loc = observer.location;
-    const Instant t = Split(st.clock);
+    const LocalDateTime t = LocalDateTimeOf(st.clock, 0.0);
     const bool tracks = st.tracking == kTrackEveryFrame || st.tracking == kCentreOnce;
     const int target = settings.target;
     const bool starTarget = target == kStarTarget && catalogue != nullptr && settings.star >= 0 &&
@@ -325,7 +310,7 @@ void PlanetariumFrame(MovieObserver& observer, const MovieStart& start,
     values.paused = paused;
     values.tracking = st.tracking == kTrackEveryFrame;
     ViewCentre(st.drawHorizontal, st.drawVertical, values.centreRa, values.centreDec);
-    const Instant t = Split(st.clock);
+    const LocalDateTime t = LocalDateTimeOf(st.clock, 0.0);
     EquatorialToHorizontal(t.hours, values.centreRa, NormalizeDegrees(values.centreDec), t.day,
                            t.month, t.year, observer.location, values.centreAzimuth,
                            values.centreAlt);
