@@ -25,14 +25,18 @@ status() { e2e_driver movie-status "$CL_MAIN" | tr -d '\r'; }
 frames() { probe 0; }
 # Waits until n more frames than now have been drawn.
 more_frames() {
-    local now
+    local now seen
     now=$(frames)
-    e2e_driver wait-frames "$CL_MAIN" $((now + $1)) 20000 >/dev/null ||
-        fail "the movie stopped drawing (frame $now)"
+    seen=$(e2e_driver wait-frames "$CL_MAIN" $((now + $1)) 20000 | tr -d '\r') || {
+        echo "command $(probe 8), frame $(probe 0)"
+        kill -0 "$CL_PID" 2>/dev/null || echo "caelor.exe has ended"
+        tail -20 "$ARTIFACTS/caelor.exe.out"
+        fail "the movie stopped drawing (frame $now; $seen)"
+    }
 }
 key() {
     e2e_driver key "$CL_MAIN" "$1" >/dev/null || fail "cannot press key $1"
-    # The key is handled before the probe's message is.
+    # Two frames drawn after the key are drawn after it was handled.
     more_frames 2
 }
 expect_status() {

@@ -227,6 +227,7 @@ int BarCharWidthCommand() {
                              "MS Sans Serif");
     HDC dc = GetDC(nullptr);
     if (font == nullptr || dc == nullptr) {
+        std::printf("no font or screen DC\n");
         return 1;
     }
     HGDIOBJ old = SelectObject(dc, font);

@@ -224,6 +224,7 @@ int KeysCommand(const char* title, int count, char** strokes) {
 int FixedFontCommand() {
     HDC dc = CreateICA("DISPLAY", nullptr, nullptr, nullptr);
     if (dc == nullptr) {
+        std::printf("no display information context\n");
         return 1;
     }
     HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FIXED_FONT));

@@ -80,6 +80,7 @@ bool PumpPending() {
 int TestWindowCommand(const char* title, int x, int y, int width, int height) {
     HWND hwnd = CreateTestWindow(title, x, y, width, height);
     if (hwnd == nullptr) {
+        std::printf("cannot make window \"%s\"\n", title);
         return 1;
     }
     std::printf("window \"%s\" shown\n", title);
@@ -95,6 +96,7 @@ int TestWindowCommand(const char* title, int x, int y, int width, int height) {
 int MovedBelowBarCommand(const char* title, int x, int y, int width, int height, DWORD timeoutMs) {
     HWND hwnd = CreateTestWindow(title, x, y, width, height);
     if (hwnd == nullptr) {
+        std::printf("cannot make window \"%s\"\n", title);
         return 1;
     }
     const DWORD start = GetTickCount();
@@ -234,6 +236,7 @@ int FieldTextCommand(const char* title, int id, DWORD timeoutMs) {
 int PixelCommand(int x, int y) {
     HDC dc = GetDC(nullptr);
     if (dc == nullptr) {
+        std::printf("no screen DC\n");
         return 1;
     }
     const COLORREF colour = GetPixel(dc, x, y);
