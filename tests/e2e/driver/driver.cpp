@@ -843,6 +843,14 @@ HWND DriverFindWindow(const char* title, const char* className) {
     return search.found;
 }
 
+std::vector<unsigned> DriverClientPixels(HWND hwnd) {
+    return ClientPixels(hwnd);
+}
+
+size_t DriverDrawnPixels(const std::vector<unsigned>& pixels) {
+    return DrawnPixels(pixels);
+}
+
 HWND DriverWaitForWindow(const char* title, DWORD timeoutMs) {
     return WaitForWindow(title, timeoutMs);
 }

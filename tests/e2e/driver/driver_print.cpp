@@ -117,31 +117,8 @@ int DrawnFractionCommand(const char* title) {
         std::printf("empty client area\n");
         return 1;
     }
-    HDC windowDc = GetDC(hwnd);
-    HDC memory = CreateCompatibleDC(windowDc);
-    HBITMAP bitmap = CreateCompatibleBitmap(windowDc, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, windowDc, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<unsigned> pixels(static_cast<size_t>(w) * h);
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(hwnd, windowDc);
-    const COLORREF window = GetSysColor(COLOR_WINDOW);
-    const unsigned background =
-        (GetRValue(window) << 16) | (GetGValue(window) << 8) | GetBValue(window);
-    size_t drawn = 0;
-    for (unsigned p : pixels) {
-        drawn += (p & 0xFFFFFF) != background ? 1 : 0;
-    }
+    const std::vector<unsigned> pixels = DriverClientPixels(hwnd);
+    const size_t drawn = DriverDrawnPixels(pixels);
     std::printf("%.4f %dx%d\n", static_cast<double>(drawn) / pixels.size(), w, h);
     return 0;
 }
