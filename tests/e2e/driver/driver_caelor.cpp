@@ -11,7 +11,7 @@
 //                                                 select NAME in a combo box as a click does
 //   e2e_driver keys TITLE VK[+VK...] ...          real key strokes to the window
 //                                                 (VK+VK: held together, e.g. 18+82 Alt+R)
-//   e2e_driver wait-menu TIMEOUT_MS               a drop-down menu is open
+//   e2e_driver wait-menu TIMEOUT_MS [closed]      a drop-down menu is open (or none is)
 //   e2e_driver fixed-font                         max char width and line height
 
 #include "driver.h"
@@ -236,17 +236,21 @@ int FixedFontCommand() {
     return 0;
 }
 
-// Waits for an open drop-down menu (the system's popup menu class).
-int WaitMenuCommand(DWORD timeoutMs) {
+// Waits for an open drop-down menu (the system's popup menu class), or with
+// closed for every one of them to be gone.
+int WaitMenuCommand(DWORD timeoutMs, bool closed) {
     const DWORD start = GetTickCount();
     for (;;) {
         HWND menu = FindWindowA("#32768", nullptr);
-        if (menu != nullptr && IsWindowVisible(menu)) {
-            std::printf("menu open\n");
+        const bool open = menu != nullptr && IsWindowVisible(menu);
+        if (open != closed) {
+            std::printf(open ? "menu open\n" : "no menu open\n");
             return 0;
         }
         if (GetTickCount() - start >= timeoutMs) {
-            std::printf("no open menu within %lu ms\n", static_cast<unsigned long>(timeoutMs));
+            std::printf(closed ? "a menu still open after %lu ms\n"
+                               : "no open menu within %lu ms\n",
+                        static_cast<unsigned long>(timeoutMs));
             return 1;
         }
         Sleep(kPollMs);
@@ -283,8 +287,9 @@ int CaelorDriverCommand(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "fixed-font") == 0) {
         return FixedFontCommand();
     }
-    if (argc == 3 && std::strcmp(argv[1], "wait-menu") == 0) {
-        return WaitMenuCommand(std::strtoul(argv[2], nullptr, 10));
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "wait-menu") == 0) {
+        return WaitMenuCommand(std::strtoul(argv[2], nullptr, 10),
+                               argc == 4 && std::strcmp(argv[3], "closed") == 0);
     }
     if (argc >= 4 && std::strcmp(argv[1], "keys") == 0) {
         return KeysCommand(argv[2], argc - 3, argv + 3);
