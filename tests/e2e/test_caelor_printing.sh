@@ -4,7 +4,7 @@
 # printer, which Wine prints to. Without any printer, Set Font says so and
 # changes nothing. With the PDF printer: a Seasons report prints as its own
 # lines (the degree sign as "d"), a graph as a picture of the window, the
-# Day/Night movie as the inverted picture, Cancel during a long Almanac
+# Day/Night movie, once stopped, as the inverted picture, Cancel during a long Almanac
 # drops the job without an error box, the size chosen in Set Font is the size
 # printed, and Print Setup offers the printer.
 . "$(dirname "$0")/lib.sh"
@@ -25,6 +25,10 @@ START_MONTH=115
 STOP_MONTH=117
 PRINT_DIALOG="Print"
 FONT_SIZE_BOX=1138
+VK_RETURN=13
+VK_ESCAPE=27
+VK_ALT=18
+VK_F=70
 NO_PRINTER="No default printer.  Use Control Panel to install and select a default printer."
 
 # Ends caelor.exe and every Wine process of the prefix, so that the next
@@ -55,6 +59,29 @@ print_ok() {
     e2e_driver wait-gone "$PRINT_DIALOG" 10000 >/dev/null || fail "the printer dialog stayed open"
     e2e_driver wait-enabled "$CL_MAIN" 120000 >/dev/null || fail "printing did not end"
     cl_no_error_box "after printing"
+}
+
+# File > Print chosen with real keys (Alt+F, Return on its first item),
+# then OK in the printer dialog and the end of the job.
+print_from_menu() {
+    e2e_driver keys "$CL_MAIN" $VK_ALT+$VK_F >/dev/null || fail "cannot press Alt+F"
+    e2e_driver wait-menu 10000 >/dev/null || fail "Alt+F did not open the File menu"
+    e2e_driver keys "$CL_MAIN" $VK_RETURN >/dev/null || fail "cannot press Return"
+    e2e_driver dialog-command "$PRINT_DIALOG" $IDOK 20000 >/dev/null ||
+        fail "File > Print opened no printer dialog"
+    e2e_driver wait-gone "$PRINT_DIALOG" 10000 >/dev/null || fail "the printer dialog stayed open"
+    e2e_driver wait-enabled "$CL_MAIN" 120000 >/dev/null || fail "printing did not end"
+    cl_no_error_box "after printing"
+}
+
+# Waits up to ten seconds for the main window's current command to be $1.
+wait_command() {
+    local i
+    for i in $(seq 1 100); do
+        [ "$(e2e_driver movie-probe "$CL_MAIN" 8 | tr -d '\r')" = "$1" ] && return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 # The non-empty lines of a text with runs of blanks as one blank.
@@ -153,19 +180,22 @@ echo "graph: $drawn of the window drawn, $dark of the printed picture dark"
 awk -v d="$dark" -v s="$drawn" 'BEGIN { exit !(s > 0.005 && d >= s * 0.9 && d <= s * 1.6) }' ||
     fail "the printed graph is not the window's picture"
 
-# (e) The Day/Night movie prints inverted: dark where the window is empty.
+# (e) The Day/Night movie, stopped with Esc, prints inverted from File >
+# Print (real keys, so only an enabled Print can print): dark where the
+# window is empty.
+E2E_STEP="Day/Night print"
 e2e_driver post-command "$CL_MAIN" 61 5000 >/dev/null || fail "cannot choose Day/Night"
 e2e_driver dialog-command "Day/Night" $IDOK 10000 >/dev/null || fail "no Day/Night dialog"
 e2e_driver wait-frames "$CL_MAIN" 3 30000 >/dev/null || fail "the Day/Night movie does not run"
-e2e_driver post-command "$CL_MAIN" 74 5000 >/dev/null || fail "cannot pause the movie"
+e2e_driver keys "$CL_MAIN" $VK_ESCAPE >/dev/null || fail "cannot press Esc"
+wait_command 0 || fail "Esc did not stop the Day/Night movie"
 drawn=$(e2e_driver drawn-fraction "$CL_MAIN" | tr -d '\r' | cut -d' ' -f1)
-print_ok
+print_from_menu
 pr_wait_pdf 3
 dark=$(picture_darkness "$PR_PDF")
 echo "Day/Night: $drawn of the window drawn, $dark of the printed picture dark"
 matches_share "$dark" "$(awk -v d="$drawn" 'BEGIN { print 1 - d }')" 0.04 ||
-    fail "the Day/Night picture did not print inverted"
-e2e_driver post-command "$CL_MAIN" 100 5000 >/dev/null || fail "cannot stop the movie"
+    fail "the stopped Day/Night picture did not print inverted"
 
 # (f) Cancel during a long Almanac: no error box and no printout. The next
 # job then is the next PDF: the queue prints in order, so a cancelled job
