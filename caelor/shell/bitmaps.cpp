@@ -20,6 +20,8 @@ HGDIOBJ Select(HDC dc, HGDIOBJ object, long line) {
     return previous;
 }
 
+int g_snapshotSource = 0;
+
 } // namespace
 
 GdiBitmapSlots& Bitmaps() {
@@ -34,8 +36,13 @@ void FreeBitmaps() {
     Bitmaps().FreeAll();
 }
 
-void SnapshotClient(HWND window) {
+int SnapshotSource() {
+    return Bitmaps().Empty(kSnapshotSlot) ? 0 : g_snapshotSource;
+}
+
+void SnapshotClient(HWND window, int source) {
     FreeBitmaps();
+    g_snapshotSource = source;
     RECT client;
     Check(GetClientRect(window, &client) != 0, __LINE__);
     // A minimised window has no client area; keep a one-pixel picture.

@@ -25,8 +25,12 @@ GdiBitmapSlots& Bitmaps();
 // Empties every slot (and deletes the jet-trails surface and clip region).
 void FreeBitmaps();
 
-// Frees every slot, then fills slot 0 with a copy of window's client area.
-void SnapshotClient(HWND window);
+// Frees every slot, then fills slot 0 with a copy of window's client area
+// drawn by command source (0 for none), which the snapshot remembers.
+void SnapshotClient(HWND window, int source);
+
+// The command that drew the picture in slot 0; 0 when the slot is empty.
+int SnapshotSource();
 
 // Paints slot 0 into paintDc as the 1000 x 750 page of a drawing surface of
 // width x height; false (nothing painted) when slot 0 is empty.

@@ -28,15 +28,15 @@ bool OpenEmptyClipboard(HWND window) {
     return true;
 }
 
-void CopyPicture(HWND window) {
-    SnapshotClient(window);
+void CopyPicture(HWND window, int source) {
+    SnapshotClient(window, source);
     HBITMAP picture = Bitmaps().Release(0);
     if (picture == nullptr) {
         FatalError(kBitmapMemoryError, "CLIPBRD", __LINE__);
     }
     // The window keeps a picture of its own for repainting.
     FreeBitmaps();
-    SnapshotClient(window);
+    SnapshotClient(window, source);
     if (!OpenEmptyClipboard(window)) {
         DeleteObject(picture);
         return;
@@ -72,9 +72,9 @@ void CopyText(HWND window, const ReportBuffer& buffer) {
 
 } // namespace
 
-void CopyToClipboard(HWND window, const ReportBuffer& buffer) {
+void CopyToClipboard(HWND window, const ReportBuffer& buffer, int pictureSource) {
     if (buffer.lineCount <= 0) {
-        CopyPicture(window);
+        CopyPicture(window, pictureSource);
     } else {
         CopyText(window, buffer);
     }

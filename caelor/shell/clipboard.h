@@ -8,4 +8,5 @@
 
 // A clipboard held by another program shows "Clipboard error" and leaves
 // the clipboard as it was; the program carries on.
-void CopyToClipboard(HWND window, const ReportBuffer& buffer);
+// The window's picture keeps pictureSource, the command that drew it.
+void CopyToClipboard(HWND window, const ReportBuffer& buffer, int pictureSource);

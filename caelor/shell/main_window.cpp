@@ -59,6 +59,7 @@ constexpr int kHelpFileName = 853;
 constexpr int kAppName = 52;
 
 constexpr const char* kModule = "CAELOR";
+constexpr int kDayNightCommand = 61;
 
 // Everything the main window owns for the whole run.
 struct MainWindowState {
@@ -85,6 +86,13 @@ ReportView g_view;
 
 bool SnapshotHeld() {
     return Bitmaps().Get(0) != nullptr;
+}
+
+// The command whose output the window shows as a picture: the one that drew
+// the snapshot, which outlives the command (a stopped movie), or else the
+// one drawing now.
+int PictureSource() {
+    return SnapshotHeld() ? SnapshotSource() : g.currentCommand;
 }
 
 void RestartTimer() {
@@ -352,7 +360,7 @@ void StopCommand() {
     // The last frame stays on screen and becomes the snapshot.
     StopMovie();
     FreeBitmaps();
-    SnapshotClient(g.window);
+    SnapshotClient(g.window, g.currentCommand);
     g.currentCommand = 0;
     LockMenus(g.window, kOtherCommand, true);
 }
@@ -433,7 +441,7 @@ void OnCommand(int id) {
         ExitRoutine();
     case 52:
         if (g.report.lineCount == 0) {
-            PrintWindowPicture(g.window, g.currentCommand == 61);
+            PrintWindowPicture(g.window, PictureSource() == kDayNightCommand);
         } else {
             PrintReport(g.window, g.report);
         }
@@ -457,7 +465,7 @@ void OnCommand(int id) {
         StopCommand();
         break;
     case 110:
-        CopyToClipboard(g.window, g.report);
+        CopyToClipboard(g.window, g.report, PictureSource());
         break;
     case 120:
         Repaint();
@@ -559,7 +567,7 @@ void AfterGraphPaint() {
     RECT pending;
     if (CommandKind(g.currentCommand) == kGraphCommand && !g.resized &&
         !GetUpdateRect(g.window, &pending, FALSE) && GetFocus() == g.window) {
-        SnapshotClient(g.window);
+        SnapshotClient(g.window, g.currentCommand);
     }
 }
 
