@@ -45,6 +45,9 @@ namespace {
 constexpr int kTitleSize = 81;
 constexpr UINT_PTR kMovieTimer = 1;
 constexpr UINT kMovieTimerPeriod = 250;
+// Posted once the menu in which F1 was pressed has closed; wParam is the
+// help context of its highlighted item.
+constexpr UINT kMenuHelpMessage = WM_APP + 1;
 
 constexpr int kInternalError = 690;
 constexpr int kLatitudeTooHigh = 123;
@@ -71,7 +74,11 @@ struct MainWindowState {
     ReportBuffer report;
     DrawingSize drawing;
     bool resized = false;
+    // F1 was pressed in the menu that is open; a help request never
+    // outlives its menu, so it cannot turn a later command into help.
     bool helpOnMenu = false;
+    // The command of the highlighted menu item, 0 for a popup or none.
+    int highlightedItem = 0;
     char helpFile[MAX_PATH] = {};
     Location location = {};
     bool starDatabaseLoaded = false;
@@ -378,16 +385,6 @@ void OnPlanetariumScroll(UINT message, int code, int position) {
 }
 
 void OnCommand(int id) {
-    if (g.helpOnMenu) {
-        // Cleared whatever the item, so a later command is never taken as
-        // a help request.
-        g.helpOnMenu = false;
-        const int context = HelpContextOf(id);
-        if (context >= 0) {
-            Help(HELP_CONTEXT, static_cast<ULONG_PTR>(context));
-            return;
-        }
-    }
     HMENU menu = GetMenu(g.window);
     if (menu == nullptr) {
         ShellFatalError(kMenuError, "MENUFCNS", __LINE__);
@@ -645,10 +642,28 @@ void OnEnterIdle(WPARAM source, LPARAM owner) {
         if (!CommonDialogOpen()) {
             PostMessageA(reinterpret_cast<HWND>(owner), kHelpRequestMessage, 0, 0);
         }
-    } else if (source == MSGF_MENU) {
-        g.helpOnMenu = true;
-        PostMessageA(g.window, WM_KEYDOWN, VK_RETURN, 0);
+    } else if (source == MSGF_MENU && !g.helpOnMenu) {
+        // The highlighted item is shown as help, not chosen: choosing a
+        // greyed item would send nothing. The menu closes first and the
+        // topic opens once its loop has ended.
+        const int context = HelpContextOf(g.highlightedItem);
+        if (context >= 0) {
+            g.helpOnMenu = true;
+            EndMenu();
+            PostMessageA(g.window, kMenuHelpMessage, static_cast<WPARAM>(context), 0);
+        }
     }
+}
+
+void OnMenuSelect(UINT item, UINT flags, HMENU menu) {
+    if (flags == 0xFFFF && menu == nullptr) {
+        // The menu has closed.
+        g.helpOnMenu = false;
+        g.highlightedItem = 0;
+        RestartTimer();
+        return;
+    }
+    g.highlightedItem = (flags & (MF_POPUP | MF_SEPARATOR)) != 0 ? 0 : static_cast<int>(item);
 }
 
 void OnInitMenu(HMENU menu) {
@@ -732,13 +747,19 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         OnInitMenu(reinterpret_cast<HMENU>(wParam));
         break;
     case WM_MENUSELECT:
-        if (HIWORD(wParam) == 0xFFFF && lParam == 0) {
-            RestartTimer();
-        }
+        OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+        break;
+    case WM_EXITMENULOOP:
+    case WM_KILLFOCUS:
+        g.helpOnMenu = false;
+        g.highlightedItem = 0;
         break;
     case WM_ENTERIDLE:
         OnEnterIdle(wParam, lParam);
         break;
+    case kMenuHelpMessage:
+        Help(HELP_CONTEXT, static_cast<ULONG_PTR>(wParam));
+        return 0;
     default:
         if (message == MovieProbeMessage()) {
             return MovieProbe(hwnd, wParam, g.currentCommand);
