@@ -5,15 +5,32 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 namespace {
 
-std::vector<HelpTopic> ShippedTopics(std::vector<std::string>& errors) {
-    std::ifstream in(CAELOR_SOURCE_DIR "/caelor/help/topics.txt", std::ios::binary);
+std::string SourceFile(const char* path) {
+    std::ifstream in(std::string(CAELOR_SOURCE_DIR "/") + path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
-    return ParseHelpTopics(text.str(), errors);
+    return text.str();
+}
+
+std::vector<HelpTopic> ShippedTopics(std::vector<std::string>& errors) {
+    return ParseHelpTopics(SourceFile("caelor/help/topics.txt"), errors);
+}
+
+// The block of resource script text from the line that starts with header
+// to its END.
+std::string ResourceBlock(const std::string& script, const std::string& header) {
+    const size_t start = script.find("\n" + header);
+    EXPECT_NE(start, std::string::npos) << header;
+    if (start == std::string::npos) {
+        return {};
+    }
+    const size_t end = script.find("\nEND", start);
+    return script.substr(start, end - start);
 }
 
 TEST(HelpTopics, ParsesTopicsKeywordsAndText) {
@@ -90,6 +107,45 @@ TEST(HelpTopics, CommandContexts) {
             EXPECT_NE(FindHelpContext(topics, context), nullptr) << command;
         }
     }
+}
+
+// The help must name what the program really offers: every key of the
+// accelerator table in the Keyboard topic, every button of the Assign Colors
+// dialog in its topic.
+TEST(HelpTopics, KeyboardAndColorTopicsNameWhatTheResourcesHold) {
+    std::vector<std::string> errors;
+    const auto topics = ShippedTopics(errors);
+    const HelpTopic* keyboard = FindHelpContext(topics, 901);
+    const HelpTopic* colors = FindHelpContext(topics, 301);
+    ASSERT_NE(keyboard, nullptr);
+    ASSERT_NE(colors, nullptr);
+
+    const std::string accelerators =
+        ResourceBlock(SourceFile("caelor/resources/menus.rc"), "\"ACCELERATORS\" ACCELERATORS");
+    const std::regex key(R"(\n\s*(VK_F(\d)|VK_ESCAPE|VK_INSERT|3),)");
+    int keys = 0;
+    for (std::sregex_iterator it(accelerators.begin(), accelerators.end(), key), end; it != end;
+         ++it) {
+        const std::string vk = (*it)[1];
+        const std::string name = vk == "VK_ESCAPE"   ? "Esc"
+                                 : vk == "VK_INSERT" ? "Ctrl+Ins"
+                                 : vk == "3"         ? "Ctrl+C"
+                                                     : "F" + (*it)[2].str();
+        EXPECT_NE(keyboard->text.find(name), std::string::npos) << name;
+        ++keys;
+    }
+    EXPECT_EQ(keys, 10);
+
+    const std::string dialog =
+        ResourceBlock(SourceFile("caelor/resources/colors.rc"), "DIAL_ASSIGN_COLORS DIALOG");
+    const std::regex button(R"(PUSHBUTTON\s+"&?([^".&]+))");
+    int buttons = 0;
+    for (std::sregex_iterator it(dialog.begin(), dialog.end(), button), end; it != end; ++it) {
+        const std::regex word("\\b" + (*it)[1].str() + "\\b", std::regex::icase);
+        EXPECT_TRUE(std::regex_search(colors->text, word)) << (*it)[1];
+        ++buttons;
+    }
+    EXPECT_EQ(buttons, 23); // twenty colours, OK, Save and Cancel
 }
 
 } // namespace
