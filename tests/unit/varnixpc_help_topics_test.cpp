@@ -1,6 +1,7 @@
 // The launcher's help topics: the parser, the lookup and the shipped text.
 
 #include "core/help_topics.h"
+#include "core/task_list.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,19 @@
 #include <sstream>
 
 namespace {
+
+std::vector<LauncherHelpTopic> ShippedTopics() {
+    std::ifstream in(std::string(CAELOR_SOURCE_DIR) + "/varnixpc/app/help/topics.txt",
+                     std::ios::binary);
+    EXPECT_TRUE(in) << "varnixpc/app/help/topics.txt is missing";
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    std::vector<LauncherHelpTopic> topics;
+    std::vector<std::string> errors;
+    EXPECT_TRUE(ParseLauncherHelpTopics(contents.str(), topics, errors))
+        << (errors.empty() ? "" : errors[0]);
+    return topics;
+}
 
 TEST(VarnixHelpTopics, ParsesTopicsWithTitlesAndTrimmedText) {
     std::vector<LauncherHelpTopic> topics;
@@ -73,15 +87,7 @@ TEST(VarnixHelpTopics, DisplayTextHasCarriageReturns) {
 }
 
 TEST(VarnixHelpTopics, ShippedTopicsParseAndHaveAnIndex) {
-    std::ifstream in(std::string(CAELOR_SOURCE_DIR) + "/varnixpc/app/help/topics.txt",
-                     std::ios::binary);
-    ASSERT_TRUE(in) << "varnixpc/app/help/topics.txt is missing";
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    std::vector<LauncherHelpTopic> topics;
-    std::vector<std::string> errors;
-    EXPECT_TRUE(ParseLauncherHelpTopics(contents.str(), topics, errors))
-        << (errors.empty() ? "" : errors[0]);
+    const std::vector<LauncherHelpTopic> topics = ShippedTopics();
     const int index = IndexLauncherHelpTopic(topics);
     ASSERT_GE(index, 0);
     // Every topic must be reachable from the index by its title.
@@ -96,6 +102,23 @@ TEST(VarnixHelpTopics, ShippedTopicsParseAndHaveAnIndex) {
          {"programs", "setup", "exit", "tasks", "menufile", "options", "editor", "drop", "shell"}) {
         EXPECT_GE(FindLauncherHelpTopic(topics, id), 0) << id;
     }
+}
+
+// The task topic names every fixed entry the task menu shows, the one that
+// hides the window in front ("Hide " and that window's title) included.
+TEST(VarnixHelpTopics, TaskTopicNamesEveryFixedEntry) {
+    const std::vector<LauncherHelpTopic> topics = ShippedTopics();
+    const int tasks = FindLauncherHelpTopic(topics, "tasks");
+    ASSERT_GE(tasks, 0);
+    const std::string& text = topics[static_cast<std::size_t>(tasks)].text;
+    EXPECT_NE(text.find(kHideOthersText), std::string::npos);
+    EXPECT_NE(text.find(kShowAllText), std::string::npos);
+    bool hideWindow = false;
+    for (std::size_t at = text.find(kHidePrefix); at != std::string::npos && !hideWindow;
+         at = text.find(kHidePrefix, at + 1)) {
+        hideWindow = text.compare(at, std::string(kHideOthersText).size(), kHideOthersText) != 0;
+    }
+    EXPECT_TRUE(hideWindow) << text;
 }
 
 } // namespace

@@ -190,16 +190,22 @@ void CMenuPopupWnd::OnLButtonDown(UINT, int x, int y) {
 }
 
 void CMenuPopupWnd::OnLButtonUp(UINT, int x, int y) {
-    if (!InClient(x, y)) {
+    int entry = 0;
+    if (InClient(x, y)) {
+        RECT c;
+        GetClientRect(Handle(), &c);
+        entry = PopupHitTest(y, count_, itemHeight_, c.bottom);
+    }
+    // The margin below the last entry chooses nothing, as outside does. The
+    // dispatch ignores entry 0 without closing, which would leave this window
+    // open with the capture and swallow the next press on the bar.
+    if (entry == 0) {
         ReleaseCapture();
         CMyWnd& bar = bar_;
         bar.OnPopupDestroyed(this);
         DestroyWindow();
         return;
     }
-    RECT c;
-    GetClientRect(Handle(), &c);
-    const int entry = PopupHitTest(y, count_, itemHeight_, c.bottom);
     Highlight(entry);
     // The dispatch closes (and deletes) this window first: take what it
     // needs into locals.
