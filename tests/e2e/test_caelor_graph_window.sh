@@ -35,26 +35,39 @@ echo "red pixels right of the old window: $wide"
 e2e_driver resize "$MAIN" 648 486 || fail "cannot resize back"
 e2e_driver wait-drawn "$MAIN" 60000 || fail "not redrawn after resizing back"
 
-# Eclipses from 1000 to 3000, stopped by Esc as soon as drawing shows: the
+# Eclipses from 1000 to 3000, stopped by Esc as soon as an eclipse shows: the
 # lower rows keep their eclipses, the upper ones stay empty, and Stop's
-# snapshot keeps the partial graph on screen.
+# snapshot keeps the partial graph on screen. A cancelled dialog first
+# empties the window, so the first red pixel is an eclipse of this graph
+# and not the curve of the one before.
+e2e_driver post-command "$MAIN" 25 5000 || fail "cannot choose Graphs > Eclipses"
+e2e_driver dialog-command "Eclipses Graph" $IDCANCEL 10000 || fail "no Eclipses dialog"
+e2e_driver wait-gone "Eclipses Graph" 10000 || fail "the cancelled Eclipses dialog stayed"
+for _ in $(seq 1 100); do
+    [ "$(e2e_driver drawn-fraction "$MAIN" | tr -d '\r' | cut -d' ' -f1)" = 0.0000 ] && break
+    sleep 0.1
+done
+[ "$(e2e_driver drawn-fraction "$MAIN" | tr -d '\r' | cut -d' ' -f1)" = 0.0000 ] ||
+    fail "a cancelled dialog did not leave the window empty"
 e2e_driver post-command "$MAIN" 25 5000 || fail "cannot choose Graphs > Eclipses"
 e2e_driver wait-window "Eclipses Graph" 10000 || fail "no Eclipses dialog"
 e2e_driver set-text "Eclipses Graph" $IDC_RANGE_START_YEAR 1000 5000 || fail "no start field"
 e2e_driver set-text "Eclipses Graph" $IDC_RANGE_STOP_YEAR 3000 5000 || fail "no stop field"
 e2e_driver dialog-command "Eclipses Graph" $IDOK 5000 || fail "cannot press OK"
-e2e_driver key-when-drawing "$MAIN" $VK_ESCAPE 60000 || fail "the Eclipses graph never started"
+# Esc goes once the first solar eclipse (a red disc) shows, however slowly
+# the machine draws the frame before it.
+e2e_driver key-when-drawing "$MAIN" $VK_ESCAPE 60000 FF0000 || fail "the Eclipses graph never started"
 e2e_driver wait-drawn "$MAIN" 60000 || fail "the stopped graph did not settle"
 e2e_screenshot caelor-graph-eclipses-stopped
 e2e_driver invalidate "$MAIN" || fail "cannot ask for a repaint"
 e2e_driver wait-drawn "$MAIN" 20000 || fail "no repaint after Stop"
 e2e_screenshot caelor-graph-eclipses-stopped-repainted
-# The plot spans about y = 75 .. 430 of the screen; compare its upper and
-# lower quarters.
+# The plot spans about y = 75 .. 447 of the screen, year 1000 on its bottom
+# line; compare its upper and lower quarters.
 upper=$(($(count_colour caelor-graph-eclipses-stopped "$RED" 500x90+70+75) + \
     $(count_colour caelor-graph-eclipses-stopped "$SILVER" 500x90+70+75)))
-lower=$(($(count_colour caelor-graph-eclipses-stopped "$RED" 500x90+70+340) + \
-    $(count_colour caelor-graph-eclipses-stopped "$SILVER" 500x90+70+340)))
+lower=$(($(count_colour caelor-graph-eclipses-stopped "$RED" 500x100+70+350) + \
+    $(count_colour caelor-graph-eclipses-stopped "$SILVER" 500x100+70+350)))
 echo "eclipse pixels: upper quarter $upper, lower quarter $lower"
 [ "$lower" -gt 0 ] || fail "no eclipse was drawn before the Stop"
 [ "$upper" -eq 0 ] || fail "the graph ran on after the Stop"

@@ -34,7 +34,7 @@
 //   e2e_driver resize TITLE WIDTH HEIGHT
 //   e2e_driver invalidate TITLE
 //   e2e_driver wait-drawn TITLE TIMEOUT_MS
-//   e2e_driver key-when-drawing TITLE VK TIMEOUT_MS
+//   e2e_driver key-when-drawing TITLE VK TIMEOUT_MS [RRGGBB]
 
 #include "driver.h"
 #include "launcher_commands.h"
@@ -638,14 +638,29 @@ int KeyCommand(const char* title, int virtualKey) {
 // Posts the key the moment the window's client area shows a drawing
 // under way (more than a frame's worth of pixels), so a long graph is
 // stopped part-way.
-int KeyWhenDrawingCommand(const char* title, int virtualKey, DWORD timeoutMs) {
+int KeyWhenDrawingCommand(const char* title, int virtualKey, DWORD timeoutMs, const char* colour) {
     HWND hwnd = WaitForWindow(title, timeoutMs);
     if (hwnd == nullptr) {
         std::printf("no window \"%s\"\n", title);
         return 1;
     }
+    // With a colour (RRGGBB), the key waits for the first pixel of it, so
+    // that what a graph draws after its frame has begun to show.
+    const unsigned rgb = colour != nullptr ? std::strtoul(colour, nullptr, 16) : 0;
+    const auto shown = [&]() {
+        const std::vector<unsigned> pixels = ClientPixels(hwnd);
+        if (colour == nullptr) {
+            return DrawnPixels(pixels) >= 2000;
+        }
+        for (unsigned p : pixels) {
+            if ((p & 0xFFFFFF) == rgb) {
+                return true;
+            }
+        }
+        return false;
+    };
     const DWORD start = GetTickCount();
-    while (DrawnPixels(ClientPixels(hwnd)) < 2000) {
+    while (!shown()) {
         if (GetTickCount() - start >= timeoutMs) {
             std::printf("nothing drawn in \"%s\"\n", title);
             return 1;
@@ -963,9 +978,10 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "wait-drawn") == 0) {
         return WaitDrawnCommand(argv[2], std::strtoul(argv[3], nullptr, 10));
     }
-    if (argc == 5 && std::strcmp(argv[1], "key-when-drawing") == 0) {
+    if ((argc == 5 || argc == 6) && std::strcmp(argv[1], "key-when-drawing") == 0) {
         return KeyWhenDrawingCommand(argv[2], std::atoi(argv[3]),
-                                     std::strtoul(argv[4], nullptr, 10));
+                                     std::strtoul(argv[4], nullptr, 10),
+                                     argc == 6 ? argv[5] : nullptr);
     }
     if (argc == 7 && std::strcmp(argv[1], "press-then-key") == 0) {
         return PressThenKeyCommand(argv[2], std::atoi(argv[3]), argv[4], std::atoi(argv[5]),
