@@ -439,6 +439,52 @@ TEST(BinaryStarScene, FrameShowsNameThetaAndRho) {
     }
 }
 
+// The status panel dates every frame on 1 January of the movie's year in the
+// place's own calendar, west of Greenwich too, where 0h UT of that day is
+// still the evening before.
+TEST(BinaryStarScene, StatusShowsTheFirstOfJanuaryOfTheYearInAnyZone) {
+    // 2020 January 1.0 UT is JD 2458849.5 (2000 January 1.0 is 2451544.5,
+    // and twenty years with five leap days are 7305 days later); local
+    // midnight at UT-8 is 08:00 UT (.8333), at UT+10 14:00 UT of the day
+    // before (.0833).
+    const struct {
+        double timeZone;
+        const char* julianDay;
+    } zones[] = {{-8.0, " 2458849.83"}, {10.0, " 2458849.08"}};
+    char date2020[kFormatSize];
+    char date2021[kFormatSize];
+    char midnight[kFormatSize];
+    FormatDate(1, 1, 2020, date2020);
+    FormatDate(1, 1, 2021, date2021);
+    FormatHoursMinutes(0.0, midnight);
+    for (const auto& zone : zones) {
+        SCOPED_TRACE(zone.timeZone);
+        RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
+        window.Prepare(kPageMapping, 800, 600, true);
+        MovieRun run;
+        MovieObserver o = Observer(20, 1);
+        o.timeZone = zone.timeZone;
+        MovieParams params;
+        params.binaryStar = 4;
+        params.binaryYear = 2020;
+        run.Start(67, o, params);
+        auto row = [&](int number) {
+            for (const StatusRow& r : run.LastStatus()) {
+                if (r.row == number) {
+                    return std::string(r.text);
+                }
+            }
+            return std::string();
+        };
+        run.Tick(window, 800, 600, 0, nullptr, nullptr);
+        EXPECT_EQ(row(3), std::string("Date: ") + date2020);
+        EXPECT_EQ(row(4), std::string("Time: ") + midnight);
+        EXPECT_EQ(row(7), zone.julianDay);
+        run.Tick(window, 800, 600, 0, nullptr, nullptr);
+        EXPECT_EQ(row(3), std::string("Date: ") + date2021);
+    }
+}
+
 // Day/Night -----------------------------------------------------------------
 
 TEST(DayNightScene, ComposesMapBandsAndStatusWithRasterOps) {
