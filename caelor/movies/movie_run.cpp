@@ -1,7 +1,5 @@
 #include "movies/movie_run.h"
 
-#include "engine/time.h"
-
 void MovieRun::Start(int command, const MovieObserver& observer, const MovieParams& params) {
     surfaces_.Free();
     command_ = MovieModeOfCommand(command) < 0 ? 0 : command;
@@ -103,7 +101,7 @@ double MovieRun::Clock() const {
     case kDayNightMode:
         return dayNight_.clock;
     case kBinaryStarMode:
-        return CalendarToJulianDay(1.0, 1, binary_.year);
+        return binary_.clock;
     default:
         return 0;
     }
