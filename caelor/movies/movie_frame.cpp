@@ -3,7 +3,9 @@
 #include "engine/angles.h"
 #include "engine/frames.h"
 #include "engine/time.h"
+#include "graphs/drawing_module.h"
 #include "reports/format.h"
+#include "reports/host_hooks.h"
 #include "resources/string_table.h"
 
 #include <cstdio>
@@ -12,9 +14,13 @@
 namespace {
 
 constexpr int kTitleIds[7] = {133, 132, 132, 134, 134, 0, 135};
+constexpr int kGdiError = 693;
 
 std::unique_ptr<Surface> PreparedPage(Surface& window, int width, int height) {
     std::unique_ptr<Surface> page = window.CreateOffscreen(width, height);
+    if (!page) {
+        FatalError(kGdiError, DrawingModule(), __LINE__);
+    }
     page->Prepare(kPageMapping, width, height, true);
     const ColorRef background = page->SystemColorValue(SystemColor::Window);
     FillRect(*page, 0, 0, kPageWidth, kPageHeight, background, background);
