@@ -7,13 +7,16 @@
 #include "engine/jupiter_moons.h"
 #include "engine/moon.h"
 #include "engine/time.h"
+#include "graphs/drawing_module.h"
 #include "graphs/recording_surface.h"
 #include "movies/movie_run.h"
 #include "reports/format.h"
+#include "report_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <string>
 
 namespace {
@@ -483,6 +486,154 @@ TEST(BinaryStarScene, StatusShowsTheFirstOfJanuaryOfTheYearInAnyZone) {
         run.Tick(window, 800, 600, 0, nullptr, nullptr);
         EXPECT_EQ(row(3), std::string("Date: ") + date2021);
     }
+}
+
+// Failures ------------------------------------------------------------------
+
+// A surface that fails the way the platform's does: the one kind of call
+// the plan names reports the GDI error in the module of the drawing under
+// way, and the off-screen surface numbered noBitmapFor (counted over the
+// whole run from 0) gets no bitmap. Its off-screen surfaces follow the same
+// plan.
+class FailingSurface : public RecordingSurface {
+  public:
+    struct Plan {
+        bool failing = false;
+        CallKind failOn = CallKind::Text;
+        int noBitmapFor = -1;
+        int made = 0;
+    };
+    explicit FailingSurface(std::shared_ptr<Plan> plan)
+        : RecordingSurface(kCharWidth, kLineHeight, 800, 600), plan_(std::move(plan)) {}
+
+    void Polyline(const SurfacePoint* points, int count) override {
+        Check(CallKind::Polyline);
+        RecordingSurface::Polyline(points, count);
+    }
+    void Text(int x, int y, const char* text) override {
+        Check(CallKind::Text);
+        RecordingSurface::Text(x, y, text);
+    }
+    void SetClipRect(int left, int top, int right, int bottom) override {
+        Check(CallKind::SetClipRect);
+        RecordingSurface::SetClipRect(left, top, right, bottom);
+    }
+    void PatBlt(int x, int y, int width, int height, RasterOp op) override {
+        Check(CallKind::PatBlt);
+        RecordingSurface::PatBlt(x, y, width, height, op);
+    }
+    void Blit(int x, int y, int width, int height, Surface& source, int sx, int sy,
+              RasterOp op) override {
+        Check(CallKind::Blit);
+        RecordingSurface::Blit(x, y, width, height, source, sx, sy, op);
+    }
+    std::unique_ptr<Surface> CreateOffscreen(int, int) override {
+        if (plan_->made++ == plan_->noBitmapFor) {
+            return nullptr;
+        }
+        return std::make_unique<FailingSurface>(plan_);
+    }
+
+  private:
+    void Check(CallKind kind) {
+        if (plan_->failing && kind == plan_->failOn) {
+            FatalError(693, DrawingModule(), __LINE__);
+        }
+    }
+    std::shared_ptr<Plan> plan_;
+};
+
+// Ticks command's movie (jet trails on or off) onto a failing window and
+// returns the fatal error it ended with.
+FatalErrorRaised TickUntilFatal(int command, std::shared_ptr<FailingSurface::Plan> plan,
+                                bool jetTrails) {
+    static const uint8_t bits[2 * 4] = {0x80, 0, 0, 0, 0x01, 0, 0, 0};
+    const MonoBitmap map{2, 2, 4, true, bits};
+    FailingSurface window(plan);
+    window.Prepare(kPageMapping, 800, 600, true);
+    MovieRun run;
+    MovieParams params;
+    params.start = {2026, 1, 10, 22, 0};
+    params.moonSet = 15;
+    params.bodySet = 0x7FC;
+    params.planetarium.viewSet = 0xFFF;
+    params.binaryYear = 2020;
+    run.Start(command, Observer(40, 1), params);
+    if (jetTrails) {
+        run.ToggleJetTrails();
+    }
+    try {
+        for (int tick = 0; tick < 3; ++tick) {
+            run.Tick(window, 800, 600, 2461000.0, &map, nullptr);
+        }
+    } catch (const FatalErrorRaised& error) {
+        return error;
+    }
+    return FatalErrorRaised(0, "none");
+}
+
+TEST(MovieFailures, ADrawingFailureNamesTheMoviesOwnModule) {
+    ScopedHost host;
+    const struct {
+        int command;
+        CallKind failOn;
+        const char* module;
+        const char* what;
+    } cases[] = {
+        {64, CallKind::SetClipRect, "MOVIES", "the planetarium's clip"},
+        {62, CallKind::SetClipRect, "EC_MOVIE", "the ecliptic top view's clip"},
+        {63, CallKind::Polyline, "EC_MOVIE", "the ecliptic side view's strip"},
+        {65, CallKind::SetClipRect, "JM_MOVIE", "the Jupiter side view's clip"},
+        {66, CallKind::SetClipRect, "JM_MOVIE", "the Jupiter top view's clip"},
+        {61, CallKind::PatBlt, "DN_MOVIE", "the Day/Night map's black page"},
+        {67, CallKind::SetClipRect, "BS_MOVIE", "the binary star's clip"},
+        {67, CallKind::Text, "MOVIES", "the status panel"},
+        {67, CallKind::Blit, "MOVIES", "the frame copied to the window"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto plan = std::make_shared<FailingSurface::Plan>();
+        plan->failing = true;
+        plan->failOn = c.failOn;
+        const FatalErrorRaised error = TickUntilFatal(c.command, plan, false);
+        EXPECT_EQ(error.messageId, 693);
+        EXPECT_EQ(error.module, c.module);
+        // Drawing after the movie names the graph layer again.
+        EXPECT_STREQ(DrawingModule(), "GRAPHICS");
+    }
+    // A graph's failure stays the graph layer's.
+    auto plan = std::make_shared<FailingSurface::Plan>();
+    plan->failing = true;
+    plan->failOn = CallKind::Polyline;
+    FailingSurface graph(plan);
+    try {
+        DrawLine(graph, 0, 0, 10, 10);
+        FAIL() << "no fatal error";
+    } catch (const FatalErrorRaised& error) {
+        EXPECT_EQ(error.module, "GRAPHICS");
+    }
+}
+
+TEST(MovieFailures, BitmapsThatCannotBeMade) {
+    ScopedHost host;
+    // Off-screen 0 is the first frame, 1 the jet trails.
+    auto plan = std::make_shared<FailingSurface::Plan>();
+    plan->noBitmapFor = 1;
+    FatalErrorRaised error = TickUntilFatal(65, plan, true);
+    EXPECT_EQ(error.messageId, 866); // "Insufficient memory for Jet Trails"
+    EXPECT_EQ(error.module, "MOVIES");
+    // A frame that cannot be made is the shared frame's GDI error; the
+    // Day/Night map (off-screen 0 of that movie) is its own.
+    plan = std::make_shared<FailingSurface::Plan>();
+    plan->noBitmapFor = 2;
+    error = TickUntilFatal(67, plan, false);
+    EXPECT_EQ(error.messageId, 693);
+    EXPECT_EQ(error.module, "MOVIES");
+    plan = std::make_shared<FailingSurface::Plan>();
+    plan->noBitmapFor = 0;
+    error = TickUntilFatal(61, plan, false);
+    EXPECT_EQ(error.messageId, 693);
+    EXPECT_EQ(error.module, "DN_MOVIE");
 }
 
 // Day/Night -----------------------------------------------------------------
