@@ -281,6 +281,15 @@ TEST(PlanetariumScroll, StepsByAnEighthOfTheViewAngle) {
 
 // Frame protocol and jet trails ------------------------------------------
 
+// Rings left by bodies on the jet trails.
+int HollowRings(const std::vector<RecordedCall>& calls) {
+    int rings = 0;
+    for (const RecordedCall& c : calls) {
+        rings += c.kind == CallKind::Ellipse && c.brush == BrushKind::Hollow;
+    }
+    return rings;
+}
+
 TEST(MovieFrameProtocol, JetTrailsKeepTheirSurfaceAndItsClip) {
     RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
     window.Prepare(kPageMapping, 800, 600, true);
@@ -308,11 +317,7 @@ TEST(MovieFrameProtocol, JetTrailsKeepTheirSurfaceAndItsClip) {
     EXPECT_EQ(clips[0].points[0], (SurfacePoint{1, kSide - 1}));
     EXPECT_EQ(clips[0].points[1], (SurfacePoint{kSide - 1, 1}));
     // Each moon leaves a ring per frame on the trails.
-    int rings = 0;
-    for (const RecordedCall& c : trails) {
-        rings += c.kind == CallKind::Ellipse && c.brush == BrushKind::Hollow;
-    }
-    EXPECT_EQ(rings, 8);
+    EXPECT_EQ(HollowRings(trails), 8);
     // Each frame starts from the trails and is copied to the window whole.
     const std::vector<RecordedCall>& second = window.OffscreenCalls(2);
     bool copiedTrails = false;
@@ -323,10 +328,37 @@ TEST(MovieFrameProtocol, JetTrailsKeepTheirSurfaceAndItsClip) {
     const std::vector<RecordedCall> blits = window.CallsOf(CallKind::Blit);
     ASSERT_EQ(blits.size(), 2u);
     EXPECT_EQ(blits[0].points[1], (SurfacePoint{1000, 750}));
+}
 
-    // F8 again erases the trails; zoom with trails erases them too.
+TEST(MovieFrameProtocol, ZoomAndTheJetTrailsKeyEraseTheTrails) {
+    RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
+    window.Prepare(kPageMapping, 800, 600, true);
+    MovieRun run;
+    MovieParams params;
+    params.start = {2026, 5, 1, 0, 0};
+    params.moonSet = 15;
+    run.Start(65, Observer(90, 16), params);
+    ASSERT_TRUE(run.ToggleJetTrails());
+    run.Tick(window, 800, 600, 0, nullptr, nullptr);
+    run.Tick(window, 800, 600, 0, nullptr, nullptr);
+    ASSERT_EQ(window.OffscreenCount(), 3); // frame, trails, frame
+    EXPECT_EQ(HollowRings(window.OffscreenCalls(1)), 8);
+
+    // Zoom In with trails on: the trails go and the view narrows; they stay
+    // on, made afresh by the next frame and holding its rings alone.
+    run.Zoom(true);
+    EXPECT_FALSE(run.HoldsSurfaces());
+    EXPECT_DOUBLE_EQ(run.Observer().viewAngle, 60.0);
+    EXPECT_TRUE(run.JetTrails());
+    run.Tick(window, 800, 600, 0, nullptr, nullptr);
+    ASSERT_EQ(window.OffscreenCount(), 5); // frame, new trails
+    EXPECT_EQ(HollowRings(window.OffscreenCalls(4)), 4);
+
+    // F8 erases them and turns them off.
     EXPECT_FALSE(run.ToggleJetTrails());
     EXPECT_FALSE(run.HoldsSurfaces());
+    run.Tick(window, 800, 600, 0, nullptr, nullptr);
+    EXPECT_EQ(window.OffscreenCount(), 6); // a frame, no trails
 }
 
 TEST(MovieFrameProtocol, StatusPanelFollowsSpeedAndPause) {
