@@ -126,11 +126,4 @@ TEST(MovieStart, IsLocalStandardTime) {
     EXPECT_NEAR(local.hours, 12.5, 1e-6);
 }
 
-TEST(MovieModes, FollowTheMenuIds) {
-    EXPECT_EQ(MovieModeOfCommand(64), kPlanetariumMode);
-    EXPECT_EQ(MovieModeOfCommand(61), kDayNightMode);
-    EXPECT_EQ(MovieModeOfCommand(67), kBinaryStarMode);
-    EXPECT_EQ(MovieModeOfCommand(60), -1);
-}
-
 } // namespace

@@ -1,6 +1,7 @@
 // The movie scenes drawn onto a recording surface: the planetarium's
 // projection and shadows, the Jupiter moons, the ecliptic, the Day/Night
-// bands, the binary star, and the frame protocol with jet trails.
+// bands, the binary star, the frame protocol with jet trails, and what a
+// drawing failure inside a movie reports.
 
 #include "engine/angles.h"
 #include "engine/frames.h"
@@ -53,6 +54,13 @@ bool HasText(const std::vector<RecordedCall>& calls, const std::string& text) {
         }
     }
     return false;
+}
+
+// A 2 x 2 world map, enough for the Day/Night movie to compose its frames.
+const MonoBitmap& TinyWorldMap() {
+    static const uint8_t bits[2 * 4] = {0x80, 0, 0, 0, 0x01, 0, 0, 0};
+    static const MonoBitmap map{2, 2, 4, true, bits};
+    return map;
 }
 
 // Planetarium ------------------------------------------------------------
@@ -361,6 +369,63 @@ TEST(MovieFrameProtocol, ZoomAndTheJetTrailsKeyEraseTheTrails) {
     EXPECT_EQ(window.OffscreenCount(), 6); // a frame, no trails
 }
 
+// The menu command a run starts with picks the scene, its status panel and
+// its layout; an id that is no movie starts nothing.
+TEST(MovieFrameProtocol, EachMovieCommandRunsItsOwnScene) {
+    const MonoBitmap& map = TinyWorldMap();
+    const char* const viewAngle = "View Angle: 40.00\260";
+    const struct {
+        int command;
+        const char* title;  // status row 1
+        int titleY;         // where the title is drawn
+        const char* shown;  // a text of this movie
+        const char* absent; // a text of a sibling, not of this one
+    } movies[] = {
+        {64, "Planetarium", kSide, "Tracking is On", "1:  Io"},
+        {62, "Ecliptic", kSide, viewAngle, "Tracking is On"},
+        {63, "Ecliptic", kPageHeight - kLineHeight, "Julian Date (UT)", viewAngle},
+        {65, "Jupiter & Moons", kSide, "1:  Io", "Earth"},
+        {66, "Jupiter & Moons", kSide, "Earth", viewAngle},
+        {61, "Day/Night", 2 * kLineHeight, "Day/Night", "Julian Date (UT)"},
+        {67, "Binary Star", kSide, "Sirius", "1:  Io"},
+    };
+    for (const auto& movie : movies) {
+        SCOPED_TRACE(movie.command);
+        RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
+        window.Prepare(kPageMapping, 800, 600, true);
+        MovieRun run;
+        MovieParams params;
+        params.start = {2026, 1, 10, 22, 0};
+        params.moonSet = 15;
+        params.bodySet = 0x7FC;
+        params.planetarium.viewSet = 3;
+        params.binaryStar = 4;
+        params.binaryYear = 2020;
+        run.Start(movie.command, Observer(40, 1), params);
+        ASSERT_TRUE(run.Running());
+        run.Tick(window, 800, 600, 2461000.0, &map, nullptr);
+        EXPECT_EQ(run.Frame(), 1);
+        ASSERT_FALSE(run.LastStatus().empty());
+        EXPECT_STREQ(run.LastStatus()[0].text, movie.title);
+        const std::vector<RecordedCall>& frame = window.OffscreenCalls(window.OffscreenCount() - 1);
+        bool titleAtItsPlace = false;
+        for (const RecordedCall& c : frame) {
+            titleAtItsPlace |=
+                c.kind == CallKind::Text && c.text == movie.title && c.points[0].y == movie.titleY;
+        }
+        EXPECT_TRUE(titleAtItsPlace);
+        EXPECT_TRUE(HasText(frame, movie.shown)) << movie.shown;
+        EXPECT_FALSE(HasText(frame, movie.absent)) << movie.absent;
+    }
+    RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
+    MovieRun run;
+    run.Start(60, Observer(40, 1), MovieParams{});
+    EXPECT_FALSE(run.Running());
+    run.Tick(window, 800, 600, 0, &map, nullptr);
+    EXPECT_EQ(run.Frame(), 0);
+    EXPECT_EQ(window.OffscreenCount(), 0);
+}
+
 TEST(MovieFrameProtocol, StatusPanelFollowsSpeedAndPause) {
     MovieObserver o = Observer(40, 4);
     StatusValues v;
@@ -579,8 +644,7 @@ class FailingSurface : public RecordingSurface {
 // returns the fatal error it ended with.
 FatalErrorRaised TickUntilFatal(int command, std::shared_ptr<FailingSurface::Plan> plan,
                                 bool jetTrails) {
-    static const uint8_t bits[2 * 4] = {0x80, 0, 0, 0, 0x01, 0, 0, 0};
-    const MonoBitmap map{2, 2, 4, true, bits};
+    const MonoBitmap& map = TinyWorldMap();
     FailingSurface window(plan);
     window.Prepare(kPageMapping, 800, 600, true);
     MovieRun run;
@@ -673,8 +737,7 @@ TEST(MovieFailures, BitmapsThatCannotBeMade) {
 TEST(DayNightScene, ComposesMapBandsAndStatusWithRasterOps) {
     RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
     window.Prepare(kPageMapping, 800, 600, true);
-    static const uint8_t bits[2 * 4] = {0x80, 0, 0, 0, 0x01, 0, 0, 0};
-    const MonoBitmap map{2, 2, 4, true, bits};
+    const MonoBitmap& map = TinyWorldMap();
     MovieRun run;
     MovieObserver o = Observer(90, 0);
     o.dayNightStep = 2;
