@@ -374,6 +374,10 @@ void CairoSurface::ClearClip() {
 std::unique_ptr<Surface> CairoSurface::CreateOffscreen(int width, int height) {
     cairo_surface_t* image =
         cairo_image_surface_create(CAIRO_FORMAT_RGB24, std::max(width, 1), std::max(height, 1));
+    if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(image);
+        return nullptr;
+    }
     auto offscreen = std::make_unique<CairoSurface>(image, width, height, fontPixels_);
     cairo_surface_destroy(image);
     return offscreen;

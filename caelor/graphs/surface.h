@@ -147,7 +147,9 @@ class Surface {
     virtual void ClearClip() = 0;
 
     // A memory surface of width x height device pixels, compatible with this
-    // one, black until drawn on and not yet prepared.
+    // one, black until drawn on and not yet prepared; nullptr when there is
+    // no memory for its bitmap (the caller knows what it was for and which
+    // error to report).
     virtual std::unique_ptr<Surface> CreateOffscreen(int width, int height) = 0;
 
     // Combines the logical rectangle (x, y, width, height) of source, whose

@@ -4,6 +4,10 @@
 #include "engine/time.h"
 #include "resources/string_table.h"
 
+double BinaryStarClock(int year, double timeZone) {
+    return StartJulianDay(MovieStart{year, 1, 1, 0, 0}, timeZone);
+}
+
 ScreenPoint BinaryCompanionPoint(const BinaryPlace& place, int R, double viewAngle) {
     const double L = R / viewAngle * place.rho * 2.5;
     double dx = 0, dy = 0;
@@ -17,6 +21,7 @@ void BinaryStarFrame(const MovieObserver& observer, int starIndex, int startYear
     state.year = frame == 0 ? startYear : YearStep(state.year, observer.timeSpeed);
     const BinaryElements& el = BinaryStarElements(starIndex);
     const BinaryPlace place = BinaryOrbit(state.year, el);
+    state.clock = BinaryStarClock(state.year, observer.timeZone);
 
     MovieFrame f = BeginFrame(window, kBinaryStarMode, width, height, jetTrails, surfaces);
     Surface& s = f.Draw();
@@ -24,7 +29,7 @@ void BinaryStarFrame(const MovieObserver& observer, int starIndex, int startYear
     char name[kTextSize];
     LoadText(el.nameId, name, sizeof name);
     StatusValues values;
-    values.jd = CalendarToJulianDay(1.0, 1, state.year);
+    values.jd = state.clock;
     values.paused = paused;
     values.extra = name;
     values.theta = place.theta;

@@ -2,16 +2,23 @@
 
 #include "engine/angles.h"
 #include "engine/time.h"
+#include "graphs/drawing_module.h"
 #include "reports/format.h"
+#include "reports/host_hooks.h"
 #include "resources/string_table.h"
 
 #include <cstdio>
 
 namespace {
 
+constexpr int kGdiError = 693;
+
 void PrepareWorldMap(Surface& window, const MonoBitmap& map, int width, int height,
                      MovieSurfaces& surfaces) {
     surfaces.worldMap = window.CreateOffscreen(width, height);
+    if (!surfaces.worldMap) {
+        FatalError(kGdiError, DrawingModule(), __LINE__);
+    }
     Surface& b = *surfaces.worldMap;
     b.Prepare(kPageMapping, width, height, false);
     b.PatBlt(0, 0, kPageWidth, kPageHeight, RasterOp::Blackness);

@@ -3,7 +3,9 @@
 #include "engine/angles.h"
 #include "engine/frames.h"
 #include "engine/time.h"
+#include "graphs/drawing_module.h"
 #include "reports/format.h"
+#include "reports/host_hooks.h"
 #include "resources/string_table.h"
 
 #include <cstdio>
@@ -12,9 +14,17 @@
 namespace {
 
 constexpr int kTitleIds[7] = {133, 132, 132, 134, 134, 0, 135};
+constexpr int kGdiError = 693;
+constexpr int kNoMemoryForJetTrails = 866;
+// What every movie draws through this file is the shared frame's.
+constexpr const char* kFrameModule = "MOVIES";
 
-std::unique_ptr<Surface> PreparedPage(Surface& window, int width, int height) {
+// failure: the message when there is no memory for the page's bitmap.
+std::unique_ptr<Surface> PreparedPage(Surface& window, int width, int height, int failure) {
     std::unique_ptr<Surface> page = window.CreateOffscreen(width, height);
+    if (!page) {
+        FatalError(failure, DrawingModule(), __LINE__);
+    }
     page->Prepare(kPageMapping, width, height, true);
     const ColorRef background = page->SystemColorValue(SystemColor::Window);
     FillRect(*page, 0, 0, kPageWidth, kPageHeight, background, background);
@@ -36,16 +46,17 @@ void Load(char* out, int size, int id) {
 
 MovieFrame BeginFrame(Surface& window, int mode, int width, int height, bool jetTrails,
                       MovieSurfaces& surfaces) {
+    const DrawingModuleScope shared(kFrameModule);
     MovieFrame frame;
     frame.mode = mode;
-    frame.surface = PreparedPage(window, width, height);
+    frame.surface = PreparedPage(window, width, height, kGdiError);
     frame.charWidth = frame.surface->CharWidth();
     frame.lineHeight = frame.surface->LineHeight();
     frame.side = MovieSquareSide(frame.charWidth);
     surfaces.status.clear();
     frame.status = &surfaces.status;
     if (jetTrails && !surfaces.jetTrails) {
-        surfaces.jetTrails = PreparedPage(window, width, height);
+        surfaces.jetTrails = PreparedPage(window, width, height, kNoMemoryForJetTrails);
         if (mode != kEclipticSideMode) {
             SelectMovieClip(*surfaces.jetTrails, frame.side);
         }
@@ -59,6 +70,7 @@ MovieFrame BeginFrame(Surface& window, int mode, int width, int height, bool jet
 }
 
 void EndFrame(Surface& window, MovieFrame& frame, RasterOp op) {
+    const DrawingModuleScope shared(kFrameModule);
     window.Blit(0, 0, kPageWidth, kPageHeight, *frame.surface, 0, 0, op);
     frame.surface.reset();
     frame.trails = nullptr;
@@ -77,6 +89,7 @@ void DrawTrailRing(MovieFrame& frame, int item, int x, int y, int r) {
 }
 
 void DrawBody(MovieFrame& frame, int item, int x, int y, int r, bool labelled) {
+    const DrawingModuleScope shared(kFrameModule);
     Surface& s = frame.Draw();
     if (item == 0 || item == 1) {
         DrawDisc(s, x, y, r, item, kSolidBrush, false);
@@ -183,6 +196,7 @@ int StatusPanelRows(int mode, const MovieObserver& observer, const StatusValues&
 }
 
 void DrawStatusPanel(MovieFrame& frame, const MovieObserver& observer, const StatusValues& values) {
+    const DrawingModuleScope shared(kFrameModule);
     StatusRow rows[20];
     const int n = StatusPanelRows(frame.mode, observer, values, rows);
     const int top = frame.mode == kEclipticSideMode ? kPageHeight - frame.lineHeight : frame.side;

@@ -1,6 +1,29 @@
 #include "movies/movie_run.h"
 
-#include "engine/time.h"
+#include "graphs/drawing_module.h"
+
+namespace {
+
+// The source module each movie's scene belongs to; the shared frame names
+// its own (MOVIES) around what it draws for every movie.
+const char* SceneModule(int mode) {
+    switch (mode) {
+    case kEclipticTopMode:
+    case kEclipticSideMode:
+        return "EC_MOVIE";
+    case kJupiterSideMode:
+    case kJupiterTopMode:
+        return "JM_MOVIE";
+    case kDayNightMode:
+        return "DN_MOVIE";
+    case kBinaryStarMode:
+        return "BS_MOVIE";
+    default:
+        return "MOVIES"; // the planetarium
+    }
+}
+
+} // namespace
 
 void MovieRun::Start(int command, const MovieObserver& observer, const MovieParams& params) {
     surfaces_.Free();
@@ -23,6 +46,7 @@ void MovieRun::Stop() {
 void MovieRun::Tick(Surface& window, int width, int height, double wallClock,
                     const MonoBitmap* worldMap, StarCatalogue* catalogue) {
     const int mode = MovieModeOfCommand(command_);
+    const DrawingModuleScope scene(SceneModule(mode));
     switch (mode) {
     case kPlanetariumMode:
         PlanetariumFrame(observer_, params_.start, params_.planetarium, planetarium_, catalogue,
@@ -103,7 +127,7 @@ double MovieRun::Clock() const {
     case kDayNightMode:
         return dayNight_.clock;
     case kBinaryStarMode:
-        return CalendarToJulianDay(1.0, 1, binary_.year);
+        return binary_.clock;
     default:
         return 0;
     }

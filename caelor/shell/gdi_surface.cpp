@@ -1,5 +1,6 @@
 #include "shell/gdi_surface.h"
 
+#include "graphs/drawing_module.h"
 #include "shell/color_pens.h"
 #include "shell/errors.h"
 #include "shell/surface.h"
@@ -13,7 +14,7 @@ constexpr int kGdiError = 693;
 
 void Check(bool succeeded, long line) {
     if (!succeeded) {
-        ShellFatalError(kGdiError, "GRAPHICS", line);
+        ShellFatalError(kGdiError, DrawingModule(), line);
     }
 }
 
@@ -260,7 +261,9 @@ std::unique_ptr<Surface> GdiSurface::CreateOffscreen(int width, int height) {
     const int w = std::max(width, 1);
     const int h = std::max(height, 1);
     HBITMAP bitmap = CreateCompatibleBitmap(dc_, w, h);
-    Check(bitmap != nullptr, __LINE__);
+    if (bitmap == nullptr) {
+        return nullptr; // no memory for it: the caller says what could not be made
+    }
     HDC memory = CreateCompatibleDC(dc_);
     Check(memory != nullptr, __LINE__);
     auto offscreen = std::make_unique<GdiSurface>(memory, width, height);

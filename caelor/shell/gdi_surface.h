@@ -3,7 +3,8 @@
 // Pens of colour items are the program's shared pens; pens and brushes made
 // for one drawing are deleted when they are replaced or their state is
 // restored, and whatever is left when the surface ends. Failures of the calls
-// that matter are fatal 693 "GDI error" (module GRAPHICS).
+// that matter are fatal 693 "GDI error" in the module of the drawing under way
+// (graphs/drawing_module.h).
 #pragma once
 
 #include "graphs/surface.h"

@@ -1,6 +1,7 @@
 #include "shell/movie_player.h"
 
 #include "engine/time.h"
+#include "graphs/drawing_module.h"
 #include "movies/movie_run.h"
 #include "movies/star_catalogue.h"
 #include "movies/world_map.h"
@@ -101,6 +102,9 @@ void MovieTick(HWND window, int width, int height) {
         ShellFatalError(kGdiError, kModule, __LINE__);
     }
     {
+        // The tick's own drawing (the window surface) is the shared frame's;
+        // the run names each scene's module inside.
+        const DrawingModuleScope tick(kModule);
         HMENU menu = GetMenu(window);
         if (menu != nullptr && !Checked(menu, 74) && g_run.Paused()) {
             // The menus were re-enabled meanwhile, which takes the check away.

@@ -1,5 +1,6 @@
 #include "shell/surface.h"
 
+#include "graphs/drawing_module.h"
 #include "shell/color_pens.h"
 #include "shell/errors.h"
 
@@ -12,7 +13,7 @@ constexpr int kGdiError = 693;
 
 void Check(bool succeeded, long line) {
     if (!succeeded) {
-        ShellFatalError(kGdiError, "GRAPHICS", line);
+        ShellFatalError(kGdiError, DrawingModule(), line);
     }
 }
 

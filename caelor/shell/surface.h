@@ -1,6 +1,6 @@
 // Preparing a device context as a drawing surface, and the text metrics every
 // margin of the program is derived from. Failures are fatal 693 "GDI error"
-// (module GRAPHICS).
+// in the module of the drawing under way (graphs/drawing_module.h).
 #pragma once
 
 #include "graphs/page_mapping.h"

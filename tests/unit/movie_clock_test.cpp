@@ -2,7 +2,9 @@
 // pause, zoom, and the geometry of the movie square.
 
 #include "engine/time.h"
+#include "graphs/recording_surface.h"
 #include "movies/movie_clock.h"
+#include "movies/movie_run.h"
 
 #include <gtest/gtest.h>
 
@@ -65,19 +67,46 @@ TEST(Zoom, OutStopsAt90) {
     EXPECT_DOUBLE_EQ(ZoomViewAngle(90.0, false), 90.0);
 }
 
-TEST(Pause, SavesAndRestoresSpeedAndStep) {
+// F5, F4, F5 on a running movie: paused it stands still at speed 0 and
+// Reverse finds nothing to turn; un-paused it runs on at the speed it had,
+// forward as before, and only a Reverse now turns it back.
+TEST(Pause, ReverseWhilePausedKeepsTheSpeedUnpausingRestores) {
+    RecordingSurface window(10, 20, 800, 600);
+    window.Prepare(kPageMapping, 800, 600, true);
+    MovieRun run;
     MovieObserver o{};
+    o.viewAngle = 20;
     o.timeSpeed = 8;
     o.dayNightStep = 2;
-    SetPaused(o, true);
-    EXPECT_EQ(o.timeSpeed, 0);
-    EXPECT_EQ(o.dayNightStep, kDayNightPaused);
-    // Reverse while paused changes nothing visible.
-    o.timeSpeed = -o.timeSpeed;
-    EXPECT_EQ(o.timeSpeed, 0);
-    SetPaused(o, false);
-    EXPECT_EQ(o.timeSpeed, 8);
-    EXPECT_EQ(o.dayNightStep, 2);
+    MovieParams params;
+    params.binaryYear = 2000;
+    run.Start(67, o, params); // the Binary Star: one tick is speed years
+    auto tickYear = [&] {
+        run.Tick(window, 800, 600, 0, nullptr, nullptr);
+        double day = 0;
+        int month = 0, year = 0;
+        JulianDayToCalendar(run.Clock(), day, month, year);
+        return year;
+    };
+    EXPECT_EQ(tickYear(), 2000);
+    EXPECT_EQ(tickYear(), 2008);
+
+    EXPECT_TRUE(run.TogglePause());
+    run.ReverseSpeed();
+    EXPECT_EQ(run.Observer().timeSpeed, 0);
+    EXPECT_EQ(run.Observer().dayNightStep, kDayNightPaused);
+    EXPECT_EQ(tickYear(), 2008);
+    EXPECT_STREQ(run.LastStatus().back().text, "Time Speed: Paused");
+
+    EXPECT_FALSE(run.TogglePause());
+    EXPECT_EQ(run.Observer().timeSpeed, 8);
+    EXPECT_EQ(run.Observer().dayNightStep, 2);
+    EXPECT_EQ(tickYear(), 2016);
+    EXPECT_STREQ(run.LastStatus().back().text, "Time Speed:   8");
+
+    run.ReverseSpeed();
+    EXPECT_EQ(run.Observer().timeSpeed, -8);
+    EXPECT_EQ(tickYear(), 2008);
 }
 
 TEST(MovieSquare, ShrinksOnlyForAWideFont) {
@@ -95,13 +124,6 @@ TEST(MovieStart, IsLocalStandardTime) {
     EXPECT_EQ(local.day, 21);
     EXPECT_EQ(local.month, 6);
     EXPECT_NEAR(local.hours, 12.5, 1e-6);
-}
-
-TEST(MovieModes, FollowTheMenuIds) {
-    EXPECT_EQ(MovieModeOfCommand(64), kPlanetariumMode);
-    EXPECT_EQ(MovieModeOfCommand(61), kDayNightMode);
-    EXPECT_EQ(MovieModeOfCommand(67), kBinaryStarMode);
-    EXPECT_EQ(MovieModeOfCommand(60), -1);
 }
 
 } // namespace

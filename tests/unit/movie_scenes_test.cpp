@@ -1,19 +1,23 @@
 // The movie scenes drawn onto a recording surface: the planetarium's
 // projection and shadows, the Jupiter moons, the ecliptic, the Day/Night
-// bands, the binary star, and the frame protocol with jet trails.
+// bands, the binary star, the frame protocol with jet trails, and what a
+// drawing failure inside a movie reports.
 
 #include "engine/angles.h"
 #include "engine/frames.h"
 #include "engine/jupiter_moons.h"
 #include "engine/moon.h"
 #include "engine/time.h"
+#include "graphs/drawing_module.h"
 #include "graphs/recording_surface.h"
 #include "movies/movie_run.h"
 #include "reports/format.h"
+#include "report_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <string>
 
 namespace {
@@ -50,6 +54,13 @@ bool HasText(const std::vector<RecordedCall>& calls, const std::string& text) {
         }
     }
     return false;
+}
+
+// A 2 x 2 world map, enough for the Day/Night movie to compose its frames.
+const MonoBitmap& TinyWorldMap() {
+    static const uint8_t bits[2 * 4] = {0x80, 0, 0, 0, 0x01, 0, 0, 0};
+    static const MonoBitmap map{2, 2, 4, true, bits};
+    return map;
 }
 
 // Planetarium ------------------------------------------------------------
@@ -278,6 +289,15 @@ TEST(PlanetariumScroll, StepsByAnEighthOfTheViewAngle) {
 
 // Frame protocol and jet trails ------------------------------------------
 
+// Rings left by bodies on the jet trails.
+int HollowRings(const std::vector<RecordedCall>& calls) {
+    int rings = 0;
+    for (const RecordedCall& c : calls) {
+        rings += c.kind == CallKind::Ellipse && c.brush == BrushKind::Hollow;
+    }
+    return rings;
+}
+
 TEST(MovieFrameProtocol, JetTrailsKeepTheirSurfaceAndItsClip) {
     RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
     window.Prepare(kPageMapping, 800, 600, true);
@@ -305,11 +325,7 @@ TEST(MovieFrameProtocol, JetTrailsKeepTheirSurfaceAndItsClip) {
     EXPECT_EQ(clips[0].points[0], (SurfacePoint{1, kSide - 1}));
     EXPECT_EQ(clips[0].points[1], (SurfacePoint{kSide - 1, 1}));
     // Each moon leaves a ring per frame on the trails.
-    int rings = 0;
-    for (const RecordedCall& c : trails) {
-        rings += c.kind == CallKind::Ellipse && c.brush == BrushKind::Hollow;
-    }
-    EXPECT_EQ(rings, 8);
+    EXPECT_EQ(HollowRings(trails), 8);
     // Each frame starts from the trails and is copied to the window whole.
     const std::vector<RecordedCall>& second = window.OffscreenCalls(2);
     bool copiedTrails = false;
@@ -320,10 +336,94 @@ TEST(MovieFrameProtocol, JetTrailsKeepTheirSurfaceAndItsClip) {
     const std::vector<RecordedCall> blits = window.CallsOf(CallKind::Blit);
     ASSERT_EQ(blits.size(), 2u);
     EXPECT_EQ(blits[0].points[1], (SurfacePoint{1000, 750}));
+}
 
-    // F8 again erases the trails; zoom with trails erases them too.
+TEST(MovieFrameProtocol, ZoomAndTheJetTrailsKeyEraseTheTrails) {
+    RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
+    window.Prepare(kPageMapping, 800, 600, true);
+    MovieRun run;
+    MovieParams params;
+    params.start = {2026, 5, 1, 0, 0};
+    params.moonSet = 15;
+    run.Start(65, Observer(90, 16), params);
+    ASSERT_TRUE(run.ToggleJetTrails());
+    run.Tick(window, 800, 600, 0, nullptr, nullptr);
+    run.Tick(window, 800, 600, 0, nullptr, nullptr);
+    ASSERT_EQ(window.OffscreenCount(), 3); // frame, trails, frame
+    EXPECT_EQ(HollowRings(window.OffscreenCalls(1)), 8);
+
+    // Zoom In with trails on: the trails go and the view narrows; they stay
+    // on, made afresh by the next frame and holding its rings alone.
+    run.Zoom(true);
+    EXPECT_FALSE(run.HoldsSurfaces());
+    EXPECT_DOUBLE_EQ(run.Observer().viewAngle, 60.0);
+    EXPECT_TRUE(run.JetTrails());
+    run.Tick(window, 800, 600, 0, nullptr, nullptr);
+    ASSERT_EQ(window.OffscreenCount(), 5); // frame, new trails
+    EXPECT_EQ(HollowRings(window.OffscreenCalls(4)), 4);
+
+    // F8 erases them and turns them off.
     EXPECT_FALSE(run.ToggleJetTrails());
     EXPECT_FALSE(run.HoldsSurfaces());
+    run.Tick(window, 800, 600, 0, nullptr, nullptr);
+    EXPECT_EQ(window.OffscreenCount(), 6); // a frame, no trails
+}
+
+// The menu command a run starts with picks the scene, its status panel and
+// its layout; an id that is no movie starts nothing.
+TEST(MovieFrameProtocol, EachMovieCommandRunsItsOwnScene) {
+    const MonoBitmap& map = TinyWorldMap();
+    const char* const viewAngle = "View Angle: 40.00\260";
+    const struct {
+        int command;
+        const char* title;  // status row 1
+        int titleY;         // where the title is drawn
+        const char* shown;  // a text of this movie
+        const char* absent; // a text of a sibling, not of this one
+    } movies[] = {
+        {64, "Planetarium", kSide, "Tracking is On", "1:  Io"},
+        {62, "Ecliptic", kSide, viewAngle, "Tracking is On"},
+        {63, "Ecliptic", kPageHeight - kLineHeight, "Julian Date (UT)", viewAngle},
+        {65, "Jupiter & Moons", kSide, "1:  Io", "Earth"},
+        {66, "Jupiter & Moons", kSide, "Earth", viewAngle},
+        {61, "Day/Night", 2 * kLineHeight, "Day/Night", "Julian Date (UT)"},
+        {67, "Binary Star", kSide, "Sirius", "1:  Io"},
+    };
+    for (const auto& movie : movies) {
+        SCOPED_TRACE(movie.command);
+        RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
+        window.Prepare(kPageMapping, 800, 600, true);
+        MovieRun run;
+        MovieParams params;
+        params.start = {2026, 1, 10, 22, 0};
+        params.moonSet = 15;
+        params.bodySet = 0x7FC;
+        params.planetarium.viewSet = 3;
+        params.binaryStar = 4;
+        params.binaryYear = 2020;
+        run.Start(movie.command, Observer(40, 1), params);
+        ASSERT_TRUE(run.Running());
+        run.Tick(window, 800, 600, 2461000.0, &map, nullptr);
+        EXPECT_EQ(run.Frame(), 1);
+        ASSERT_FALSE(run.LastStatus().empty());
+        EXPECT_STREQ(run.LastStatus()[0].text, movie.title);
+        const std::vector<RecordedCall>& frame = window.OffscreenCalls(window.OffscreenCount() - 1);
+        bool titleAtItsPlace = false;
+        for (const RecordedCall& c : frame) {
+            titleAtItsPlace |=
+                c.kind == CallKind::Text && c.text == movie.title && c.points[0].y == movie.titleY;
+        }
+        EXPECT_TRUE(titleAtItsPlace);
+        EXPECT_TRUE(HasText(frame, movie.shown)) << movie.shown;
+        EXPECT_FALSE(HasText(frame, movie.absent)) << movie.absent;
+    }
+    RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
+    MovieRun run;
+    run.Start(60, Observer(40, 1), MovieParams{});
+    EXPECT_FALSE(run.Running());
+    run.Tick(window, 800, 600, 0, &map, nullptr);
+    EXPECT_EQ(run.Frame(), 0);
+    EXPECT_EQ(window.OffscreenCount(), 0);
 }
 
 TEST(MovieFrameProtocol, StatusPanelFollowsSpeedAndPause) {
@@ -439,13 +539,205 @@ TEST(BinaryStarScene, FrameShowsNameThetaAndRho) {
     }
 }
 
+// The status panel dates every frame on 1 January of the movie's year in the
+// place's own calendar, west of Greenwich too, where 0h UT of that day is
+// still the evening before.
+TEST(BinaryStarScene, StatusShowsTheFirstOfJanuaryOfTheYearInAnyZone) {
+    // 2020 January 1.0 UT is JD 2458849.5 (2000 January 1.0 is 2451544.5,
+    // and twenty years with five leap days are 7305 days later); local
+    // midnight at UT-8 is 08:00 UT (.8333), at UT+10 14:00 UT of the day
+    // before (.0833).
+    const struct {
+        double timeZone;
+        const char* julianDay;
+    } zones[] = {{-8.0, " 2458849.83"}, {10.0, " 2458849.08"}};
+    char date2020[kFormatSize];
+    char date2021[kFormatSize];
+    char midnight[kFormatSize];
+    FormatDate(1, 1, 2020, date2020);
+    FormatDate(1, 1, 2021, date2021);
+    FormatHoursMinutes(0.0, midnight);
+    for (const auto& zone : zones) {
+        SCOPED_TRACE(zone.timeZone);
+        RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
+        window.Prepare(kPageMapping, 800, 600, true);
+        MovieRun run;
+        MovieObserver o = Observer(20, 1);
+        o.timeZone = zone.timeZone;
+        MovieParams params;
+        params.binaryStar = 4;
+        params.binaryYear = 2020;
+        run.Start(67, o, params);
+        auto row = [&](int number) {
+            for (const StatusRow& r : run.LastStatus()) {
+                if (r.row == number) {
+                    return std::string(r.text);
+                }
+            }
+            return std::string();
+        };
+        run.Tick(window, 800, 600, 0, nullptr, nullptr);
+        EXPECT_EQ(row(3), std::string("Date: ") + date2020);
+        EXPECT_EQ(row(4), std::string("Time: ") + midnight);
+        EXPECT_EQ(row(7), zone.julianDay);
+        run.Tick(window, 800, 600, 0, nullptr, nullptr);
+        EXPECT_EQ(row(3), std::string("Date: ") + date2021);
+    }
+}
+
+// Failures ------------------------------------------------------------------
+
+// A surface that fails the way the platform's does: the one kind of call
+// the plan names reports the GDI error in the module of the drawing under
+// way, and the off-screen surface numbered noBitmapFor (counted over the
+// whole run from 0) gets no bitmap. Its off-screen surfaces follow the same
+// plan.
+class FailingSurface : public RecordingSurface {
+  public:
+    struct Plan {
+        bool failing = false;
+        CallKind failOn = CallKind::Text;
+        int noBitmapFor = -1;
+        int made = 0;
+    };
+    explicit FailingSurface(std::shared_ptr<Plan> plan)
+        : RecordingSurface(kCharWidth, kLineHeight, 800, 600), plan_(std::move(plan)) {}
+
+    void Polyline(const SurfacePoint* points, int count) override {
+        Check(CallKind::Polyline);
+        RecordingSurface::Polyline(points, count);
+    }
+    void Text(int x, int y, const char* text) override {
+        Check(CallKind::Text);
+        RecordingSurface::Text(x, y, text);
+    }
+    void SetClipRect(int left, int top, int right, int bottom) override {
+        Check(CallKind::SetClipRect);
+        RecordingSurface::SetClipRect(left, top, right, bottom);
+    }
+    void PatBlt(int x, int y, int width, int height, RasterOp op) override {
+        Check(CallKind::PatBlt);
+        RecordingSurface::PatBlt(x, y, width, height, op);
+    }
+    void Blit(int x, int y, int width, int height, Surface& source, int sx, int sy,
+              RasterOp op) override {
+        Check(CallKind::Blit);
+        RecordingSurface::Blit(x, y, width, height, source, sx, sy, op);
+    }
+    std::unique_ptr<Surface> CreateOffscreen(int, int) override {
+        if (plan_->made++ == plan_->noBitmapFor) {
+            return nullptr;
+        }
+        return std::make_unique<FailingSurface>(plan_);
+    }
+
+  private:
+    void Check(CallKind kind) {
+        if (plan_->failing && kind == plan_->failOn) {
+            FatalError(693, DrawingModule(), __LINE__);
+        }
+    }
+    std::shared_ptr<Plan> plan_;
+};
+
+// Ticks command's movie (jet trails on or off) onto a failing window and
+// returns the fatal error it ended with.
+FatalErrorRaised TickUntilFatal(int command, std::shared_ptr<FailingSurface::Plan> plan,
+                                bool jetTrails) {
+    const MonoBitmap& map = TinyWorldMap();
+    FailingSurface window(plan);
+    window.Prepare(kPageMapping, 800, 600, true);
+    MovieRun run;
+    MovieParams params;
+    params.start = {2026, 1, 10, 22, 0};
+    params.moonSet = 15;
+    params.bodySet = 0x7FC;
+    params.planetarium.viewSet = 0xFFF;
+    params.binaryYear = 2020;
+    run.Start(command, Observer(40, 1), params);
+    if (jetTrails) {
+        run.ToggleJetTrails();
+    }
+    try {
+        for (int tick = 0; tick < 3; ++tick) {
+            run.Tick(window, 800, 600, 2461000.0, &map, nullptr);
+        }
+    } catch (const FatalErrorRaised& error) {
+        return error;
+    }
+    return FatalErrorRaised(0, "none");
+}
+
+TEST(MovieFailures, ADrawingFailureNamesTheMoviesOwnModule) {
+    ScopedHost host;
+    const struct {
+        int command;
+        CallKind failOn;
+        const char* module;
+        const char* what;
+    } cases[] = {
+        {64, CallKind::SetClipRect, "MOVIES", "the planetarium's clip"},
+        {62, CallKind::SetClipRect, "EC_MOVIE", "the ecliptic top view's clip"},
+        {63, CallKind::Polyline, "EC_MOVIE", "the ecliptic side view's strip"},
+        {65, CallKind::SetClipRect, "JM_MOVIE", "the Jupiter side view's clip"},
+        {66, CallKind::SetClipRect, "JM_MOVIE", "the Jupiter top view's clip"},
+        {61, CallKind::PatBlt, "DN_MOVIE", "the Day/Night map's black page"},
+        {67, CallKind::SetClipRect, "BS_MOVIE", "the binary star's clip"},
+        {67, CallKind::Text, "MOVIES", "the status panel"},
+        {67, CallKind::Blit, "MOVIES", "the frame copied to the window"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto plan = std::make_shared<FailingSurface::Plan>();
+        plan->failing = true;
+        plan->failOn = c.failOn;
+        const FatalErrorRaised error = TickUntilFatal(c.command, plan, false);
+        EXPECT_EQ(error.messageId, 693);
+        EXPECT_EQ(error.module, c.module);
+        // Drawing after the movie names the graph layer again.
+        EXPECT_STREQ(DrawingModule(), "GRAPHICS");
+    }
+    // A graph's failure stays the graph layer's.
+    auto plan = std::make_shared<FailingSurface::Plan>();
+    plan->failing = true;
+    plan->failOn = CallKind::Polyline;
+    FailingSurface graph(plan);
+    try {
+        DrawLine(graph, 0, 0, 10, 10);
+        FAIL() << "no fatal error";
+    } catch (const FatalErrorRaised& error) {
+        EXPECT_EQ(error.module, "GRAPHICS");
+    }
+}
+
+TEST(MovieFailures, BitmapsThatCannotBeMade) {
+    ScopedHost host;
+    // Off-screen 0 is the first frame, 1 the jet trails.
+    auto plan = std::make_shared<FailingSurface::Plan>();
+    plan->noBitmapFor = 1;
+    FatalErrorRaised error = TickUntilFatal(65, plan, true);
+    EXPECT_EQ(error.messageId, 866); // "Insufficient memory for Jet Trails"
+    EXPECT_EQ(error.module, "MOVIES");
+    // A frame that cannot be made is the shared frame's GDI error; the
+    // Day/Night map (off-screen 0 of that movie) is its own.
+    plan = std::make_shared<FailingSurface::Plan>();
+    plan->noBitmapFor = 2;
+    error = TickUntilFatal(67, plan, false);
+    EXPECT_EQ(error.messageId, 693);
+    EXPECT_EQ(error.module, "MOVIES");
+    plan = std::make_shared<FailingSurface::Plan>();
+    plan->noBitmapFor = 0;
+    error = TickUntilFatal(61, plan, false);
+    EXPECT_EQ(error.messageId, 693);
+    EXPECT_EQ(error.module, "DN_MOVIE");
+}
+
 // Day/Night -----------------------------------------------------------------
 
 TEST(DayNightScene, ComposesMapBandsAndStatusWithRasterOps) {
     RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
     window.Prepare(kPageMapping, 800, 600, true);
-    static const uint8_t bits[2 * 4] = {0x80, 0, 0, 0, 0x01, 0, 0, 0};
-    const MonoBitmap map{2, 2, 4, true, bits};
+    const MonoBitmap& map = TinyWorldMap();
     MovieRun run;
     MovieObserver o = Observer(90, 0);
     o.dayNightStep = 2;

@@ -15,8 +15,10 @@
 // Thrown by the test host instead of ending the process.
 struct FatalErrorRaised : std::runtime_error {
     int messageId;
-    explicit FatalErrorRaised(int id)
-        : std::runtime_error("fatal error " + std::to_string(id)), messageId(id) {}
+    std::string module;
+    explicit FatalErrorRaised(int id, const char* failedModule = "")
+        : std::runtime_error("fatal error " + std::to_string(id) + " in " + failedModule),
+          messageId(id), module(failedModule) {}
 };
 
 // Records progress calls and can ask the generator to stop after a number
@@ -36,8 +38,8 @@ class RecordingHost : public ReportHost {
     }
     void ReportProgress(int, bool, double fraction) override { fractions.push_back(fraction); }
     void ReportLineAdded(int, const char*) override {}
-    [[noreturn]] void FatalError(int messageId, const char*, int) override {
-        throw FatalErrorRaised(messageId);
+    [[noreturn]] void FatalError(int messageId, const char* module, int) override {
+        throw FatalErrorRaised(messageId, module);
     }
 };
 
