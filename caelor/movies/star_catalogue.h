@@ -56,6 +56,7 @@ enum class StarCatalogueStatus {
     kWrongSize,  // shorter or longer than kStarFileSize
     kBadMark,    // either mark is not kStarFileMark
     kBadCount,   // star count outside 0 .. kStarSlots
+    kBadStar,    // one of the n stars lies outside the ranges above
 };
 
 // Decodes a whole file image. Anything but kLoaded leaves out empty.
