@@ -4,6 +4,7 @@
 #   make bench  run the benchmarks
 #   make cli    build caelor-cli
 #   make fuzz   build the libFuzzer targets and run each for FUZZ_SECONDS
+#               (FUZZ_TARGETS="star_catalogue ..." runs only those)
 
 BUILD   := build
 JOBS    ?= $(shell nproc)
@@ -68,7 +69,7 @@ fuzz-build: deps
 	@cmake --build $(FUZZ) -j $(JOBS)
 
 fuzz: fuzz-build
-	@scripts/run-fuzz $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_PARALLEL)
+	@FUZZ_TARGETS="$(FUZZ_TARGETS)" scripts/run-fuzz $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_PARALLEL)
 
 run: win64
 	@scripts/run-caelor $(WIN64)

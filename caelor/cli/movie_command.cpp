@@ -23,7 +23,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -499,7 +501,8 @@ int MovieCommand(int argc, char** argv) {
             const std::string convert =
                 "convert -delay 25 -loop 0 " + Quoted(directory) + "/frame-*.png " + Quoted(output);
             const int status = std::system(convert.c_str());
-            std::system(("rm -rf " + Quoted(directory)).c_str());
+            std::error_code ignored; // a frame folder left in /tmp is no reason to fail
+            std::filesystem::remove_all(directory, ignored);
             if (status != 0) {
                 std::fprintf(stderr, "caelor-cli movie: convert failed for %s\n", output.c_str());
                 return 1;

@@ -44,6 +44,21 @@ void PutDouble(unsigned char* p, double value) {
     PutU32(p + 4, static_cast<std::uint32_t>(bits >> 32));
 }
 
+// The names are strings 201 .. 477 and the constellations 500 .. 588 (588
+// "XXX": none).
+constexpr int kLastNameNumber = 277;
+constexpr int kLastConstellation = 88;
+
+// A star the program can use: its place a point of the sky (NaN fails every
+// comparison) and its numbers those of the string table. The planetarium
+// turns the place into screen coordinates, and the dialog adds the numbers to
+// string ids, so anything else would be undefined there.
+bool StarInRange(const StarRecord& star) {
+    return star.rightAscension >= 0.0 && star.rightAscension <= 24.0 && star.declination >= -90.0 &&
+           star.declination <= 90.0 && star.nameNumber >= 0 && star.nameNumber <= kLastNameNumber &&
+           star.constellation >= 0 && star.constellation <= kLastConstellation;
+}
+
 std::unique_ptr<StarCatalogue> g_catalogue;
 
 } // namespace
@@ -71,6 +86,10 @@ StarCatalogueStatus ParseStarCatalogue(const unsigned char* bytes, std::size_t s
         star.nameNumber = GetI32(r + kNameOffset);
         star.radius = r[kRadiusOffset];
         star.constellation = GetI32(r + kConstellationOffset);
+        if (!StarInRange(star)) {
+            out.stars.clear();
+            return StarCatalogueStatus::kBadStar;
+        }
     }
     return StarCatalogueStatus::kLoaded;
 }

@@ -16,6 +16,10 @@
 //   40 int32 name number: 0 none, else the name is string 200 + number
 //   52 uint8 drawing radius in logical units (the brightness class)
 //   64 int32 constellation number 0 .. 87, abbreviation string 500 + number
+//      (88, "XXX", is read as no constellation)
+// A file is bad when any of its n stars has a right ascension outside
+// 0 .. 24 hours, a declination outside -90 .. 90 degrees (or either is not a
+// number), a name number outside 0 .. 277 or a constellation outside 0 .. 88.
 #pragma once
 
 #include <cstddef>
@@ -56,6 +60,7 @@ enum class StarCatalogueStatus {
     kWrongSize,  // shorter or longer than kStarFileSize
     kBadMark,    // either mark is not kStarFileMark
     kBadCount,   // star count outside 0 .. kStarSlots
+    kBadStar,    // one of the n stars lies outside the ranges above
 };
 
 // Decodes a whole file image. Anything but kLoaded leaves out empty.

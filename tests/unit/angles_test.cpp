@@ -9,13 +9,33 @@
 
 namespace {
 
+// Every double-to-integer step of the engine cuts toward zero, never down:
+// FractionalPart keeps the sign of x, so x - FractionalPart(x) is the integer
+// part, and the one cast in RoundHalfUp cuts the same way.
 TEST(Rounding, TruncatesTowardZero) {
+    EXPECT_DOUBLE_EQ(2.7 - FractionalPart(2.7), 2.0);
+    EXPECT_DOUBLE_EQ(-2.7 - FractionalPart(-2.7), -2.0); // floor would give -3
+    EXPECT_NEAR(FractionalPart(2.7), 0.7, 1e-15);
+    EXPECT_NEAR(FractionalPart(-2.7), -0.7, 1e-15); // floor would leave +0.3
+    EXPECT_DOUBLE_EQ(FractionalPart(-3.0), 0.0);
+    // Below zero x + 0.5 is cut toward zero, so the result is not the
+    // nearest integer: -2.2 gives -2 and -1.2 gives -1, where rounding
+    // down would give -3 and -2.
+    EXPECT_EQ(RoundHalfUp(-2.7), -2);
     EXPECT_EQ(RoundHalfUp(-1.7), -1);
+    EXPECT_EQ(RoundHalfUp(-0.6), 0);
+}
+
+TEST(Rounding, RoundsHalfUp) {
     EXPECT_EQ(RoundHalfUp(2.5), 3);
     EXPECT_EQ(RoundHalfUp(2.49), 2);
-    EXPECT_EQ(RoundHalfUp(-0.6), 0);
-    EXPECT_DOUBLE_EQ(FractionalPart(3.25), 0.25);
-    EXPECT_DOUBLE_EQ(FractionalPart(-3.25), -0.25);
+    EXPECT_EQ(RoundHalfUp(2.7), 3);
+    EXPECT_EQ(RoundHalfUp(0.0), 0);
+    EXPECT_EQ(RoundHalfUp(-0.5), 0);
+    EXPECT_EQ(RoundHalfUp(-2.5), -2);
+}
+
+TEST(Rounding, ParityAndSignCountNegativesByMagnitude) {
     EXPECT_EQ(IsOdd(3), 1);
     EXPECT_EQ(IsOdd(-3), 1);
     EXPECT_EQ(IsOdd(-4), 0);

@@ -1,8 +1,10 @@
-// The colour table: defaults, stored values, the Assign Colors dialog's
-// bookkeeping and saving through the settings store.
+// The colour table: the colours graphs draw in, stored values, the Assign
+// Colors dialog's bookkeeping and saving through the settings store.
 
 #include "report_test_support.h"
 
+#include "graphs/graphs.h"
+#include "graphs/recording_surface.h"
 #include "resources/string_table.h"
 #include "settings/colors.h"
 
@@ -10,6 +12,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,18 +55,49 @@ int FatalIdOf(const std::function<void()>& action) {
     return -1;
 }
 
-TEST(ColorTable, StartsAtTheDefaultColours) {
+// The colours of each pen item, as drawn with it onto s.
+std::map<int, std::set<ColorRef>> PenColours(const RecordingSurface& s) {
+    std::map<int, std::set<ColorRef>> colours;
+    for (const RecordedCall& call : s.CallsOf(CallKind::Polyline)) {
+        colours[call.penItem].insert(call.penColor);
+    }
+    return colours;
+}
+
+// Before any colour is assigned, a graph draws each body in the colour the
+// table starts with, and bodies that share a graph stay apart: no two in one
+// colour, none in the window's own colour, where its curve would vanish.
+TEST(ColorTable, BodiesOfOneGraphAreDrawnInDistinctVisibleColours) {
+    ScopedHost scope;
     const ColorTable table;
-    EXPECT_EQ(table.Current(0), MakeColor(255, 0, 0));      // Sun
-    EXPECT_EQ(table.Current(1), MakeColor(192, 192, 192));  // Moon
-    EXPECT_EQ(table.Current(3), MakeColor(128, 0, 0));      // Mercury
-    EXPECT_EQ(table.Current(6), MakeColor(0, 255, 255));    // Jupiter
-    EXPECT_EQ(table.Current(9), MakeColor(128, 128, 0));    // Neptune
-    EXPECT_EQ(table.Current(11), MakeColor(0, 0, 0));       // Stars
-    EXPECT_EQ(table.Current(13), MakeColor(0, 0, 255));     // Companion
-    EXPECT_EQ(table.Current(15), MakeColor(128, 128, 128)); // Umbra
-    EXPECT_EQ(table.Current(19), MakeColor(255, 0, 255));   // Callisto
-    EXPECT_FALSE(table.Modified());
+    const auto expectDistinct = [&table](const RecordingSurface& s, int first, int last) {
+        const std::map<int, std::set<ColorRef>> colours = PenColours(s);
+        std::set<ColorRef> seen;
+        for (int item = first; item <= last; ++item) {
+            const auto it = colours.find(item);
+            ASSERT_NE(it, colours.end()) << ColorItemName(item) << " has no curve";
+            ASSERT_EQ(it->second.size(), 1u) << ColorItemName(item);
+            const ColorRef colour = *it->second.begin();
+            EXPECT_EQ(colour, table.Current(item)) << ColorItemName(item);
+            EXPECT_NE(colour, s.SystemColorValue(SystemColor::Window)) << ColorItemName(item);
+            EXPECT_TRUE(seen.insert(colour).second)
+                << ColorItemName(item) << " shares its colour with another body";
+        }
+    };
+
+    RecordingSurface planets;
+    planets.Prepare(kPageMapping, 1000, 750, true);
+    BitSet earthToPluto = 0;
+    for (int k = 2; k <= 10; ++k) {
+        earthToPluto |= SetBit(k);
+    }
+    PlanetDistanceGraph(planets, 2026, earthToPluto, 1);
+    expectDistinct(planets, 2, 10);
+
+    RecordingSurface moons;
+    moons.Prepare(kPageMapping, 1000, 750, true);
+    JupiterMoonsGraph(moons, 2026, 3, 0xF, false, Location{});
+    expectDistinct(moons, 16, 19); // Io .. Callisto
 }
 
 TEST(ColorTable, RedIsTheLowByte) {

@@ -1,86 +1,199 @@
-// The dialogs the main window runs for its commands and the latitude
-// refusal.
+// The dialogs the main window runs for its commands, checked against what a
+// person sees: the menu bar and the dialog templates of the resources, and
+// the titles of the string table. And the latitude refusal.
 #include "settings/command_dialogs.h"
+
+#include "resources/string_table.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
-CommandDialog DialogOf(int id) {
-    CommandDialog dialog;
-    EXPECT_TRUE(CommandDialogOf(id, dialog)) << id;
-    return dialog;
+std::string ResourceText(const char* name) {
+    std::ifstream in(std::string(CAELOR_SOURCE_DIR) + "/caelor/resources/" + name);
+    EXPECT_TRUE(in.good()) << name;
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
-std::string TemplateOf(int id) {
-    const CommandDialog dialog = DialogOf(id);
-    return dialog.templateName == nullptr ? "" : dialog.templateName;
+std::string Trimmed(const std::string& s) {
+    const size_t first = s.find_first_not_of(" \t\r");
+    const size_t last = s.find_last_not_of(" \t\r");
+    return first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
+}
+
+// The text between the first pair of double quotes of line.
+std::string Quoted(const std::string& line) {
+    const size_t open = line.find('"');
+    const size_t close = line.find('"', open + 1);
+    return open == std::string::npos || close == std::string::npos
+               ? std::string()
+               : line.substr(open + 1, close - open - 1);
+}
+
+struct MenuItem {
+    std::string popup; // without its "&"
+    std::string label; // as written, "&Seasons..."
+    int id;
+};
+
+// Every command item of the menu bar "MENUS" in menus.rc.
+std::vector<MenuItem> MenuItems() {
+    std::istringstream rc(ResourceText("menus.rc"));
+    std::vector<MenuItem> items;
+    std::string popup;
+    bool inMenu = false;
+    for (std::string line; std::getline(rc, line);) {
+        line = Trimmed(line);
+        if (line.rfind("MENUS MENU", 0) == 0) {
+            inMenu = true;
+        } else if (inMenu && line.rfind("POPUP ", 0) == 0) {
+            popup = Quoted(line);
+            const size_t amp = popup.find('&');
+            if (amp != std::string::npos) {
+                popup.erase(amp, 1);
+            }
+        } else if (inMenu && line.rfind("MENUITEM \"", 0) == 0) {
+            const size_t comma = line.find(',', line.find('"', line.find('"') + 1));
+            items.push_back(MenuItem{popup, Quoted(line), std::stoi(line.substr(comma + 1))});
+        } else if (inMenu && line.rfind("END", 0) == 0 && popup.empty()) {
+            break;
+        } else if (line == "END") {
+            popup.clear();
+        }
+    }
+    return items;
+}
+
+// The caption of every dialog template in dialogs.rc, by template name.
+std::map<std::string, std::string> DialogCaptions() {
+    std::istringstream rc(ResourceText("dialogs.rc"));
+    std::map<std::string, std::string> captions;
+    std::string dialog;
+    for (std::string line; std::getline(rc, line);) {
+        const size_t keyword = line.find(" DIALOG ");
+        if (keyword != std::string::npos && line.find('"') == std::string::npos) {
+            dialog = line.substr(0, keyword);
+            captions[dialog] = "";
+        } else if (!dialog.empty() && line.rfind("CAPTION ", 0) == 0) {
+            captions[dialog] = Quoted(line);
+        }
+    }
+    return captions;
+}
+
+// A menu label as a title reads it: no "&", no "...", nothing after a tab.
+std::string PlainLabel(std::string label) {
+    label = label.substr(0, label.find("\\t"));
+    if (label.size() >= 3 && label.compare(label.size() - 3, 3, "...") == 0) {
+        label.resize(label.size() - 3);
+    }
+    const size_t amp = label.find('&');
+    if (amp != std::string::npos) {
+        label.erase(amp, 1);
+    }
+    return label;
+}
+
+bool AsksFirst(const MenuItem& item) {
+    return item.label.size() > 3 && item.label.compare(item.label.size() - 3, 3, "...") == 0;
+}
+
+bool IsCommandPopup(const std::string& popup) {
+    return popup == "Reports" || popup == "Graphs" || popup == "Movies";
+}
+
+// What the dialog of a command shows in its title bar: the string the main
+// window hands it, or else the template's own caption.
+std::string ShownTitle(const CommandDialog& dialog,
+                       const std::map<std::string, std::string>& captions) {
+    if (dialog.titleId != 0) {
+        const char* text = StringText(dialog.titleId);
+        return text == nullptr ? "<no string " + std::to_string(dialog.titleId) + ">" : text;
+    }
+    const auto it = captions.find(dialog.templateName);
+    return it == captions.end() ? "" : it->second;
 }
 
 } // namespace
 
-TEST(CommandDialogs, ReportsAskWithTheirOwnTitles) {
-    EXPECT_EQ(TemplateOf(82), "DIAL_YEAR_RANGE");
-    EXPECT_EQ(DialogOf(82).titleId, 75);
-    EXPECT_EQ(DialogOf(83).titleId, 76);
-    EXPECT_EQ(DialogOf(84).titleId, 78); // Lunar
-    EXPECT_EQ(DialogOf(85).titleId, 77); // Solar
-    EXPECT_EQ(TemplateOf(81), "DIAL_YEAR_MR");
-    EXPECT_EQ(DialogOf(81).titleId, 70);
-    EXPECT_EQ(DialogOf(141).titleId, 1102);
-    EXPECT_EQ(DialogOf(93).titleId, 74);
-    EXPECT_EQ(TemplateOf(87), "DIAL_PLANET_APSIDES");
-}
-
-TEST(CommandDialogs, IntroductionAndPlanetDataAskNothing) {
-    EXPECT_EQ(DialogOf(80).templateName, nullptr);
-    EXPECT_EQ(DialogOf(89).templateName, nullptr);
-}
-
-TEST(CommandDialogs, PlanetDialogOptionsFollowTheCommand) {
-    for (int id : {86, 88}) {
-        const CommandDialog dialog = DialogOf(id);
-        EXPECT_EQ(std::string(dialog.templateName), "DIAL_PLANETS");
-        EXPECT_EQ(dialog.includeEarth, 0);
-        EXPECT_EQ(dialog.showMonthFields, 1);
-        EXPECT_EQ(dialog.showDistance, 0);
+// A report, graph or movie whose menu item ends in "..." opens a dialog
+// template the resources hold, titled with the command's own name (the
+// eclipse graph adds "Graph" to tell it from the eclipse reports); one
+// without asks nothing, and the commands of the other menus have no input
+// dialog here.
+TEST(CommandDialogs, EachCommandOpensATemplateTitledAsItsMenuItem) {
+    const std::map<std::string, std::string> captions = DialogCaptions();
+    ASSERT_GE(captions.size(), 13u);
+    const std::vector<MenuItem> items = MenuItems();
+    int asking = 0;
+    for (const MenuItem& item : items) {
+        CommandDialog dialog;
+        const bool known = CommandDialogOf(item.id, dialog);
+        if (!IsCommandPopup(item.popup)) {
+            EXPECT_FALSE(known) << item.popup << " > " << item.label;
+            continue;
+        }
+        if (!AsksFirst(item)) {
+            EXPECT_TRUE(!known || dialog.templateName == nullptr) << item.label;
+            continue;
+        }
+        ++asking;
+        ASSERT_TRUE(known) << item.label;
+        ASSERT_NE(dialog.templateName, nullptr) << item.label;
+        EXPECT_EQ(captions.count(dialog.templateName), 1u)
+            << item.label << ": no template " << dialog.templateName << " in dialogs.rc";
+        const std::string name = PlainLabel(item.label);
+        const std::string title = ShownTitle(dialog, captions);
+        EXPECT_EQ(title.substr(0, name.size()), name)
+            << item.label << " opens a dialog titled \"" << title << "\"";
     }
-    EXPECT_EQ(DialogOf(86).titleId, 80);
-    EXPECT_EQ(DialogOf(88).titleId, 81);
-    const CommandDialog distance = DialogOf(16);
-    EXPECT_EQ(distance.titleId, 106);
-    EXPECT_EQ(distance.includeEarth, 1);
-    EXPECT_EQ(distance.showMonthFields, 0);
-    EXPECT_EQ(distance.showDistance, 1);
-    EXPECT_EQ(DialogOf(12).includeEarth, 0);
-}
+    // 13 reports, 15 graphs and 7 movies ask before they run.
+    EXPECT_EQ(asking, 35);
 
-TEST(CommandDialogs, GraphsAndMoviesHaveTheirDialogs) {
-    EXPECT_EQ(TemplateOf(18), "DIAL_YEAR");
-    EXPECT_EQ(DialogOf(18).titleId, 82);
-    EXPECT_EQ(DialogOf(23).titleId, 87);
-    EXPECT_EQ(TemplateOf(24), "DIAL_YEAR_MONTH");
-    EXPECT_EQ(DialogOf(25).titleId, 1000);
-    EXPECT_EQ(DialogOf(62).titleId, 63);
-    EXPECT_EQ(DialogOf(63).titleId, 64);
-    EXPECT_EQ(DialogOf(65).titleId, 66);
-    EXPECT_EQ(DialogOf(66).titleId, 67);
-    EXPECT_EQ(TemplateOf(64), "DIAL_PL_MOVIE");
-    for (int id = 11; id <= 25; ++id) {
-        EXPECT_NE(TemplateOf(id), "") << id;
+    // Nothing outside the menu's report, graph and movie commands has one.
+    std::set<int> commands;
+    for (const MenuItem& item : items) {
+        if (IsCommandPopup(item.popup)) {
+            commands.insert(item.id);
+        }
     }
-    for (int id = 61; id <= 67; ++id) {
-        EXPECT_NE(TemplateOf(id), "") << id;
+    for (int id = -1; id <= 2000; ++id) {
+        CommandDialog dialog;
+        if (CommandDialogOf(id, dialog)) {
+            EXPECT_EQ(commands.count(id), 1u) << id << " has a dialog but no menu item";
+        }
     }
 }
 
-TEST(CommandDialogs, OtherCommandsHaveNone) {
-    CommandDialog dialog;
-    for (int id : {0, 10, 26, 36, 60, 68, 94, 100, 110, 140, 142}) {
-        EXPECT_FALSE(CommandDialogOf(id, dialog)) << id;
+// The one Planets template serves reports over a span of months and graphs
+// of a whole year; only the distance graph asks from where distances are
+// taken, and only there does the Earth itself have a curve (its distance
+// from the Sun).
+TEST(CommandDialogs, ThePlanetsDialogShowsWhatItsCommandTakes) {
+    const std::map<std::string, std::string> captions = DialogCaptions();
+    int planetsDialogs = 0;
+    for (const MenuItem& item : MenuItems()) {
+        CommandDialog dialog;
+        if (!IsCommandPopup(item.popup) || !CommandDialogOf(item.id, dialog) ||
+            dialog.templateName == nullptr || std::string(dialog.templateName) != "DIAL_PLANETS") {
+            continue;
+        }
+        ++planetsDialogs;
+        const bool distance = ShownTitle(dialog, captions).find("Distance") != std::string::npos;
+        EXPECT_EQ(dialog.showMonthFields, item.popup == "Reports" ? 1 : 0) << item.label;
+        EXPECT_EQ(dialog.showDistance, distance ? 1 : 0) << item.label;
+        EXPECT_EQ(dialog.includeEarth, distance ? 1 : 0) << item.label;
     }
+    EXPECT_EQ(planetsDialogs, 7); // 2 reports, 5 graphs
 }
 
 TEST(RefusedAtLatitude, OnlySunriseAnalemmaAndTwilightAboveSixtyDegrees) {

@@ -6,9 +6,21 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
+#include <functional>
+#include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Statuses by name in failure messages.
+void PrintTo(StarCatalogueStatus status, std::ostream* out) {
+    static const char* const kNames[] = {"kLoaded",  "kCannotOpen", "kWrongSize",
+                                         "kBadMark", "kBadCount",   "kBadStar"};
+    const auto index = static_cast<std::size_t>(status);
+    *out << (index < sizeof kNames / sizeof kNames[0] ? kNames[index] : "?");
+}
 
 namespace {
 
@@ -139,6 +151,62 @@ TEST(StarCatalogue, StarCountsOutsideTheSlotsAreRefused) {
     image[4] = image[5] = image[6] = image[7] = 0; // an empty catalogue is a catalogue
     EXPECT_EQ(ParseStarCatalogue(image.data(), image.size(), read), StarCatalogueStatus::kLoaded);
     EXPECT_TRUE(read.stars.empty());
+}
+
+// A replaced STARS.DAT may hold anything in a record. A star whose place is
+// not a number on the sky, or whose name or constellation is none of the
+// string table's, makes the file bad: the planetarium would turn a NaN place
+// into screen coordinates, and 200 + a huge name number overflows.
+TEST(StarCatalogue, AStarOutsideItsRangesMakesTheFileBad) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const auto statusWith = [](const std::function<void(StarRecord&)>& change) {
+        StarCatalogue catalogue = TwoStars();
+        change(catalogue.stars[1]);
+        const std::vector<unsigned char> image = EncodeStarCatalogue(catalogue);
+        StarCatalogue read;
+        const StarCatalogueStatus status = ParseStarCatalogue(image.data(), image.size(), read);
+        EXPECT_EQ(read.stars.empty(), status != StarCatalogueStatus::kLoaded);
+        return status;
+    };
+    const StarCatalogueStatus bad = StarCatalogueStatus::kBadStar;
+    for (double ra : {nan, inf, -inf, 1e308, -0.001, 24.001}) {
+        EXPECT_EQ(statusWith([ra](StarRecord& s) { s.rightAscension = ra; }), bad) << ra;
+    }
+    for (double dec : {nan, inf, -90.001, 90.001}) {
+        EXPECT_EQ(statusWith([dec](StarRecord& s) { s.declination = dec; }), bad) << dec;
+    }
+    for (int name : {-1, 278, INT_MAX}) {
+        EXPECT_EQ(statusWith([name](StarRecord& s) { s.nameNumber = name; }), bad) << name;
+    }
+    for (int constellation : {-1, 89, INT_MAX}) {
+        EXPECT_EQ(statusWith([constellation](StarRecord& s) { s.constellation = constellation; }),
+                  bad)
+            << constellation;
+    }
+    // The ends of each range are stars like any other; constellation 88 is
+    // the string table's "XXX", no constellation.
+    EXPECT_EQ(statusWith([](StarRecord& s) {
+                  s.rightAscension = 24.0;
+                  s.declination = -90.0;
+                  s.nameNumber = 277;
+                  s.constellation = 88;
+              }),
+              StarCatalogueStatus::kLoaded);
+    EXPECT_EQ(statusWith([](StarRecord& s) {
+                  s.rightAscension = 0.0;
+                  s.declination = 90.0;
+              }),
+              StarCatalogueStatus::kLoaded);
+    // Only the n stars of the count are read: a bad record past them is
+    // an unused slot.
+    StarCatalogue three = TwoStars();
+    three.stars.push_back(three.stars[0]);
+    three.stars[2].rightAscension = nan;
+    std::vector<unsigned char> image = EncodeStarCatalogue(three);
+    image[4] = 2;
+    StarCatalogue read;
+    EXPECT_EQ(ParseStarCatalogue(image.data(), image.size(), read), StarCatalogueStatus::kLoaded);
 }
 
 TEST(StarCatalogue, ProgramCatalogueIsAbsentAfterAFailedLoad) {

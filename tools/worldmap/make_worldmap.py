@@ -14,6 +14,7 @@ Usage: make_worldmap.py OUTPUT.bmp [--coast FILE]
 import struct
 import subprocess
 import sys
+import tempfile
 
 WIDTH = 640
 HEIGHT = 350
@@ -24,9 +25,12 @@ MIN_AREA_KM2 = 1500
 
 
 def coast_text():
-    return subprocess.run(
-        ["gmt", "coast", "-R-180/180/-90/90", "-Dl", "-W", "-M", f"-A{MIN_AREA_KM2}"],
-        check=True, capture_output=True, text=True).stdout
+    # GMT leaves its session file (gmt.history) in the folder it runs in; a
+    # folder of its own keeps it out of the caller's.
+    with tempfile.TemporaryDirectory(prefix="make_worldmap.") as folder:
+        return subprocess.run(
+            ["gmt", "coast", "-R-180/180/-90/90", "-Dl", "-W", "-M", f"-A{MIN_AREA_KM2}"],
+            check=True, capture_output=True, text=True, cwd=folder).stdout
 
 
 def polylines(text):
