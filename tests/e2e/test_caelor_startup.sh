@@ -2,8 +2,9 @@
 # Start-up of caelor.exe: a window titled "Skyloom 2", 72 x 54 widths of the
 # system fixed font; with the shipped STARS.DAT no error and the Planetarium
 # dialog lists the 284 named stars; without STARS.DAT, or with one byte too
-# many or a wrong trailing mark, "Cannot load star database" appears once,
-# the program carries on and the Planetarium is refused.
+# many, a wrong trailing mark or a named star too few, "Cannot load star
+# database" appears once, the program carries on and the Planetarium is
+# refused.
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/caelor_lib.sh"
 e2e_setup
@@ -66,4 +67,15 @@ refused_start "STARS.DAT of 83,473 bytes"
 cp "$BUILD_DIR/STARS.DAT" "$CL_DIR/STARS.DAT"
 printf '\x00' | dd of="$CL_DIR/STARS.DAT" bs=1 seek=83464 conv=notrunc status=none
 refused_start "STARS.DAT with a wrong trailing mark"
+
+# A catalogue of the right form whose first named star has lost its name:
+# the Planetarium dialog's list could not hold the 284 named stars, so the
+# file is refused at start-up rather than ending the program there.
+cp "$BUILD_DIR/STARS.DAT" "$CL_DIR/STARS.DAT"
+star=0
+while [ "$(od -An -tu4 -j $((16 + 72 * star + 40)) -N4 "$CL_DIR/STARS.DAT" | tr -d ' ')" = 0 ]; do
+    star=$((star + 1))
+done
+printf '\0\0\0\0' | dd of="$CL_DIR/STARS.DAT" bs=1 seek=$((16 + 72 * star + 40)) conv=notrunc status=none
+refused_start "STARS.DAT with 283 named stars"
 echo "PASS"
