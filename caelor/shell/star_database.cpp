@@ -34,6 +34,15 @@ bool LoadStarDatabase(HWND owner) {
     for (const StarRecord& star : LoadedStarCatalogue()->stars) {
         g_names.push_back(StarNameRecord{star.nameNumber, star.constellation});
     }
+    // The Planetarium dialog's list needs every named star; a replaced file
+    // without them is a bad file now, not the end of the program later.
+    if (static_cast<int>(
+            PlanetariumStarList(g_names.data(), static_cast<int>(g_names.size())).size()) !=
+        kNamedStarCount) {
+        FreeStarDatabase();
+        ErrorBox(owner, kCannotLoadStars, false);
+        return false;
+    }
     SetPlanetariumStars(g_names.data(), static_cast<int>(g_names.size()));
     return true;
 }
