@@ -298,10 +298,9 @@ int HollowRings(const std::vector<RecordedCall>& calls) {
     return rings;
 }
 
-TEST(MovieFrameProtocol, JetTrailsKeepTheirSurfaceAndItsClip) {
-    RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
+// Jupiter's moons from the side with jet trails on, two frames drawn.
+void RunJupiterSideWithTrails(MovieRun& run, RecordingSurface& window) {
     window.Prepare(kPageMapping, 800, 600, true);
-    MovieRun run;
     MovieParams params;
     params.start = {2026, 5, 1, 0, 0};
     params.moonSet = 15;
@@ -309,6 +308,12 @@ TEST(MovieFrameProtocol, JetTrailsKeepTheirSurfaceAndItsClip) {
     ASSERT_TRUE(run.ToggleJetTrails());
     run.Tick(window, 800, 600, 0, nullptr, nullptr);
     run.Tick(window, 800, 600, 0, nullptr, nullptr);
+}
+
+TEST(MovieFrameProtocol, JetTrailsKeepTheirSurfaceAndItsClip) {
+    RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
+    MovieRun run;
+    RunJupiterSideWithTrails(run, window);
     // Frame 1, trails, frame 2: the trails surface is made once.
     ASSERT_EQ(window.OffscreenCount(), 3);
     const std::vector<RecordedCall>& trails = window.OffscreenCalls(1);
@@ -340,15 +345,8 @@ TEST(MovieFrameProtocol, JetTrailsKeepTheirSurfaceAndItsClip) {
 
 TEST(MovieFrameProtocol, ZoomAndTheJetTrailsKeyEraseTheTrails) {
     RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
-    window.Prepare(kPageMapping, 800, 600, true);
     MovieRun run;
-    MovieParams params;
-    params.start = {2026, 5, 1, 0, 0};
-    params.moonSet = 15;
-    run.Start(65, Observer(90, 16), params);
-    ASSERT_TRUE(run.ToggleJetTrails());
-    run.Tick(window, 800, 600, 0, nullptr, nullptr);
-    run.Tick(window, 800, 600, 0, nullptr, nullptr);
+    RunJupiterSideWithTrails(run, window);
     ASSERT_EQ(window.OffscreenCount(), 3); // frame, trails, frame
     EXPECT_EQ(HollowRings(window.OffscreenCalls(1)), 8);
 
