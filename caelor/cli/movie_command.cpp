@@ -246,38 +246,20 @@ std::string Quoted(const std::string& text) {
     return out + "'";
 }
 
-void PrintHelp() {
-    std::printf("usage: caelor-cli movie NAME [options] --frames N -o DIR|FILE.gif\n"
-                "NAME: planetarium, jupiter-moons-side, jupiter-moons-top, ecliptic-top,\n"
-                "      ecliptic-side, day-night, binary-star\n"
-                "  --start YYYY-MM-DDTHH:MM  local standard time of the first frame (now)\n"
-                "  --speed N                 time speed -64 .. 64\n"
-                "  --view-angle N            5 .. 90 degrees\n"
-                "  --bodies LIST             planetarium: sun-moon,planets,stars or bodies;\n"
-                "                            ecliptic: earth,mercury .. pluto or all\n"
-                "  --moons LIST              io,europa,ganymede,callisto (or 1 .. 4)\n"
-                "  --track BODY|star         planetarium: follow a body or the --star\n"
-                "  --star NAME               a named catalogue star (Sirius, CMa/Sirius)\n"
-                "  --turbo                   planetarium: 1000 times faster\n"
-                "  --labels 0|1              label planets or moons\n"
-                "  --jet-trails              leave trails\n"
-                "  --step real|hour|day|week|month   Day/Night step\n"
-                "  --binary NAME             binary star (Sirius, Castor, ... or 0 .. 9)\n"
-                "  --size WxH                picture size in pixels (800x600)\n"
-                "  --stars FILE              star catalogue (STARS.DAT beside the program)\n"
-                "  --frames N                number of frames (1 .. 100000)\n"
-                "  -o DIR                    writes DIR/frame-0001.png ...\n"
-                "  -o FILE.gif               an animated GIF (needs ImageMagick's convert)\n"
-                "  --lat --lon --tz --elev --name --place --cities   the observing place\n"
-                "  --decimal --date-format --time-sep --leading-zero --time-leading-zero\n");
-}
+// {options} lists the movie's own options from the option table.
+constexpr char kHelp[] = "usage: caelor-cli movie NAME [options] {--frames} -o DIR|FILE.gif\n"
+                         "NAME: planetarium, jupiter-moons-side, jupiter-moons-top, ecliptic-top,\n"
+                         "      ecliptic-side, day-night, binary-star\n"
+                         "{options}"
+                         "  {location}   the observing place\n"
+                         "  {regional}\n";
 
 } // namespace
 
 int MovieCommand(int argc, char** argv) {
     try {
         if (argc >= 1 && (std::strcmp(argv[0], "--help") == 0)) {
-            PrintHelp();
+            std::fputs(CommandHelp(kCliMovie, kHelp).c_str(), stdout);
             return 0;
         }
         // The dialogs' initial values: now, their speed and view angle.
@@ -299,58 +281,78 @@ int MovieCommand(int argc, char** argv) {
         bool haveBodies = false, haveMoons = false;
         LocationOptions location;
         RegionalOptions regional;
-        for (int i = 0; i < argc; ++i) {
-            const std::string arg = argv[i];
-            if (arg == "--start") {
-                params.start = ParseStart(arg, OptionValue(argc, argv, i));
-            } else if (arg == "--speed") {
-                speed = ParseWhole(arg, OptionValue(argc, argv, i), -64, 64);
-            } else if (arg == "--view-angle") {
-                viewAngle = ParseWhole(arg, OptionValue(argc, argv, i), 5, 90);
-            } else if (arg == "--bodies") {
-                bodies = OptionValue(argc, argv, i);
+        const auto take = [&](const CliOption& option, const std::string& value) {
+            if (location.Take(option, value) || regional.Take(option, value)) {
+                return;
+            }
+            switch (option.id) {
+            case OptionId::Start:
+                params.start = ParseStart(option.name, value);
+                break;
+            case OptionId::Speed:
+                speed = WholeValue(option, value);
+                break;
+            case OptionId::ViewAngle:
+                viewAngle = WholeValue(option, value);
+                break;
+            case OptionId::Bodies:
+                bodies = value;
                 haveBodies = true;
-            } else if (arg == "--moons") {
-                moons = OptionValue(argc, argv, i);
+                break;
+            case OptionId::Moons:
+                moons = value;
                 haveMoons = true;
-            } else if (arg == "--track") {
-                track = OptionValue(argc, argv, i);
-            } else if (arg == "--star") {
-                starName = OptionValue(argc, argv, i);
-            } else if (arg == "--turbo") {
+                break;
+            case OptionId::Track:
+                track = value;
+                break;
+            case OptionId::Star:
+                starName = value;
+                break;
+            case OptionId::Turbo:
                 turbo = true;
-            } else if (arg == "--labels") {
-                labels = ParseWhole(arg, OptionValue(argc, argv, i), 0, 1);
-            } else if (arg == "--jet-trails") {
+                break;
+            case OptionId::Labels:
+                labels = WholeValue(option, value);
+                break;
+            case OptionId::JetTrails:
                 jetTrails = true;
-            } else if (arg == "--step") {
-                step = ParseStep(arg, OptionValue(argc, argv, i));
-            } else if (arg == "--binary") {
-                binary = OptionValue(argc, argv, i);
-            } else if (arg == "--frames") {
-                frames = ParseWhole(arg, OptionValue(argc, argv, i), 1, 100000);
-            } else if (arg == "--size") {
-                const std::string size = OptionValue(argc, argv, i);
-                const size_t x = size.find('x');
+                break;
+            case OptionId::Step:
+                step = ParseStep(option.name, value);
+                break;
+            case OptionId::Binary:
+                binary = value;
+                break;
+            case OptionId::Frames:
+                frames = WholeValue(option, value);
+                break;
+            case OptionId::Size: {
+                const size_t x = value.find('x');
                 if (x == std::string::npos) {
                     throw UsageError{"--size: expected WxH"};
                 }
-                width = ParseWhole(arg, size.substr(0, x), 64, 4000);
-                height = ParseWhole(arg, size.substr(x + 1), 48, 3000);
-            } else if (arg == "--stars") {
-                starsFile = OptionValue(argc, argv, i);
-            } else if (arg == "-o" || arg == "--output") {
-                output = OptionValue(argc, argv, i);
-            } else if (location.Take(argc, argv, i) || regional.Take(argc, argv, i)) {
-                continue;
-            } else if (arg.size() > 1 && arg[0] == '-') {
-                throw UsageError{arg + ": unknown option"};
-            } else if (kind == nullptr) {
-                kind = &FindMovie(arg);
-            } else {
+                width = ParseWhole(option.name, value.substr(0, x), 64, 4000);
+                height = ParseWhole(option.name, value.substr(x + 1), 48, 3000);
+                break;
+            }
+            case OptionId::Stars:
+                starsFile = value;
+                break;
+            case OptionId::Output:
+                output = value;
+                break;
+            default:
+                break;
+            }
+        };
+        const auto positional = [&](const std::string& arg) {
+            if (kind != nullptr) {
                 throw UsageError{arg + ": unexpected argument"};
             }
-        }
+            kind = &FindMovie(arg);
+        };
+        ParseCommandLine(kCliMovie, argc, argv, take, positional);
         if (kind == nullptr) {
             throw UsageError{"NAME: missing (see caelor-cli movie --help)"};
         }
