@@ -352,10 +352,9 @@ int GraphCommand(int argc, char** argv) {
             }
         }
         p.location = location.Resolve(ProgramDirectory());
-        SetLocaleSource(&regional);
+        const RegionalScope regionalScope(regional);
         SetTickMarks(tickMarks);
         const bool written = WriteGraph(output, fileKind, width, height, kind->id, p);
-        SetLocaleSource(nullptr);
         if (!written) {
             std::fprintf(stderr, "caelor-cli graph: cannot write '%s'\n", output.c_str());
             return 1;

@@ -458,7 +458,7 @@ int MovieCommand(int argc, char** argv) {
             return 1;
         }
 
-        SetLocaleSource(&regional);
+        const RegionalScope regionalScope(regional);
         MonoBitmap worldMap;
         const std::vector<uint8_t>& mapBytes = WorldMapBytes();
         if (!WorldMapFromBitmapBytes(mapBytes.data(), mapBytes.size(), worldMap)) {
@@ -492,13 +492,11 @@ int MovieCommand(int argc, char** argv) {
                     CAIRO_STATUS_SUCCESS) {
                     std::fprintf(stderr, "caelor-cli movie: cannot write %s%s\n", directory.c_str(),
                                  file);
-                    SetLocaleSource(nullptr);
                     return 1;
                 }
                 ++written;
             }
         }
-        SetLocaleSource(nullptr);
         if (gif) {
             const std::string convert =
                 "convert -delay 25 -loop 0 " + Quoted(directory) + "/frame-*.png " + Quoted(output);

@@ -75,6 +75,16 @@ class RegionalOptions : public LocaleSource {
     std::map<std::string, std::string> values_;
 };
 
+// Serves the regional options to the formatters while it lives, so that
+// however a command ends it leaves the defaults behind.
+class RegionalScope {
+  public:
+    explicit RegionalScope(RegionalOptions& options) { SetLocaleSource(&options); }
+    ~RegionalScope() { SetLocaleSource(nullptr); }
+    RegionalScope(const RegionalScope&) = delete;
+    RegionalScope& operator=(const RegionalScope&) = delete;
+};
+
 // "A-B" or "A" as a pair of whole numbers.
 void ParseRange(const std::string& option, const std::string& text, int& first, int& last);
 // A single whole year.

@@ -191,10 +191,10 @@ int ReportCommand(int argc, char** argv) {
             Check("--bodies", CheckPlanetChosen(chosen, firstBody, lastBody));
         }
         const Location place = location.Resolve(ProgramDirectory());
-        SetLocaleSource(&regional);
 
         ReportBuffer buffer;
         {
+            const RegionalScope regionalScope(regional);
             CliHost host;
             const int index = kind->index;
             switch (index) {
@@ -248,7 +248,6 @@ int ReportCommand(int argc, char** argv) {
                 break;
             }
         }
-        SetLocaleSource(nullptr);
         PrintBuffer(buffer);
         return CliHost::Interrupted() ? 130 : 0;
     } catch (const UsageError& error) {
