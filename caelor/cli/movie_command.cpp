@@ -514,13 +514,16 @@ int RenderMovie(MovieJob& job, RegionalOptions& regional) {
     const std::string& output = job.output;
     const bool gif = EndsWith(Lower(output), ".gif");
     std::string directory = output;
-    char temporary[] = "/tmp/caelor-movie-XXXXXX";
+    const char* temporaryBase = std::getenv("TMPDIR");
+    std::string temporary =
+        std::string(temporaryBase != nullptr && *temporaryBase != '\0' ? temporaryBase : "/tmp") +
+        "/caelor-movie-XXXXXX";
     if (gif) {
         if (!HaveConvert()) {
             throw MovieFailure{"an animated GIF needs ImageMagick's convert, which is not "
                                "installed; give a directory instead"};
         }
-        if (mkdtemp(temporary) == nullptr) {
+        if (mkdtemp(temporary.data()) == nullptr) {
             throw MovieFailure{std::string("temporary directory: ") + std::strerror(errno)};
         }
         directory = temporary;
@@ -539,7 +542,7 @@ int RenderMovie(MovieJob& job, RegionalOptions& regional) {
         const std::string convert =
             "convert -delay 25 -loop 0 " + Quoted(directory) + "/frame-*.png " + Quoted(output);
         const int status = std::system(convert.c_str());
-        std::error_code ignored; // a frame folder left in /tmp is no reason to fail
+        std::error_code ignored; // a frame folder left behind is no reason to fail
         std::filesystem::remove_all(directory, ignored);
         if (status != 0) {
             throw MovieFailure{"convert failed for " + output};
