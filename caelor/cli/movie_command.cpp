@@ -25,6 +25,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -508,28 +509,46 @@ int WriteFrames(MovieJob& job, const MonoBitmap& worldMap, const std::string& di
     return written;
 }
 
+// A folder of its own under TMPDIR (or /tmp) for the GIF's frames, removed
+// with all it holds however the movie ends.
+class FrameFolder {
+  public:
+    FrameFolder() {
+        const char* base = std::getenv("TMPDIR");
+        path_ =
+            std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/caelor-movie-XXXXXX";
+        if (mkdtemp(path_.data()) == nullptr) {
+            throw MovieFailure{std::string("temporary directory: ") + std::strerror(errno)};
+        }
+    }
+    ~FrameFolder() {
+        std::error_code ignored; // a frame folder left behind is no reason to fail
+        std::filesystem::remove_all(path_, ignored);
+    }
+    FrameFolder(const FrameFolder&) = delete;
+    FrameFolder& operator=(const FrameFolder&) = delete;
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
 // Writes the frames as PNG files into the directory -o names, or into a
-// temporary one that convert turns into the GIF. Returns the exit code.
+// frame folder that convert turns into the GIF. Returns the exit code.
 int RenderMovie(MovieJob& job, RegionalOptions& regional) {
     const std::string& output = job.output;
     const bool gif = EndsWith(Lower(output), ".gif");
-    std::string directory = output;
-    const char* temporaryBase = std::getenv("TMPDIR");
-    std::string temporary =
-        std::string(temporaryBase != nullptr && *temporaryBase != '\0' ? temporaryBase : "/tmp") +
-        "/caelor-movie-XXXXXX";
+    std::optional<FrameFolder> frameFolder;
     if (gif) {
         if (!HaveConvert()) {
             throw MovieFailure{"an animated GIF needs ImageMagick's convert, which is not "
                                "installed; give a directory instead"};
         }
-        if (mkdtemp(temporary.data()) == nullptr) {
-            throw MovieFailure{std::string("temporary directory: ") + std::strerror(errno)};
-        }
-        directory = temporary;
-    } else if (!MakeDirectory(directory)) {
-        throw MovieFailure{"cannot make directory " + directory};
+        frameFolder.emplace();
+    } else if (!MakeDirectory(output)) {
+        throw MovieFailure{"cannot make directory " + output};
     }
+    const std::string& directory = gif ? frameFolder->Path() : output;
 
     const RegionalScope regionalScope(regional);
     MonoBitmap worldMap;
@@ -541,10 +560,7 @@ int RenderMovie(MovieJob& job, RegionalOptions& regional) {
     if (gif) {
         const std::string convert =
             "convert -delay 25 -loop 0 " + Quoted(directory) + "/frame-*.png " + Quoted(output);
-        const int status = std::system(convert.c_str());
-        std::error_code ignored; // a frame folder left behind is no reason to fail
-        std::filesystem::remove_all(directory, ignored);
-        if (status != 0) {
+        if (std::system(convert.c_str()) != 0) {
             throw MovieFailure{"convert failed for " + output};
         }
     }
