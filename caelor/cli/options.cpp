@@ -101,6 +101,9 @@ std::string RangeText(double lo, double hi) {
 }
 
 bool LocationOptions::Take(const CliOption& option, const std::string& value) {
+    if (option.group != kLocationOption) {
+        return false;
+    }
     switch (option.id) {
     case OptionId::Lat:
         lat_ = NumberValue(option, value);
@@ -203,6 +206,9 @@ std::string ProgramDirectory() {
 }
 
 bool RegionalOptions::Take(const CliOption& option, const std::string& value) {
+    if (option.group != kRegionalOption) {
+        return false;
+    }
     const std::string name = option.name;
     const auto single = [&](const char* key) {
         if (value.size() != 1 || static_cast<unsigned char>(value[0]) < 32) {
