@@ -564,7 +564,7 @@ int RenderMovie(MovieJob& job, RegionalOptions& regional) {
             throw MovieFailure{"convert failed for " + output};
         }
     }
-    std::printf("%s: %d frames\n", (gif ? output : directory).c_str(), written);
+    std::printf("%s: %d frames\n", output.c_str(), written);
     return CliHost::Interrupted() ? 130 : 0;
 }
 
