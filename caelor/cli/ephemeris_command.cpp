@@ -95,24 +95,24 @@ void PrintValue(double value, const char* format) {
     }
 }
 
-void PrintUsage(FILE* out) {
-    std::fprintf(out, "usage: caelor-cli ephemeris BODY --from YYYY-MM-DD --to YYYY-MM-DD\n"
-                      "           [--step DAYS] [--time HH:MM] [--lat D --lon D --tz H --elev M\n"
-                      "           --name TEXT | --place NAME [--cities FILE]]\n"
-                      "BODY: sun, moon, mercury, venus, mars, jupiter, saturn, uranus, neptune,\n"
-                      "pluto. Latitude and longitude in signed decimal degrees, North and East\n"
-                      "positive; times in the place's local standard time. CSV on stdout:\n"
-                      "distance in AU (the Moon's in km); rise and set in local hours of the\n"
-                      "date, empty when the body does not rise or set that day; the altitude of\n"
-                      "the Moon is topocentric.\n");
-}
+// Each {option} is written from the option table.
+constexpr char kHelp[] =
+    "usage: caelor-cli ephemeris BODY {--from} {--to}\n"
+    "           [{--step}] [{--time}] [{--lat} {--lon} {--tz} {--elev}\n"
+    "           {--name} | {--place} [{--cities}]]\n"
+    "BODY: sun, moon, mercury, venus, mars, jupiter, saturn, uranus, neptune,\n"
+    "pluto. Latitude and longitude in signed decimal degrees, North and East\n"
+    "positive; times in the place's local standard time. CSV on stdout:\n"
+    "distance in AU (the Moon's in km); rise and set in local hours of the\n"
+    "date, empty when the body does not rise or set that day; the altitude of\n"
+    "the Moon is topocentric.\n";
 
 } // namespace
 
 int EphemerisCommand(int argc, char** argv) {
     try {
         if (argc >= 1 && (std::strcmp(argv[0], "--help") == 0 || std::strcmp(argv[0], "-h") == 0)) {
-            PrintUsage(stdout);
+            std::fputs(CommandHelp(kCliEphemeris, kHelp).c_str(), stdout);
             return 0;
         }
         int body = -1;
@@ -123,29 +123,37 @@ int EphemerisCommand(int argc, char** argv) {
         double step = 1.0;
         double time = 0.0;
         LocationOptions location;
-        for (int i = 0; i < argc; ++i) {
-            const std::string arg = argv[i];
-            if (arg == "--from") {
-                from = ParseDateArgument(arg, OptionValue(argc, argv, i));
+        const auto take = [&](const CliOption& option, const std::string& value) {
+            if (location.Take(option, value)) {
+                return;
+            }
+            switch (option.id) {
+            case OptionId::From:
+                from = ParseDateArgument(option.name, value);
                 haveFrom = true;
-            } else if (arg == "--to") {
-                to = ParseDateArgument(arg, OptionValue(argc, argv, i));
+                break;
+            case OptionId::To:
+                to = ParseDateArgument(option.name, value);
                 haveTo = true;
-            } else if (arg == "--step") {
-                step = ParseNumberArgument(arg, OptionValue(argc, argv, i), 1.0 / 1440, 36500);
-            } else if (arg == "--time") {
-                time = ParseTimeArgument(arg, OptionValue(argc, argv, i));
-            } else if (location.Take(argc, argv, i)) {
-                continue;
-            } else if (arg.size() > 1 && arg[0] == '-' &&
-                       !std::isdigit(static_cast<unsigned char>(arg[1]))) {
-                throw UsageError{arg + ": unknown option"};
-            } else if (body < 0) {
-                body = ParseBody(arg);
-            } else {
+                break;
+            case OptionId::Step:
+                step = NumberValue(option, value);
+                break;
+            case OptionId::Time:
+                time = ParseTimeArgument(option.name, value);
+                break;
+            default:
+                break;
+            }
+        };
+        const auto positional = [&](const std::string& arg) {
+            if (body >= 0) {
                 throw UsageError{arg + ": unexpected argument"};
             }
-        }
+            body = ParseBody(arg);
+        };
+        // A BODY of "-5" is refused as no body rather than as an option.
+        ParseCommandLine(kCliEphemeris, argc, argv, take, positional, true);
         if (body < 0) {
             throw UsageError{"BODY: missing (sun, moon, mercury .. pluto)"};
         }

@@ -120,25 +120,23 @@ void ParseSize(const std::string& text, int& width, int& height) {
     height = h;
 }
 
-void PrintUsage(FILE* out) {
-    std::fprintf(
-        out,
-        "usage: caelor-cli graph NAME [options] -o FILE.png|svg|pdf [--size WxH]\n"
-        "NAME: jupiter-moons, planet-orbit, planet-magnitude, planet-illumination,\n"
-        "planet-diameter, planet-distance, planet-angle, equation-of-time, day-length,\n"
-        "sun-angle, analemma, sunrise, moon-speed, moon-illumination, eclipses.\n"
-        "Options as the graph's dialog takes them: --year Y, --month M (jupiter-moons,\n"
-        "planet-angle, moon-illumination), --years A-B (eclipses), --bodies mercury,venus,...\n"
-        "(planet graphs; planet-distance also earth; planet-angle: the other planets),\n"
-        "--main-planet NAME (planet-angle), --distance sun|earth (planet-distance),\n"
-        "--moons io,europa,ganymede,callisto and --number-moons 0|1 (jupiter-moons),\n"
-        "--tick-marks (ticks at the plot's edges instead of grid lines).\n"
-        "Location: --lat D --lon D --tz H --elev M --name TEXT (North and East positive)\n"
-        "or --place NAME [--cities FILE]; default Greenwich.\n"
-        "Regional: --decimal C --date-format PATTERN --time-sep C --leading-zero 0|1\n"
-        "--time-leading-zero 0|1. --size defaults to 1000x750. Ctrl-C stops: the graph\n"
-        "drawn so far is written and the exit code is 130.\n");
-}
+// Each {option} and {option:help} is written from the option table.
+constexpr char kHelp[] =
+    "usage: caelor-cli graph NAME [options] {-o} [{--size}]\n"
+    "NAME: jupiter-moons, planet-orbit, planet-magnitude, planet-illumination,\n"
+    "planet-diameter, planet-distance, planet-angle, equation-of-time, day-length,\n"
+    "sun-angle, analemma, sunrise, moon-speed, moon-illumination, eclipses.\n"
+    "Options as the graph's dialog takes them: {--year}, {--month} ({--month:help}),"
+    " {--years} ({--years:help}), {--bodies}\n"
+    "({--bodies:help}),\n"
+    "{--main-planet} ({--main-planet:help}), {--distance} ({--distance:help}),\n"
+    "{--moons} and {--number-moons} ({--number-moons:help}),\n"
+    "{--tick-marks} ({--tick-marks:help}).\n"
+    "Location: {--lat} {--lon} {--tz} {--elev} {--name} (North and East positive)\n"
+    "or {--place} [{--cities}]; default Greenwich.\n"
+    "Regional: {--decimal} {--date-format} {--time-sep} {--leading-zero}\n"
+    "{--time-leading-zero}. --size {--size:help}. Ctrl-C stops: the graph\n"
+    "drawn so far is written and the exit code is 130.\n";
 
 // Draws the graph onto a white page of the file's kind and writes it.
 bool WriteGraph(const std::string& path, FileKind kind, int width, int height, int id,
@@ -191,7 +189,7 @@ bool WriteGraph(const std::string& path, FileKind kind, int width, int height, i
 int GraphCommand(int argc, char** argv) {
     try {
         if (argc >= 1 && (std::strcmp(argv[0], "--help") == 0 || std::strcmp(argv[0], "-h") == 0)) {
-            PrintUsage(stdout);
+            std::fputs(CommandHelp(kCliGraph, kHelp).c_str(), stdout);
             return 0;
         }
         double today = 0;
@@ -215,46 +213,58 @@ int GraphCommand(int argc, char** argv) {
         std::vector<std::string> used; // options given, to refuse those the graph does not take
         LocationOptions location;
         RegionalOptions regional;
-        for (int i = 0; i < argc; ++i) {
-            const std::string arg = argv[i];
-            if (arg == "--year") {
-                p.year = ParseYear(arg, OptionValue(argc, argv, i));
-            } else if (arg == "--month") {
-                p.month = ParseYear(arg, OptionValue(argc, argv, i));
-            } else if (arg == "--years") {
-                ParseRange(arg, OptionValue(argc, argv, i), p.year, p.stopYear);
-            } else if (arg == "--bodies") {
-                bodies = OptionValue(argc, argv, i);
+        const auto take = [&](const CliOption& option, const std::string& value) {
+            if (location.Take(option, value) || regional.Take(option, value)) {
+                return;
+            }
+            switch (option.id) {
+            case OptionId::Year:
+                p.year = ParseYear(option.name, value);
+                break;
+            case OptionId::Month:
+                p.month = ParseYear(option.name, value);
+                break;
+            case OptionId::Years:
+                ParseRange(option.name, value, p.year, p.stopYear);
+                break;
+            case OptionId::Bodies:
+                bodies = value;
                 haveBodies = true;
-            } else if (arg == "--moons") {
-                moons = OptionValue(argc, argv, i);
+                break;
+            case OptionId::Moons:
+                moons = value;
                 haveMoons = true;
-            } else if (arg == "--number-moons") {
-                numberMoons = OptionValue(argc, argv, i);
-            } else if (arg == "--main-planet") {
-                mainPlanet = OptionValue(argc, argv, i);
-            } else if (arg == "--distance") {
-                distance = OptionValue(argc, argv, i);
-            } else if (arg == "--tick-marks") {
+                break;
+            case OptionId::NumberMoons:
+                numberMoons = value;
+                break;
+            case OptionId::MainPlanet:
+                mainPlanet = value;
+                break;
+            case OptionId::Distance:
+                distance = value;
+                break;
+            case OptionId::TickMarks:
                 tickMarks = true;
-            } else if (arg == "-o") {
-                output = OptionValue(argc, argv, i);
-                continue;
-            } else if (arg == "--size") {
-                ParseSize(OptionValue(argc, argv, i), width, height);
-                continue;
-            } else if (location.Take(argc, argv, i) || regional.Take(argc, argv, i)) {
-                continue;
-            } else if (arg.size() > 1 && arg[0] == '-') {
-                throw UsageError{arg + ": unknown option"};
-            } else if (kind == nullptr) {
-                kind = &FindGraph(arg);
-                continue;
-            } else {
+                break;
+            case OptionId::Output:
+                output = value;
+                return;
+            case OptionId::Size:
+                ParseSize(value, width, height);
+                return;
+            default:
+                break;
+            }
+            used.push_back(option.name);
+        };
+        const auto positional = [&](const std::string& arg) {
+            if (kind != nullptr) {
                 throw UsageError{arg + ": unexpected argument"};
             }
-            used.push_back(arg);
-        }
+            kind = &FindGraph(arg);
+        };
+        ParseCommandLine(kCliGraph, argc, argv, take, positional);
         if (kind == nullptr) {
             throw UsageError{"NAME: missing (see caelor-cli graph --help)"};
         }
@@ -342,10 +352,9 @@ int GraphCommand(int argc, char** argv) {
             }
         }
         p.location = location.Resolve(ProgramDirectory());
-        SetLocaleSource(&regional);
+        const RegionalScope regionalScope(regional);
         SetTickMarks(tickMarks);
         const bool written = WriteGraph(output, fileKind, width, height, kind->id, p);
-        SetLocaleSource(nullptr);
         if (!written) {
             std::fprintf(stderr, "caelor-cli graph: cannot write '%s'\n", output.c_str());
             return 1;

@@ -20,10 +20,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -246,30 +248,324 @@ std::string Quoted(const std::string& text) {
     return out + "'";
 }
 
-void PrintHelp() {
-    std::printf("usage: caelor-cli movie NAME [options] --frames N -o DIR|FILE.gif\n"
-                "NAME: planetarium, jupiter-moons-side, jupiter-moons-top, ecliptic-top,\n"
-                "      ecliptic-side, day-night, binary-star\n"
-                "  --start YYYY-MM-DDTHH:MM  local standard time of the first frame (now)\n"
-                "  --speed N                 time speed -64 .. 64\n"
-                "  --view-angle N            5 .. 90 degrees\n"
-                "  --bodies LIST             planetarium: sun-moon,planets,stars or bodies;\n"
-                "                            ecliptic: earth,mercury .. pluto or all\n"
-                "  --moons LIST              io,europa,ganymede,callisto (or 1 .. 4)\n"
-                "  --track BODY|star         planetarium: follow a body or the --star\n"
-                "  --star NAME               a named catalogue star (Sirius, CMa/Sirius)\n"
-                "  --turbo                   planetarium: 1000 times faster\n"
-                "  --labels 0|1              label planets or moons\n"
-                "  --jet-trails              leave trails\n"
-                "  --step real|hour|day|week|month   Day/Night step\n"
-                "  --binary NAME             binary star (Sirius, Castor, ... or 0 .. 9)\n"
-                "  --size WxH                picture size in pixels (800x600)\n"
-                "  --stars FILE              star catalogue (STARS.DAT beside the program)\n"
-                "  --frames N                number of frames (1 .. 100000)\n"
-                "  -o DIR                    writes DIR/frame-0001.png ...\n"
-                "  -o FILE.gif               an animated GIF (needs ImageMagick's convert)\n"
-                "  --lat --lon --tz --elev --name --place --cities   the observing place\n"
-                "  --decimal --date-format --time-sep --leading-zero --time-leading-zero\n");
+// {options} lists the movie's own options from the option table.
+constexpr char kHelp[] = "usage: caelor-cli movie NAME [options] {--frames} -o DIR|FILE.gif\n"
+                         "NAME: planetarium, jupiter-moons-side, jupiter-moons-top, ecliptic-top,\n"
+                         "      ecliptic-side, day-night, binary-star\n"
+                         "{options}"
+                         "  {location}   the observing place\n"
+                         "  {regional}\n";
+
+// What the command line asks for, read but not yet held against the movie.
+struct MovieArguments {
+    const MovieKind* kind = nullptr;
+    MovieStart start{};
+    int speed = 0;
+    int viewAngle = 0;
+    int frames = -1;
+    int width = 800;
+    int height = 600;
+    int step = 0;
+    bool turbo = false;
+    bool jetTrails = false;
+    int labels = 1;
+    std::string output, bodies, moons, track, starName, binary, starsFile;
+    bool haveBodies = false, haveMoons = false;
+    LocationOptions location;
+    RegionalOptions regional;
+};
+
+// A movie as MovieRun is to play it, and where its frames go.
+struct MovieJob {
+    int command = 0;
+    MovieObserver observer{};
+    MovieParams params;
+    bool jetTrails = false;
+    int frames = 0;
+    int width = 0;
+    int height = 0;
+    std::string output;
+    StarCatalogue catalogue;
+    bool haveCatalogue = false;
+};
+
+// A movie that could not be made (exit code 1), with the reason.
+struct MovieFailure {
+    std::string message;
+};
+
+MovieArguments ParseMovieArguments(int argc, char** argv) {
+    // The dialogs' initial values: now, their speed and view angle.
+    const DialogParams defaults = DefaultDialogParams(ClockJulianDay());
+    MovieArguments a;
+    a.start = {defaults.year, defaults.month, defaults.day, defaults.hour, defaults.minute};
+    a.speed = defaults.timeSpeed;
+    a.viewAngle = defaults.viewAngle;
+    const auto take = [&](const CliOption& option, const std::string& value) {
+        if (a.location.Take(option, value) || a.regional.Take(option, value)) {
+            return;
+        }
+        switch (option.id) {
+        case OptionId::Start:
+            a.start = ParseStart(option.name, value);
+            break;
+        case OptionId::Speed:
+            a.speed = WholeValue(option, value);
+            break;
+        case OptionId::ViewAngle:
+            a.viewAngle = WholeValue(option, value);
+            break;
+        case OptionId::Bodies:
+            a.bodies = value;
+            a.haveBodies = true;
+            break;
+        case OptionId::Moons:
+            a.moons = value;
+            a.haveMoons = true;
+            break;
+        case OptionId::Track:
+            a.track = value;
+            break;
+        case OptionId::Star:
+            a.starName = value;
+            break;
+        case OptionId::Turbo:
+            a.turbo = true;
+            break;
+        case OptionId::Labels:
+            a.labels = WholeValue(option, value);
+            break;
+        case OptionId::JetTrails:
+            a.jetTrails = true;
+            break;
+        case OptionId::Step:
+            a.step = ParseStep(option.name, value);
+            break;
+        case OptionId::Binary:
+            a.binary = value;
+            break;
+        case OptionId::Frames:
+            a.frames = WholeValue(option, value);
+            break;
+        case OptionId::Size: {
+            const size_t x = value.find('x');
+            if (x == std::string::npos) {
+                throw UsageError{"--size: expected WxH"};
+            }
+            a.width = ParseWhole(option.name, value.substr(0, x), 64, 4000);
+            a.height = ParseWhole(option.name, value.substr(x + 1), 48, 3000);
+            break;
+        }
+        case OptionId::Stars:
+            a.starsFile = value;
+            break;
+        case OptionId::Output:
+            a.output = value;
+            break;
+        default:
+            break;
+        }
+    };
+    const auto positional = [&](const std::string& arg) {
+        if (a.kind != nullptr) {
+            throw UsageError{arg + ": unexpected argument"};
+        }
+        a.kind = &FindMovie(arg);
+    };
+    ParseCommandLine(kCliMovie, argc, argv, take, positional);
+    return a;
+}
+
+// Holds the arguments against the movie as its dialog would, in the order
+// the first fault is reported. The Planetarium loads its star catalogue
+// here: the stars it names are looked up in it.
+MovieJob ValidateMovie(const MovieArguments& a) {
+    if (a.kind == nullptr) {
+        throw UsageError{"NAME: missing (see caelor-cli movie --help)"};
+    }
+    if (a.frames < 0) {
+        throw UsageError{"--frames: missing"};
+    }
+    if (a.output.empty()) {
+        throw UsageError{"-o: missing (a directory, or a file ending in .gif)"};
+    }
+    MovieJob job;
+    const int command = job.command = a.kind->command;
+    const std::string name = a.kind->name;
+    const bool planetarium = command == 64;
+    const bool ecliptic = command == 62 || command == 63;
+    const bool jupiter = command == 65 || command == 66;
+    if (a.haveBodies && !planetarium && !ecliptic) {
+        throw UsageError{"--bodies: the " + name + " movie takes no bodies"};
+    }
+    if (a.haveMoons && !jupiter) {
+        throw UsageError{"--moons: only the Jupiter moons movies take moons"};
+    }
+    if ((!a.track.empty() || !a.starName.empty() || a.turbo) && !planetarium) {
+        throw UsageError{"--track, --star and --turbo belong to the planetarium"};
+    }
+    if (!a.binary.empty() && command != 67) {
+        throw UsageError{"--binary: only the binary-star movie takes a star"};
+    }
+
+    if (planetarium) {
+        const std::string path =
+            a.starsFile.empty() ? ProgramDirectory() + "/STARS.DAT" : a.starsFile;
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (file != nullptr) {
+            job.haveCatalogue =
+                ReadStarCatalogue(file, job.catalogue) == StarCatalogueStatus::kLoaded;
+            std::fclose(file);
+        }
+        if (!job.haveCatalogue) {
+            // As caelor.exe refuses its Planetarium without the stars.
+            throw MovieFailure{"Star database not loaded (" + path + ")"};
+        }
+    }
+
+    MovieParams& params = job.params;
+    params.start = a.start;
+    // Any movie given --bodies has them read as the Planetarium's view.
+    params.planetarium.viewSet = a.haveBodies ? ParsePlanetariumView("--bodies", a.bodies)
+                                              : 0xFFBu; // Sun, Moon, planets, stars
+    params.trackBody = !a.track.empty();
+    if (!a.track.empty()) {
+        params.planetarium.target =
+            Lower(a.track) == "star" ? kStarTarget : BodyIndex("--track", a.track);
+        if (params.planetarium.target == kEarth) {
+            throw UsageError{"--track: the Earth cannot be tracked"};
+        }
+    }
+    if (!a.starName.empty()) {
+        params.planetarium.star = FindNamedStar(&job.catalogue, a.starName);
+        if (a.track.empty()) {
+            params.planetarium.target = kStarTarget;
+        }
+    } else if (params.planetarium.target == kStarTarget) {
+        throw UsageError{"--track star: name the star with --star"};
+    }
+    params.planetarium.labelled = a.labels != 0;
+    params.bodySet = a.haveBodies && ecliptic ? ParseEclipticBodies("--bodies", a.bodies) : 0x7FCu;
+    params.moonSet = a.haveMoons ? ParseMoons("--moons", a.moons) : 15u;
+    if (ecliptic && params.bodySet == 0) {
+        throw UsageError{"--bodies: Select at least one planet"};
+    }
+    if (jupiter && params.moonSet == 0) {
+        throw UsageError{"--moons: Select at least one moon"};
+    }
+    params.labelPlanets = a.labels != 0;
+    params.labelMoons = a.labels != 0;
+    params.binaryStar = a.binary.empty() ? 0 : ParseBinary("--binary", a.binary);
+    params.binaryYear = params.start.year;
+
+    MovieObserver& observer = job.observer;
+    observer.location = a.location.Resolve(ProgramDirectory());
+    observer.timeZone = observer.location.timeZone;
+    observer.viewAngle = a.viewAngle;
+    observer.timeSpeed = a.speed;
+    observer.dayNightStep = a.step;
+    observer.turbo = a.turbo ? 1 : 0;
+
+    job.jetTrails = a.jetTrails;
+    job.frames = a.frames;
+    job.width = a.width;
+    job.height = a.height;
+    job.output = a.output;
+    return job;
+}
+
+// Plays the movie into directory/frame-0001.png ... until its frames are
+// written or Ctrl-C stops it; returns how many were written.
+int WriteFrames(MovieJob& job, const MonoBitmap& worldMap, const std::string& directory) {
+    const int width = job.width;
+    const int height = job.height;
+    CliHost host;
+    MovieRun run;
+    run.Start(job.command, job.observer, job.params);
+    if (job.jetTrails) {
+        run.ToggleJetTrails();
+    }
+    cairo_surface_t* target = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    // The fixed font keeps its share of the page, as for the graphs.
+    const PageExtent page = IsotropicPageExtent(width, height);
+    CairoSurface window(target, width, height, std::max(6.0, 15.0 * page.width / kPageWidth));
+    cairo_surface_destroy(target); // the surface holds its own reference
+    double wallClock = StartJulianDay(job.params.start, job.observer.timeZone);
+    int written = 0;
+    for (int f = 0; f < job.frames && !CliHost::Interrupted(); ++f) {
+        window.Prepare(kPageMapping, width, height, true);
+        run.Tick(window, width, height, wallClock, &worldMap,
+                 job.haveCatalogue ? &job.catalogue : nullptr);
+        wallClock += kTickDays;
+        char file[64];
+        std::snprintf(file, sizeof file, "/frame-%04d.png", f + 1);
+        cairo_surface_flush(window.Target());
+        if (cairo_surface_write_to_png(window.Target(), (directory + file).c_str()) !=
+            CAIRO_STATUS_SUCCESS) {
+            throw MovieFailure{"cannot write " + directory + file};
+        }
+        ++written;
+    }
+    return written;
+}
+
+// A folder of its own under TMPDIR (or /tmp) for the GIF's frames, removed
+// with all it holds however the movie ends.
+class FrameFolder {
+  public:
+    FrameFolder() {
+        const char* base = std::getenv("TMPDIR");
+        path_ =
+            std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/caelor-movie-XXXXXX";
+        if (mkdtemp(path_.data()) == nullptr) {
+            throw MovieFailure{std::string("temporary directory: ") + std::strerror(errno)};
+        }
+    }
+    ~FrameFolder() {
+        std::error_code ignored; // a frame folder left behind is no reason to fail
+        std::filesystem::remove_all(path_, ignored);
+    }
+    FrameFolder(const FrameFolder&) = delete;
+    FrameFolder& operator=(const FrameFolder&) = delete;
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+// Writes the frames as PNG files into the directory -o names, or into a
+// frame folder that convert turns into the GIF. Returns the exit code.
+int RenderMovie(MovieJob& job, RegionalOptions& regional) {
+    const std::string& output = job.output;
+    const bool gif = EndsWith(Lower(output), ".gif");
+    std::optional<FrameFolder> frameFolder;
+    if (gif) {
+        if (!HaveConvert()) {
+            throw MovieFailure{"an animated GIF needs ImageMagick's convert, which is not "
+                               "installed; give a directory instead"};
+        }
+        frameFolder.emplace();
+    } else if (!MakeDirectory(output)) {
+        throw MovieFailure{"cannot make directory " + output};
+    }
+    const std::string& directory = gif ? frameFolder->Path() : output;
+
+    const RegionalScope regionalScope(regional);
+    MonoBitmap worldMap;
+    const std::vector<uint8_t>& mapBytes = WorldMapBytes();
+    if (!WorldMapFromBitmapBytes(mapBytes.data(), mapBytes.size(), worldMap)) {
+        throw MovieFailure{"the built-in world map is damaged"};
+    }
+    const int written = WriteFrames(job, worldMap, directory);
+    if (gif) {
+        const std::string convert =
+            "convert -delay 25 -loop 0 " + Quoted(directory) + "/frame-*.png " + Quoted(output);
+        if (std::system(convert.c_str()) != 0) {
+            throw MovieFailure{"convert failed for " + output};
+        }
+    }
+    std::printf("%s: %d frames\n", output.c_str(), written);
+    return CliHost::Interrupted() ? 130 : 0;
 }
 
 } // namespace
@@ -277,243 +573,17 @@ void PrintHelp() {
 int MovieCommand(int argc, char** argv) {
     try {
         if (argc >= 1 && (std::strcmp(argv[0], "--help") == 0)) {
-            PrintHelp();
+            std::fputs(CommandHelp(kCliMovie, kHelp).c_str(), stdout);
             return 0;
         }
-        // The dialogs' initial values: now, their speed and view angle.
-        const DialogParams defaults = DefaultDialogParams(ClockJulianDay());
-        const MovieKind* kind = nullptr;
-        MovieParams params;
-        params.start = {defaults.year, defaults.month, defaults.day, defaults.hour,
-                        defaults.minute};
-        int speed = defaults.timeSpeed;
-        int viewAngle = defaults.viewAngle;
-        int frames = -1;
-        int width = 800;
-        int height = 600;
-        int step = 0;
-        bool turbo = false;
-        bool jetTrails = false;
-        int labels = 1;
-        std::string output, bodies, moons, track, starName, binary, starsFile;
-        bool haveBodies = false, haveMoons = false;
-        LocationOptions location;
-        RegionalOptions regional;
-        for (int i = 0; i < argc; ++i) {
-            const std::string arg = argv[i];
-            if (arg == "--start") {
-                params.start = ParseStart(arg, OptionValue(argc, argv, i));
-            } else if (arg == "--speed") {
-                speed = ParseWhole(arg, OptionValue(argc, argv, i), -64, 64);
-            } else if (arg == "--view-angle") {
-                viewAngle = ParseWhole(arg, OptionValue(argc, argv, i), 5, 90);
-            } else if (arg == "--bodies") {
-                bodies = OptionValue(argc, argv, i);
-                haveBodies = true;
-            } else if (arg == "--moons") {
-                moons = OptionValue(argc, argv, i);
-                haveMoons = true;
-            } else if (arg == "--track") {
-                track = OptionValue(argc, argv, i);
-            } else if (arg == "--star") {
-                starName = OptionValue(argc, argv, i);
-            } else if (arg == "--turbo") {
-                turbo = true;
-            } else if (arg == "--labels") {
-                labels = ParseWhole(arg, OptionValue(argc, argv, i), 0, 1);
-            } else if (arg == "--jet-trails") {
-                jetTrails = true;
-            } else if (arg == "--step") {
-                step = ParseStep(arg, OptionValue(argc, argv, i));
-            } else if (arg == "--binary") {
-                binary = OptionValue(argc, argv, i);
-            } else if (arg == "--frames") {
-                frames = ParseWhole(arg, OptionValue(argc, argv, i), 1, 100000);
-            } else if (arg == "--size") {
-                const std::string size = OptionValue(argc, argv, i);
-                const size_t x = size.find('x');
-                if (x == std::string::npos) {
-                    throw UsageError{"--size: expected WxH"};
-                }
-                width = ParseWhole(arg, size.substr(0, x), 64, 4000);
-                height = ParseWhole(arg, size.substr(x + 1), 48, 3000);
-            } else if (arg == "--stars") {
-                starsFile = OptionValue(argc, argv, i);
-            } else if (arg == "-o" || arg == "--output") {
-                output = OptionValue(argc, argv, i);
-            } else if (location.Take(argc, argv, i) || regional.Take(argc, argv, i)) {
-                continue;
-            } else if (arg.size() > 1 && arg[0] == '-') {
-                throw UsageError{arg + ": unknown option"};
-            } else if (kind == nullptr) {
-                kind = &FindMovie(arg);
-            } else {
-                throw UsageError{arg + ": unexpected argument"};
-            }
-        }
-        if (kind == nullptr) {
-            throw UsageError{"NAME: missing (see caelor-cli movie --help)"};
-        }
-        if (frames < 0) {
-            throw UsageError{"--frames: missing"};
-        }
-        if (output.empty()) {
-            throw UsageError{"-o: missing (a directory, or a file ending in .gif)"};
-        }
-        const int command = kind->command;
-        const std::string name = kind->name;
-        const bool planetarium = command == 64;
-        const bool ecliptic = command == 62 || command == 63;
-        const bool jupiter = command == 65 || command == 66;
-        if (haveBodies && !planetarium && !ecliptic) {
-            throw UsageError{"--bodies: the " + name + " movie takes no bodies"};
-        }
-        if (haveMoons && !jupiter) {
-            throw UsageError{"--moons: only the Jupiter moons movies take moons"};
-        }
-        if ((!track.empty() || !starName.empty() || turbo) && !planetarium) {
-            throw UsageError{"--track, --star and --turbo belong to the planetarium"};
-        }
-        if (!binary.empty() && command != 67) {
-            throw UsageError{"--binary: only the binary-star movie takes a star"};
-        }
-
-        StarCatalogue catalogue;
-        bool haveCatalogue = false;
-        if (planetarium) {
-            const std::string path =
-                starsFile.empty() ? ProgramDirectory() + "/STARS.DAT" : starsFile;
-            std::FILE* file = std::fopen(path.c_str(), "rb");
-            if (file != nullptr) {
-                haveCatalogue = ReadStarCatalogue(file, catalogue) == StarCatalogueStatus::kLoaded;
-                std::fclose(file);
-            }
-            if (!haveCatalogue) {
-                // As caelor.exe refuses its Planetarium without the stars.
-                std::fprintf(stderr, "caelor-cli movie: Star database not loaded (%s)\n",
-                             path.c_str());
-                return 1;
-            }
-        }
-
-        params.planetarium.viewSet = haveBodies ? ParsePlanetariumView("--bodies", bodies)
-                                                : 0xFFBu; // Sun, Moon, planets, stars
-        params.trackBody = !track.empty();
-        if (!track.empty()) {
-            params.planetarium.target =
-                Lower(track) == "star" ? kStarTarget : BodyIndex("--track", track);
-            if (params.planetarium.target == kEarth) {
-                throw UsageError{"--track: the Earth cannot be tracked"};
-            }
-        }
-        if (!starName.empty()) {
-            params.planetarium.star = FindNamedStar(&catalogue, starName);
-            if (track.empty()) {
-                params.planetarium.target = kStarTarget;
-            }
-        } else if (params.planetarium.target == kStarTarget) {
-            throw UsageError{"--track star: name the star with --star"};
-        }
-        params.planetarium.labelled = labels != 0;
-        params.bodySet = haveBodies && ecliptic ? ParseEclipticBodies("--bodies", bodies) : 0x7FCu;
-        params.moonSet = haveMoons ? ParseMoons("--moons", moons) : 15u;
-        if (ecliptic && params.bodySet == 0) {
-            throw UsageError{"--bodies: Select at least one planet"};
-        }
-        if (jupiter && params.moonSet == 0) {
-            throw UsageError{"--moons: Select at least one moon"};
-        }
-        params.labelPlanets = labels != 0;
-        params.labelMoons = labels != 0;
-        params.binaryStar = binary.empty() ? 0 : ParseBinary("--binary", binary);
-        params.binaryYear = params.start.year;
-
-        MovieObserver observer{};
-        observer.location = location.Resolve(ProgramDirectory());
-        observer.timeZone = observer.location.timeZone;
-        observer.viewAngle = viewAngle;
-        observer.timeSpeed = speed;
-        observer.dayNightStep = step;
-        observer.turbo = turbo ? 1 : 0;
-
-        const bool gif = EndsWith(Lower(output), ".gif");
-        std::string directory = output;
-        char temporary[] = "/tmp/caelor-movie-XXXXXX";
-        if (gif) {
-            if (!HaveConvert()) {
-                std::fprintf(stderr, "caelor-cli movie: an animated GIF needs ImageMagick's "
-                                     "convert, which is not installed; give a directory "
-                                     "instead\n");
-                return 1;
-            }
-            if (mkdtemp(temporary) == nullptr) {
-                std::perror("caelor-cli movie: temporary directory");
-                return 1;
-            }
-            directory = temporary;
-        } else if (!MakeDirectory(directory)) {
-            std::fprintf(stderr, "caelor-cli movie: cannot make directory %s\n", directory.c_str());
-            return 1;
-        }
-
-        SetLocaleSource(&regional);
-        MonoBitmap worldMap;
-        const std::vector<uint8_t>& mapBytes = WorldMapBytes();
-        if (!WorldMapFromBitmapBytes(mapBytes.data(), mapBytes.size(), worldMap)) {
-            std::fprintf(stderr, "caelor-cli movie: the built-in world map is damaged\n");
-            return 1;
-        }
-        int written = 0;
-        {
-            CliHost host;
-            MovieRun run;
-            run.Start(command, observer, params);
-            if (jetTrails) {
-                run.ToggleJetTrails();
-            }
-            cairo_surface_t* target = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-            // The fixed font keeps its share of the page, as for the graphs.
-            const PageExtent page = IsotropicPageExtent(width, height);
-            CairoSurface window(target, width, height,
-                                std::max(6.0, 15.0 * page.width / kPageWidth));
-            cairo_surface_destroy(target); // the surface holds its own reference
-            double wallClock = StartJulianDay(params.start, observer.timeZone);
-            for (int f = 0; f < frames && !CliHost::Interrupted(); ++f) {
-                window.Prepare(kPageMapping, width, height, true);
-                run.Tick(window, width, height, wallClock, &worldMap,
-                         haveCatalogue ? &catalogue : nullptr);
-                wallClock += kTickDays;
-                char file[64];
-                std::snprintf(file, sizeof file, "/frame-%04d.png", f + 1);
-                cairo_surface_flush(window.Target());
-                if (cairo_surface_write_to_png(window.Target(), (directory + file).c_str()) !=
-                    CAIRO_STATUS_SUCCESS) {
-                    std::fprintf(stderr, "caelor-cli movie: cannot write %s%s\n", directory.c_str(),
-                                 file);
-                    SetLocaleSource(nullptr);
-                    return 1;
-                }
-                ++written;
-            }
-        }
-        SetLocaleSource(nullptr);
-        if (gif) {
-            const std::string convert =
-                "convert -delay 25 -loop 0 " + Quoted(directory) + "/frame-*.png " + Quoted(output);
-            const int status = std::system(convert.c_str());
-            std::error_code ignored; // a frame folder left in /tmp is no reason to fail
-            std::filesystem::remove_all(directory, ignored);
-            if (status != 0) {
-                std::fprintf(stderr, "caelor-cli movie: convert failed for %s\n", output.c_str());
-                return 1;
-            }
-            std::printf("%s: %d frames\n", output.c_str(), written);
-        } else {
-            std::printf("%s: %d frames\n", directory.c_str(), written);
-        }
-        return CliHost::Interrupted() ? 130 : 0;
+        MovieArguments arguments = ParseMovieArguments(argc, argv);
+        MovieJob job = ValidateMovie(arguments);
+        return RenderMovie(job, arguments.regional);
     } catch (const UsageError& error) {
         std::fprintf(stderr, "caelor-cli movie: %s\n", error.message.c_str());
         return 2;
+    } catch (const MovieFailure& failure) {
+        std::fprintf(stderr, "caelor-cli movie: %s\n", failure.message.c_str());
+        return 1;
     }
 }

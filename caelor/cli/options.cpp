@@ -39,13 +39,6 @@ bool ParseWholeInt(const std::string& s, int& value) {
 
 } // namespace
 
-std::string OptionValue(int argc, char** argv, int& i) {
-    if (i + 1 >= argc) {
-        throw UsageError{std::string(argv[i]) + " needs a value"};
-    }
-    return argv[++i];
-}
-
 CalendarDate ParseDateArgument(const std::string& option, const std::string& text) {
     const UsageError bad{option + ": '" + text + "' is not a date of the form YYYY-MM-DD"};
     const bool negative = !text.empty() && text[0] == '-';
@@ -96,41 +89,56 @@ double ParseNumberArgument(const std::string& option, const std::string& text, d
         throw UsageError{option + ": '" + text + "' is not a number"};
     }
     if (value < lo || value > hi) {
-        std::ostringstream s;
-        s << option << ": " << text << " is outside " << lo << " .. " << hi;
-        throw UsageError{s.str()};
+        throw UsageError{option + ": " + text + " is outside " + RangeText(lo, hi)};
     }
     return value;
 }
 
-bool LocationOptions::Take(int argc, char** argv, int& i) {
-    const std::string option = argv[i];
-    if (option == "--lat") {
-        lat_ = ParseNumberArgument(option, OptionValue(argc, argv, i), -90, 90);
+std::string RangeText(double lo, double hi) {
+    std::ostringstream s;
+    s << lo << " .. " << hi;
+    return s.str();
+}
+
+bool LocationOptions::Take(const CliOption& option, const std::string& value) {
+    if (option.group != kLocationOption) {
+        return false;
+    }
+    switch (option.id) {
+    case OptionId::Lat:
+        lat_ = NumberValue(option, value);
         haveLat_ = true;
-    } else if (option == "--lon") {
-        lon_ = ParseNumberArgument(option, OptionValue(argc, argv, i), -180, 180);
+        break;
+    case OptionId::Lon:
+        lon_ = NumberValue(option, value);
         haveLon_ = true;
-    } else if (option == "--tz") {
-        tz_ = ParseNumberArgument(option, OptionValue(argc, argv, i), -12, 12);
+        break;
+    case OptionId::Tz:
+        tz_ = NumberValue(option, value);
         haveTz_ = true;
-    } else if (option == "--elev") {
-        const double e = ParseNumberArgument(option, OptionValue(argc, argv, i), -400, 8900);
+        break;
+    case OptionId::Elev: {
+        const double e = NumberValue(option, value);
         if (e != std::trunc(e)) {
             throw UsageError{"--elev: give whole metres"};
         }
         elev_ = static_cast<int>(e);
         haveElev_ = true;
-    } else if (option == "--name") {
-        name_ = OptionValue(argc, argv, i);
-    } else if (option == "--place") {
-        place_ = OptionValue(argc, argv, i);
+        break;
+    }
+    case OptionId::Name:
+        name_ = value;
+        break;
+    case OptionId::Place:
+        place_ = value;
         if (NormalizeCityName(place_).empty()) {
             throw UsageError{"--place: the name is empty"};
         }
-    } else if (option == "--cities") {
-        cities_ = OptionValue(argc, argv, i);
-    } else {
+        break;
+    case OptionId::Cities:
+        cities_ = value;
+        break;
+    default:
         return false;
     }
     return true;
@@ -197,37 +205,43 @@ std::string ProgramDirectory() {
     return path;
 }
 
-bool RegionalOptions::Take(int argc, char** argv, int& i) {
-    const std::string option = argv[i];
+bool RegionalOptions::Take(const CliOption& option, const std::string& value) {
+    if (option.group != kRegionalOption) {
+        return false;
+    }
+    const std::string name = option.name;
     const auto single = [&](const char* key) {
-        const std::string value = OptionValue(argc, argv, i);
         if (value.size() != 1 || static_cast<unsigned char>(value[0]) < 32) {
-            throw UsageError{option + ": give a single character"};
+            throw UsageError{name + ": give a single character"};
         }
         values_[key] = value;
     };
     const auto flag = [&](const char* key) {
-        const std::string value = OptionValue(argc, argv, i);
         if (value != "0" && value != "1") {
-            throw UsageError{option + ": give 0 or 1"};
+            throw UsageError{name + ": give 0 or 1"};
         }
         values_[key] = value;
     };
-    if (option == "--decimal") {
+    switch (option.id) {
+    case OptionId::Decimal:
         single("sdecimal");
-    } else if (option == "--time-sep") {
+        break;
+    case OptionId::TimeSep:
         single("stime");
-    } else if (option == "--leading-zero") {
+        break;
+    case OptionId::LeadingZero:
         flag("iLzero");
-    } else if (option == "--time-leading-zero") {
+        break;
+    case OptionId::TimeLeadingZero:
         flag("itlzero");
-    } else if (option == "--date-format") {
-        const std::string value = OptionValue(argc, argv, i);
+        break;
+    case OptionId::DateFormat:
         if (value.empty() || value.size() > 80) {
-            throw UsageError{option + ": give a pattern such as dd.MM.yyyy"};
+            throw UsageError{name + ": give a pattern such as dd.MM.yyyy"};
         }
         values_["sshortdate"] = value;
-    } else {
+        break;
+    default:
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 // bad value with a one-line message naming the argument.
 #pragma once
 
+#include "cli/option_table.h"
 #include "engine/location.h"
 #include "reports/locale.h"
 #include "settings/bit_set.h"
@@ -31,13 +32,16 @@ double ParseTimeArgument(const std::string& option, const std::string& text);
 double ParseNumberArgument(const std::string& option, const std::string& text, double lo,
                            double hi);
 
+// "lo .. hi" as the messages and --help write a range.
+std::string RangeText(double lo, double hi);
+
 // Collects the location options --lat --lon --tz --elev --name, or --place
 // NAME with --cities FILE, and builds the observing place from them.
 class LocationOptions {
   public:
-    // Takes the option at argv[i] (and its value) when it is a location
-    // option; returns false for any other argument.
-    bool Take(int argc, char** argv, int& i);
+    // Takes a location option with its value; returns false for any other
+    // option.
+    bool Take(const CliOption& option, const std::string& value);
 
     // The place: from --place (looked up in the city file, by default the
     // one beside the program), else from the numeric options over a default
@@ -52,9 +56,6 @@ class LocationOptions {
     std::string name_, place_, cities_;
 };
 
-// Takes the value that follows an option, or throws naming the option.
-std::string OptionValue(int argc, char** argv, int& i);
-
 // The Royal Observatory, Greenwich: 51.4772 N, 0.0005 W, time zone 0, 48 m.
 Location GreenwichLocation();
 
@@ -66,11 +67,22 @@ std::string ProgramDirectory();
 // as the "intl" values they stand for.
 class RegionalOptions : public LocaleSource {
   public:
-    bool Take(int argc, char** argv, int& i);
+    // As LocationOptions::Take.
+    bool Take(const CliOption& option, const std::string& value);
     bool Read(const char* key, char* value, int size) override;
 
   private:
     std::map<std::string, std::string> values_;
+};
+
+// Serves the regional options to the formatters while it lives, so that
+// however a command ends it leaves the defaults behind.
+class RegionalScope {
+  public:
+    explicit RegionalScope(RegionalOptions& options) { SetLocaleSource(&options); }
+    ~RegionalScope() { SetLocaleSource(nullptr); }
+    RegionalScope(const RegionalScope&) = delete;
+    RegionalScope& operator=(const RegionalScope&) = delete;
 };
 
 // "A-B" or "A" as a pair of whole numbers.

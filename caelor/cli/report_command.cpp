@@ -72,20 +72,19 @@ void Check(const std::string& option, const char* message) {
     }
 }
 
-void PrintUsage(FILE* out) {
-    std::fprintf(out,
-                 "usage: caelor-cli report NAME [--year Y] [--months A-B] [--years A-B]\n"
-                 "           [--bodies mercury,venus,...] [location options] [regional options]\n"
-                 "NAME: introduction, calendar, seasons, easter, lunar-eclipses, solar-eclipses,\n"
-                 "planet-view, planet-apsides, planet-conjunctions, planet-data, moon-apsides,\n"
-                 "moon-nodes, meteor-showers, twilight, almanac.\n"
-                 "Location: --lat D --lon D --tz H --elev M --name TEXT (North and East\n"
-                 "positive) or --place NAME [--cities FILE]; default Greenwich.\n"
-                 "Regional: --decimal C --date-format PATTERN --time-sep C --leading-zero 0|1\n"
-                 "--time-leading-zero 0|1. The report's lines go to stdout; a page break is a\n"
-                 "form feed alone on its line. Ctrl-C stops: the lines so far are printed and\n"
-                 "the exit code is 130.\n");
-}
+// Each {option} is written from the option table.
+constexpr char kHelp[] =
+    "usage: caelor-cli report NAME [{--year}] [{--months}] [{--years}]\n"
+    "           [{--bodies}] [location options] [regional options]\n"
+    "NAME: introduction, calendar, seasons, easter, lunar-eclipses, solar-eclipses,\n"
+    "planet-view, planet-apsides, planet-conjunctions, planet-data, moon-apsides,\n"
+    "moon-nodes, meteor-showers, twilight, almanac.\n"
+    "Location: {--lat} {--lon} {--tz} {--elev} {--name} (North and East\n"
+    "positive) or {--place} [{--cities}]; default Greenwich.\n"
+    "Regional: {--decimal} {--date-format} {--time-sep} {--leading-zero}\n"
+    "{--time-leading-zero}. The report's lines go to stdout; a page break is a\n"
+    "form feed alone on its line. Ctrl-C stops: the lines so far are printed and\n"
+    "the exit code is 130.\n";
 
 void PrintBuffer(const ReportBuffer& buffer) {
     for (int i = 0; i < buffer.lineCount; ++i) {
@@ -100,7 +99,7 @@ void PrintBuffer(const ReportBuffer& buffer) {
 int ReportCommand(int argc, char** argv) {
     try {
         if (argc >= 1 && (std::strcmp(argv[0], "--help") == 0 || std::strcmp(argv[0], "-h") == 0)) {
-            PrintUsage(stdout);
+            std::fputs(CommandHelp(kCliReport, kHelp).c_str(), stdout);
             return 0;
         }
         double day = 0;
@@ -118,30 +117,38 @@ int ReportCommand(int argc, char** argv) {
         bool haveYear = false, haveMonths = false, haveYears = false, haveBodies = false;
         LocationOptions location;
         RegionalOptions regional;
-        for (int i = 0; i < argc; ++i) {
-            const std::string arg = argv[i];
-            if (arg == "--year") {
-                year = ParseYear(arg, OptionValue(argc, argv, i));
+        const auto take = [&](const CliOption& option, const std::string& value) {
+            if (location.Take(option, value) || regional.Take(option, value)) {
+                return;
+            }
+            switch (option.id) {
+            case OptionId::Year:
+                year = ParseYear(option.name, value);
                 haveYear = true;
-            } else if (arg == "--months") {
-                ParseRange(arg, OptionValue(argc, argv, i), startMonth, stopMonth);
+                break;
+            case OptionId::Months:
+                ParseRange(option.name, value, startMonth, stopMonth);
                 haveMonths = true;
-            } else if (arg == "--years") {
-                ParseRange(arg, OptionValue(argc, argv, i), startYear, stopYear);
+                break;
+            case OptionId::Years:
+                ParseRange(option.name, value, startYear, stopYear);
                 haveYears = true;
-            } else if (arg == "--bodies") {
-                bodies = OptionValue(argc, argv, i);
+                break;
+            case OptionId::Bodies:
+                bodies = value;
                 haveBodies = true;
-            } else if (location.Take(argc, argv, i) || regional.Take(argc, argv, i)) {
-                continue;
-            } else if (arg.size() > 1 && arg[0] == '-') {
-                throw UsageError{arg + ": unknown option"};
-            } else if (kind == nullptr) {
-                kind = &FindReport(arg);
-            } else {
+                break;
+            default:
+                break;
+            }
+        };
+        const auto positional = [&](const std::string& arg) {
+            if (kind != nullptr) {
                 throw UsageError{arg + ": unexpected argument"};
             }
-        }
+            kind = &FindReport(arg);
+        };
+        ParseCommandLine(kCliReport, argc, argv, take, positional);
         if (kind == nullptr) {
             throw UsageError{"NAME: missing (see caelor-cli report --help)"};
         }
@@ -184,10 +191,10 @@ int ReportCommand(int argc, char** argv) {
             Check("--bodies", CheckPlanetChosen(chosen, firstBody, lastBody));
         }
         const Location place = location.Resolve(ProgramDirectory());
-        SetLocaleSource(&regional);
 
         ReportBuffer buffer;
         {
+            const RegionalScope regionalScope(regional);
             CliHost host;
             const int index = kind->index;
             switch (index) {
@@ -241,7 +248,6 @@ int ReportCommand(int argc, char** argv) {
                 break;
             }
         }
-        SetLocaleSource(nullptr);
         PrintBuffer(buffer);
         return CliHost::Interrupted() ? 130 : 0;
     } catch (const UsageError& error) {

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -132,6 +135,42 @@ TEST(CliMovie, AnimatedGifThroughConvert) {
     const std::string dir = TempDirectory();
     ASSERT_EQ(RunMovie("binary-star --binary Sirius --speed 4 --frames 4 -o " + dir + "/s.gif"), 0);
     EXPECT_TRUE(Exists(dir + "/s.gif"));
+}
+
+// Names of what the folder holds.
+std::vector<std::string> Entries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+TEST(CliMovie, AGifWhoseFrameCannotBeWrittenLeavesNoFrameFolderBehind) {
+    if (std::system("command -v convert >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "ImageMagick's convert is not installed";
+    }
+    const std::string temporary = TempDirectory(); // TMPDIR: the frame folder is made in here
+    const std::string out = TempDirectory();
+    ASSERT_FALSE(temporary.empty());
+    ASSERT_FALSE(out.empty());
+    // Files may grow to one block only, so the first frame cannot be written;
+    // with SIGXFSZ ignored the write fails instead of ending the program.
+    const std::string command = "trap '' XFSZ; ulimit -f 1; TMPDIR=" + temporary + " " +
+                                CAELOR_CLI_PATH +
+                                " movie day-night --start 2026-06-21T12:00 --frames 2 -o " + out +
+                                "/m.gif 2>" + out + "/err";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    std::ifstream err(out + "/err");
+    const std::string message((std::istreambuf_iterator<char>(err)), {});
+    EXPECT_NE(message.find("cannot write " + temporary + "/caelor-movie-"), std::string::npos)
+        << message;
+    EXPECT_EQ(Entries(temporary), std::vector<std::string>{});
+    EXPECT_FALSE(Exists(out + "/m.gif"));
+    std::filesystem::remove_all(temporary);
+    std::filesystem::remove_all(out);
 }
 
 } // namespace
