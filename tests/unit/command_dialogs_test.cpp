@@ -3,11 +3,12 @@
 // the titles of the string table. And the latitude refusal.
 #include "settings/command_dialogs.h"
 
+#include "menu_resource.h"
+
 #include "resources/string_table.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -15,63 +16,6 @@
 #include <vector>
 
 namespace {
-
-std::string ResourceText(const char* name) {
-    std::ifstream in(std::string(CAELOR_SOURCE_DIR) + "/caelor/resources/" + name);
-    EXPECT_TRUE(in.good()) << name;
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string Trimmed(const std::string& s) {
-    const size_t first = s.find_first_not_of(" \t\r");
-    const size_t last = s.find_last_not_of(" \t\r");
-    return first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
-}
-
-// The text between the first pair of double quotes of line.
-std::string Quoted(const std::string& line) {
-    const size_t open = line.find('"');
-    const size_t close = line.find('"', open + 1);
-    return open == std::string::npos || close == std::string::npos
-               ? std::string()
-               : line.substr(open + 1, close - open - 1);
-}
-
-struct MenuItem {
-    std::string popup; // without its "&"
-    std::string label; // as written, "&Seasons..."
-    int id;
-};
-
-// Every command item of the menu bar "MENUS" in menus.rc.
-std::vector<MenuItem> MenuItems() {
-    std::istringstream rc(ResourceText("menus.rc"));
-    std::vector<MenuItem> items;
-    std::string popup;
-    bool inMenu = false;
-    for (std::string line; std::getline(rc, line);) {
-        line = Trimmed(line);
-        if (line.rfind("MENUS MENU", 0) == 0) {
-            inMenu = true;
-        } else if (inMenu && line.rfind("POPUP ", 0) == 0) {
-            popup = Quoted(line);
-            const size_t amp = popup.find('&');
-            if (amp != std::string::npos) {
-                popup.erase(amp, 1);
-            }
-        } else if (inMenu && line.rfind("MENUITEM \"", 0) == 0) {
-            const size_t comma = line.find(',', line.find('"', line.find('"') + 1));
-            items.push_back(MenuItem{popup, Quoted(line), std::stoi(line.substr(comma + 1))});
-        } else if (inMenu && line.rfind("END", 0) == 0 && popup.empty()) {
-            break;
-        } else if (line == "END") {
-            popup.clear();
-        }
-    }
-    return items;
-}
 
 // The caption of every dialog template in dialogs.rc, by template name.
 std::map<std::string, std::string> DialogCaptions() {
@@ -88,23 +32,6 @@ std::map<std::string, std::string> DialogCaptions() {
         }
     }
     return captions;
-}
-
-// A menu label as a title reads it: no "&", no "...", nothing after a tab.
-std::string PlainLabel(std::string label) {
-    label = label.substr(0, label.find("\\t"));
-    if (label.size() >= 3 && label.compare(label.size() - 3, 3, "...") == 0) {
-        label.resize(label.size() - 3);
-    }
-    const size_t amp = label.find('&');
-    if (amp != std::string::npos) {
-        label.erase(amp, 1);
-    }
-    return label;
-}
-
-bool AsksFirst(const MenuItem& item) {
-    return item.label.size() > 3 && item.label.compare(item.label.size() - 3, 3, "...") == 0;
 }
 
 bool IsCommandPopup(const std::string& popup) {
@@ -133,7 +60,7 @@ std::string ShownTitle(const CommandDialog& dialog,
 TEST(CommandDialogs, EachCommandOpensATemplateTitledAsItsMenuItem) {
     const std::map<std::string, std::string> captions = DialogCaptions();
     ASSERT_GE(captions.size(), 13u);
-    const std::vector<MenuItem> items = MenuItems();
+    const std::vector<MenuItem> items = MenuBarItems();
     int asking = 0;
     for (const MenuItem& item : items) {
         CommandDialog dialog;
@@ -181,7 +108,7 @@ TEST(CommandDialogs, EachCommandOpensATemplateTitledAsItsMenuItem) {
 TEST(CommandDialogs, ThePlanetsDialogShowsWhatItsCommandTakes) {
     const std::map<std::string, std::string> captions = DialogCaptions();
     int planetsDialogs = 0;
-    for (const MenuItem& item : MenuItems()) {
+    for (const MenuItem& item : MenuBarItems()) {
         CommandDialog dialog;
         if (!IsCommandPopup(item.popup) || !CommandDialogOf(item.id, dialog) ||
             dialog.templateName == nullptr || std::string(dialog.templateName) != "DIAL_PLANETS") {
