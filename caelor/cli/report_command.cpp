@@ -186,56 +186,60 @@ int ReportCommand(int argc, char** argv) {
         const Location place = location.Resolve(ProgramDirectory());
         SetLocaleSource(&regional);
 
+        ReportRequest request;
+        request.year = monthly ? year : startYear;
+        request.stopYear = stopYear;
+        request.startMonth = startMonth;
+        request.stopMonth = stopMonth;
+        request.planets = chosen;
         ReportBuffer buffer;
         {
             CliHost host;
-            const int index = kind->index;
-            switch (index) {
+            switch (kind->index) {
             case 0:
-                AlmanacReport(year, startMonth, stopMonth, place, buffer);
+                AlmanacReport(request, buffer, place);
                 break;
             case kReportIntroduction:
-                IntroductionReport(buffer, index, false);
+                IntroductionReport(request, buffer, place);
                 break;
             case kReportCalendar:
-                CalendarReport(year, startMonth, stopMonth, place, buffer, index, false);
+                CalendarReport(request, buffer, place);
                 break;
             case kReportSeasons:
-                SeasonsReport(startYear, stopYear, place, buffer, index, false);
+                SeasonsReport(request, buffer, place);
                 break;
             case kReportEaster:
-                EasterReport(startYear, stopYear, buffer, index, false);
+                EasterReport(request, buffer, place);
                 break;
             case kReportLunarEclipses:
+                LunarEclipsesReport(request, buffer, place);
+                break;
             case kReportSolarEclipses:
-                EclipseReport(place, index == kReportLunarEclipses, startYear, stopYear, buffer,
-                              index, false);
+                SolarEclipsesReport(request, buffer, place);
                 break;
             case kReportPlanetViewInfo:
-                PlanetViewInfoReport(year, startMonth, stopMonth, place, chosen, buffer, index,
-                                     false);
+                PlanetViewInfoReport(request, buffer, place);
                 break;
             case kReportPlanetApsides:
-                PlanetApsidesReport(startYear, stopYear, place, chosen, buffer, index, false);
+                PlanetApsidesReport(request, buffer, place);
                 break;
             case kReportPlanetConjOpp:
-                PlanetConjOppReport(year, startMonth, stopMonth, place, chosen, buffer, index,
-                                    false);
+                PlanetConjOppReport(request, buffer, place);
                 break;
             case kReportPlanetData:
-                PlanetDataReport(buffer, index, false);
+                PlanetDataReport(request, buffer, place);
                 break;
             case kReportMoonApsides:
-                MoonApsidesReport(place, year, startMonth, stopMonth, buffer, index, false);
+                MoonApsidesReport(request, buffer, place);
                 break;
             case kReportMoonNodes:
-                MoonNodesReport(place, year, startMonth, stopMonth, buffer, index, false);
+                MoonNodesReport(request, buffer, place);
                 break;
             case kReportMeteorShowers:
-                MeteorShowersReport(place, year, startMonth, stopMonth, buffer, index, false);
+                MeteorShowersReport(request, buffer, place);
                 break;
             case kReportTwilight:
-                TwilightReport(place, year, startMonth, stopMonth, buffer, index, false);
+                TwilightReport(request, buffer, place);
                 break;
             default:
                 break;

@@ -209,94 +209,93 @@ void RunSingleReport(int id) {
     const Location place = g.location;
     ReportBuffer& out = g.report;
     auto start = [id]() { g.currentCommand = id; };
+    auto request = [&p]() { return ReportRequestFromDialog(p); };
     switch (id) {
     case 80:
         start();
-        IntroductionReport(out, kReportIntroduction, false);
+        IntroductionReport(request(), out, place);
         break;
     case 81:
         if (AskFor(id)) {
             start();
-            CalendarReport(p.year, p.month, p.stopMonth, place, out, kReportCalendar, false);
+            CalendarReport(request(), out, place);
         }
         break;
     case 82:
         if (AskFor(id)) {
             start();
-            SeasonsReport(p.year, p.stopYear, place, out, kReportSeasons, false);
+            SeasonsReport(request(), out, place);
         }
         break;
     case 83:
         if (AskFor(id)) {
             start();
-            EasterReport(p.year, p.stopYear, out, kReportEaster, false);
+            EasterReport(request(), out, place);
         }
         break;
     case 84:
-    case 85: {
-        const bool lunar = id == 84;
         if (AskFor(id)) {
             start();
-            EclipseReport(place, lunar, p.year, p.stopYear, out,
-                          lunar ? kReportLunarEclipses : kReportSolarEclipses, false);
+            LunarEclipsesReport(request(), out, place);
         }
         break;
-    }
+    case 85:
+        if (AskFor(id)) {
+            start();
+            SolarEclipsesReport(request(), out, place);
+        }
+        break;
     case 86:
         if (AskFor(id)) {
             start();
-            PlanetViewInfoReport(p.year, p.month, p.stopMonth, place, p.planetSet, out,
-                                 kReportPlanetViewInfo, false);
+            PlanetViewInfoReport(request(), out, place);
         }
         break;
     case 87:
         if (AskFor(id)) {
             start();
-            PlanetApsidesReport(p.year, p.stopYear, place, p.planetSet, out, kReportPlanetApsides,
-                                false);
+            PlanetApsidesReport(request(), out, place);
         }
         break;
     case 88:
         if (AskFor(id)) {
             start();
-            PlanetConjOppReport(p.year, p.month, p.stopMonth, place, p.planetSet, out,
-                                kReportPlanetConjOpp, false);
+            PlanetConjOppReport(request(), out, place);
         }
         break;
     case 89:
         start();
-        PlanetDataReport(out, kReportPlanetData, false);
+        PlanetDataReport(request(), out, place);
         break;
     case 90:
         if (AskFor(id)) {
             start();
-            MoonApsidesReport(place, p.year, p.month, p.stopMonth, out, kReportMoonApsides, false);
+            MoonApsidesReport(request(), out, place);
         }
         break;
     case 141:
         if (AskFor(id)) {
             start();
-            MoonNodesReport(place, p.year, p.month, p.stopMonth, out, kReportMoonNodes, false);
+            MoonNodesReport(request(), out, place);
         }
         break;
     case 91:
         if (AskFor(id)) {
             start();
-            MeteorShowersReport(place, p.year, p.month, p.stopMonth, out, kReportMeteorShowers,
-                                false);
+            MeteorShowersReport(request(), out, place);
         }
         break;
     case 92:
         if (AskFor(id)) {
             start();
-            TwilightReport(place, p.year, p.month, p.stopMonth, out, kReportTwilight, false);
+            TwilightReport(request(), out, place);
         }
         break;
     case 93:
         if (AskFor(id)) {
             p.stopYear = p.year;
             start();
-            AlmanacReport(p.year, p.month, p.stopMonth, place, out);
+            AlmanacReport(request(), out, place);
         } else {
             StopFlag = true;
         }
