@@ -13,7 +13,7 @@
 #include "reports/report_buffer.h"
 #include "reports/reports.h"
 #include "resources/string_table.h"
-#include "settings/command_dialogs.h"
+#include "settings/commands.h"
 #include "settings/dialog_params.h"
 #include "settings/menu_state.h"
 #include "shell/about_dialog.h"
@@ -62,7 +62,6 @@ constexpr int kHelpFileName = 853;
 constexpr int kAppName = 52;
 
 constexpr const char* kModule = "CAELOR";
-constexpr int kDayNightCommand = 61;
 
 // Everything the main window owns for the whole run.
 struct MainWindowState {
@@ -180,13 +179,10 @@ constexpr DialogProcedure kDialogProcedures[] = {
     {"DIAL_PL_MOVIE", PlanetariumMovieDialogProc},
 };
 
-// Runs the input dialog of command id with its title and options; true when
+// Runs the input dialog of a command with its title and options; true when
 // it was accepted or the command asks nothing.
-bool AskFor(int id) {
-    CommandDialog dialog;
-    if (!CommandDialogOf(id, dialog)) {
-        Fatal(kInternalError, __LINE__);
-    }
+bool AskFor(const CommandRow& row) {
+    const CommandDialog& dialog = row.dialog;
     if (dialog.templateName == nullptr) {
         return true;
     }
@@ -203,118 +199,35 @@ bool AskFor(int id) {
     Fatal(kInternalError, __LINE__);
 }
 
-// Runs the dialog of a single report and, when accepted, its generator.
-void RunSingleReport(int id) {
+// Runs the dialog of a single report and, when accepted, its generator. The
+// Almanac covers one year, and a cancelled Almanac counts as stopped.
+void RunSingleReport(const CommandRow& row) {
     DialogParams& p = CurrentDialogParams;
     const Location place = g.location;
-    ReportBuffer& out = g.report;
-    auto start = [id]() { g.currentCommand = id; };
-    auto request = [&p]() { return ReportRequestFromDialog(p); };
-    switch (id) {
-    case 80:
-        start();
-        IntroductionReport(request(), out, place);
-        break;
-    case 81:
-        if (AskFor(id)) {
-            start();
-            CalendarReport(request(), out, place);
-        }
-        break;
-    case 82:
-        if (AskFor(id)) {
-            start();
-            SeasonsReport(request(), out, place);
-        }
-        break;
-    case 83:
-        if (AskFor(id)) {
-            start();
-            EasterReport(request(), out, place);
-        }
-        break;
-    case 84:
-        if (AskFor(id)) {
-            start();
-            LunarEclipsesReport(request(), out, place);
-        }
-        break;
-    case 85:
-        if (AskFor(id)) {
-            start();
-            SolarEclipsesReport(request(), out, place);
-        }
-        break;
-    case 86:
-        if (AskFor(id)) {
-            start();
-            PlanetViewInfoReport(request(), out, place);
-        }
-        break;
-    case 87:
-        if (AskFor(id)) {
-            start();
-            PlanetApsidesReport(request(), out, place);
-        }
-        break;
-    case 88:
-        if (AskFor(id)) {
-            start();
-            PlanetConjOppReport(request(), out, place);
-        }
-        break;
-    case 89:
-        start();
-        PlanetDataReport(request(), out, place);
-        break;
-    case 90:
-        if (AskFor(id)) {
-            start();
-            MoonApsidesReport(request(), out, place);
-        }
-        break;
-    case 141:
-        if (AskFor(id)) {
-            start();
-            MoonNodesReport(request(), out, place);
-        }
-        break;
-    case 91:
-        if (AskFor(id)) {
-            start();
-            MeteorShowersReport(request(), out, place);
-        }
-        break;
-    case 92:
-        if (AskFor(id)) {
-            start();
-            TwilightReport(request(), out, place);
-        }
-        break;
-    case 93:
-        if (AskFor(id)) {
-            p.stopYear = p.year;
-            start();
-            AlmanacReport(request(), out, place);
-        } else {
+    const bool almanac = row.command == IDM_REPORT_ALMANAC;
+    if (!AskFor(row)) {
+        if (almanac) {
             StopFlag = true;
         }
-        break;
-    default:
-        break;
+        return;
     }
+    if (almanac) {
+        p.stopYear = p.year;
+    }
+    g.currentCommand = row.command;
+    row.generator(ReportRequestFromDialog(p), g.report, place);
 }
 
 // The report sequence; the command is already current, the buffer freed and
 // the menus greyed.
-void RunReportCommand(int id) {
+void RunReportCommand(const CommandRow& row) {
     g.currentCommand = 0;
     HideScrollBars(g.window, kBothScrollBars);
     g.report.complete = 0;
     FreeBitmaps();
     Repaint();
 
-    RunSingleReport(id);
+    RunSingleReport(row);
 
     if (!IsWindow(g.window)) {
         // Closed while the report ran: the window and its menus are gone and
@@ -330,9 +243,9 @@ void RunReportCommand(int id) {
 
 // Graphs and movies: their dialogs run and their values stay in the dialog
 // record for the drawing.
-bool RunGraphDialog(int id) {
-    const bool accepted = AskFor(id);
-    if (accepted && id == 64) {
+bool RunGraphDialog(const CommandRow& row) {
+    const bool accepted = AskFor(row);
+    if (accepted && row.command == IDM_MOVIE_PLANETARIUM) {
         // Without a tracked body the scroll bars steer the view.
         if (CurrentDialogParams.noTracking) {
             ShowScrollBars(g.window, kBothScrollBars, 180);
@@ -343,13 +256,13 @@ bool RunGraphDialog(int id) {
     return accepted;
 }
 
-void RunGraphOrMovieCommand(int id) {
+void RunGraphOrMovieCommand(const CommandRow& row) {
     HideScrollBars(g.window, kBothScrollBars);
     g.currentCommand = 0;
-    if (RunGraphDialog(id)) {
-        g.currentCommand = id;
-        if (CommandKind(id) == kMovieCommand) {
-            StartMovie(id, g.location);
+    if (RunGraphDialog(row)) {
+        g.currentCommand = row.command;
+        if (row.kind == kMovieCommand) {
+            StartMovie(row.command, g.location);
         }
         RestartTimer();
     } else {
@@ -383,12 +296,93 @@ void OnPlanetariumScroll(UINT message, int code, int position) {
     SetScrollPos(g.window, bar, 180, TRUE);
 }
 
+// The commands that start no report, graph or movie.
+void RunOtherCommand(int id, HMENU menu) {
+    switch (id) {
+    case IDM_HELP_INDEX:
+        Help(HELP_INDEX, 0);
+        break;
+    case IDM_HELP_KEYBOARD:
+        HelpKeyword("keys");
+        break;
+    case IDM_HELP_COMMANDS:
+        HelpKeyword("commands");
+        break;
+    case IDM_HELP_USING_HELP:
+        Help(HELP_HELPONHELP, 0);
+        break;
+    case IDM_ABOUT:
+        RunDialog(g.window, "DIAL_ABOUT", AboutDialogProc);
+        break;
+    case IDM_HELP_USERS_GUIDE:
+        HelpKeyword("User's Guide");
+        break;
+    case IDM_EXIT:
+        ExitRoutine();
+    case IDM_PRINT:
+        if (g.report.lineCount == 0) {
+            PrintWindowPicture(g.window, PictureSource() == IDM_MOVIE_DAY_NIGHT);
+        } else {
+            PrintReport(g.window, g.report);
+        }
+        break;
+    case IDM_PRINT_SETUP:
+        PrintSetup(g.window);
+        break;
+    case IDM_SET_FONT:
+        ChooseReportFont(g.window);
+        break;
+    case IDM_SLOW_DOWN:
+    case IDM_SPEED_UP:
+    case IDM_ZOOM_IN:
+    case IDM_ZOOM_OUT:
+    case IDM_JET_TRAILS:
+    case IDM_REVERSE_TIME_SPEED:
+    case IDM_PAUSE:
+        MovieKeyCommand(g.window, menu, id);
+        break;
+    case IDM_STOP:
+        StopCommand();
+        break;
+    case IDM_COPY:
+        CopyToClipboard(g.window, g.report, PictureSource());
+        break;
+    case IDM_ASSIGN_COLORS:
+        Repaint();
+        RunDialog(g.window, "DIAL_ASSIGN_COLORS", AssignColorsDialogProc);
+        break;
+    case IDM_TICK_MARKS:
+        SetMenuCheck(menu, IDM_TICK_MARKS, true);
+        SetMenuCheck(menu, IDM_GRID_LINES, false);
+        SetTickMarks(true);
+        break;
+    case IDM_GRID_LINES:
+        SetMenuCheck(menu, IDM_TICK_MARKS, false);
+        SetMenuCheck(menu, IDM_GRID_LINES, true);
+        SetTickMarks(false);
+        break;
+    case IDM_SET_LOCATION:
+        RunSetLocationDialog(g.window, g.location);
+        break;
+    case IDM_HELP_SEARCH:
+        Help(HELP_PARTIALKEY, reinterpret_cast<ULONG_PTR>(""));
+        break;
+    default:
+        break;
+    }
+}
+
+// A menu command, looked up once in the command table.
 void OnCommand(int id) {
     HMENU menu = GetMenu(g.window);
     if (menu == nullptr) {
         ShellFatalError(kMenuError, "MENUFCNS", __LINE__);
     }
-    if (id == 64 && !g.starDatabaseLoaded) {
+    const CommandRow* row = FindCommand(id);
+    if (row == nullptr) {
+        return;
+    }
+    if (id == IDM_MOVIE_PLANETARIUM && !g.starDatabaseLoaded) {
         ErrorBox(g.window, kStarDatabaseNotLoaded, false);
         return;
     }
@@ -396,95 +390,21 @@ void OnCommand(int id) {
         ErrorBox(g.window, kLatitudeTooHigh, false);
         return;
     }
-    const int kind = CommandKind(id);
-    if (kind != kOtherCommand) {
+    if (row->kind != kOtherCommand) {
         // Only a new piece of work undoes a Stop; accelerators, Help and
         // Copy arriving after Esc must not.
         StopFlag = false;
         StopMovie();
         g.currentCommand = id;
         ReportFree(g.report);
-        LockMenus(g.window, kind, false);
+        LockMenus(g.window, row->kind, false);
     }
-    if (kind == kReportCommand) {
-        RunReportCommand(id);
-        return;
-    }
-    if (kind == kGraphCommand || kind == kMovieCommand) {
-        RunGraphOrMovieCommand(id);
-        return;
-    }
-    switch (id) {
-    case 31:
-        Help(HELP_INDEX, 0);
-        break;
-    case 32:
-        HelpKeyword("keys");
-        break;
-    case 33:
-        HelpKeyword("commands");
-        break;
-    case 35:
-        Help(HELP_HELPONHELP, 0);
-        break;
-    case 36:
-        RunDialog(g.window, "DIAL_ABOUT", AboutDialogProc);
-        break;
-    case 38:
-        HelpKeyword("User's Guide");
-        break;
-    case 51:
-        ExitRoutine();
-    case 52:
-        if (g.report.lineCount == 0) {
-            PrintWindowPicture(g.window, PictureSource() == kDayNightCommand);
-        } else {
-            PrintReport(g.window, g.report);
-        }
-        break;
-    case 53:
-        PrintSetup(g.window);
-        break;
-    case 94:
-        ChooseReportFont(g.window);
-        break;
-    case 68:
-    case 69:
-    case 70:
-    case 71:
-    case 72:
-    case 73:
-    case 74:
-        MovieKeyCommand(g.window, menu, id);
-        break;
-    case 100:
-        StopCommand();
-        break;
-    case 110:
-        CopyToClipboard(g.window, g.report, PictureSource());
-        break;
-    case 120:
-        Repaint();
-        RunDialog(g.window, "DIAL_ASSIGN_COLORS", AssignColorsDialogProc);
-        break;
-    case 121:
-        SetMenuCheck(menu, 121, true);
-        SetMenuCheck(menu, 122, false);
-        SetTickMarks(true);
-        break;
-    case 122:
-        SetMenuCheck(menu, 121, false);
-        SetMenuCheck(menu, 122, true);
-        SetTickMarks(false);
-        break;
-    case 130:
-        RunSetLocationDialog(g.window, g.location);
-        break;
-    case 140:
-        Help(HELP_PARTIALKEY, reinterpret_cast<ULONG_PTR>(""));
-        break;
-    default:
-        break;
+    if (row->kind == kReportCommand) {
+        RunReportCommand(*row);
+    } else if (row->kind == kGraphCommand || row->kind == kMovieCommand) {
+        RunGraphOrMovieCommand(*row);
+    } else {
+        RunOtherCommand(id, menu);
     }
 }
 
@@ -537,7 +457,8 @@ void PaintGraph(HDC dc) {
     g.drawingGraph = true;
     g.resized = false;
     HMENU menu = GetMenu(g.window);
-    SetTickMarks(menu != nullptr && (GetMenuState(menu, 121, MF_BYCOMMAND) & MF_CHECKED) != 0);
+    SetTickMarks(menu != nullptr &&
+                 (GetMenuState(menu, IDM_TICK_MARKS, MF_BYCOMMAND) & MF_CHECKED) != 0);
     {
         GdiSurface surface(dc, g.drawing.Width(), g.drawing.Height());
         surface.Prepare(kPageMapping, g.drawing.Width(), g.drawing.Height(), true);
@@ -735,7 +656,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         return 0;
     case WM_HSCROLL:
     case WM_VSCROLL:
-        if (g.currentCommand == 64) {
+        if (g.currentCommand == IDM_MOVIE_PLANETARIUM) {
             OnPlanetariumScroll(message, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
         }
         if (g.report.lineCount >= 1) {
