@@ -18,7 +18,7 @@ void BM_AlmanacYear(benchmark::State& state) {
     greenwich.elevation = 48;
     for (auto _ : state) {
         ReportBuffer buffer;
-        AlmanacReport(2026, 1, 12, greenwich, buffer);
+        AlmanacReport(MonthsRequest(2026, 1, 12), buffer, greenwich);
         benchmark::DoNotOptimize(buffer.lineCount);
     }
     state.SetLabel("months 1..12");

@@ -28,7 +28,7 @@ void BM_CalendarReportTwelveMonths(benchmark::State& state) {
     const Location place = Sydney();
     for (auto _ : state) {
         ReportBuffer buffer;
-        CalendarReport(2026, 1, 12, place, buffer, kReportCalendar, false);
+        CalendarReport(MonthsRequest(2026, 1, 12), buffer, place);
         benchmark::DoNotOptimize(buffer.lineCount);
     }
 }
@@ -38,7 +38,7 @@ void BM_LunarEclipseReport1000To3000(benchmark::State& state) {
     const Location place = Sydney();
     for (auto _ : state) {
         ReportBuffer buffer;
-        EclipseReport(place, true, 1000, 3000, buffer, kReportLunarEclipses, false);
+        LunarEclipsesReport(YearsRequest(1000, 3000), buffer, place);
         benchmark::DoNotOptimize(buffer.lineCount);
     }
 }

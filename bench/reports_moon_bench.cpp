@@ -26,34 +26,33 @@ Location Sydney() {
     return loc;
 }
 
-template <void (*Report)(Location, int, int, int, ReportBuffer&, int, bool)>
-void BM_YearReport(benchmark::State& state, int index) {
+template <ReportGenerator Report> void BM_YearReport(benchmark::State& state) {
     StopFlag = false;
     const Location place = Sydney();
     for (auto _ : state) {
         ReportBuffer buffer;
-        Report(place, 2026, 1, 12, buffer, index, false);
+        Report(MonthsRequest(2026, 1, 12), buffer, place);
         benchmark::DoNotOptimize(buffer.lineCount);
     }
 }
 
 void BM_MoonApsidesYear(benchmark::State& state) {
-    BM_YearReport<MoonApsidesReport>(state, kReportMoonApsides);
+    BM_YearReport<MoonApsidesReport>(state);
 }
 BENCHMARK(BM_MoonApsidesYear)->Unit(benchmark::kMillisecond);
 
 void BM_TwilightYear(benchmark::State& state) {
-    BM_YearReport<TwilightReport>(state, kReportTwilight);
+    BM_YearReport<TwilightReport>(state);
 }
 BENCHMARK(BM_TwilightYear)->Unit(benchmark::kMillisecond);
 
 void BM_MeteorShowersYear(benchmark::State& state) {
-    BM_YearReport<MeteorShowersReport>(state, kReportMeteorShowers);
+    BM_YearReport<MeteorShowersReport>(state);
 }
 BENCHMARK(BM_MeteorShowersYear)->Unit(benchmark::kMillisecond);
 
 void BM_MoonNodesYear(benchmark::State& state) {
-    BM_YearReport<MoonNodesReport>(state, kReportMoonNodes);
+    BM_YearReport<MoonNodesReport>(state);
 }
 BENCHMARK(BM_MoonNodesYear)->Unit(benchmark::kMillisecond);
 

@@ -24,12 +24,18 @@ Location SydneyPlace() {
     return loc;
 }
 
+// The Almanac runs them, with all planets.
+ReportRequest InsideAlmanac(ReportRequest request) {
+    request.insideAlmanac = true;
+    return request;
+}
+
 void BM_PlanetViewInfoYear(benchmark::State& state) {
     const Location loc = SydneyPlace();
     ReportBuffer buffer;
     for (auto _ : state) {
         ReportFree(buffer);
-        PlanetViewInfoReport(2026, 1, 12, loc, kAllBodies, buffer, kReportPlanetViewInfo, true);
+        PlanetViewInfoReport(InsideAlmanac(MonthsRequest(2026, 1, 12, kAllBodies)), buffer, loc);
         benchmark::DoNotOptimize(buffer.lineCount);
     }
     state.counters["lines"] = buffer.lineCount;
@@ -41,7 +47,7 @@ void BM_PlanetConjOppYear(benchmark::State& state) {
     ReportBuffer buffer;
     for (auto _ : state) {
         ReportFree(buffer);
-        PlanetConjOppReport(2026, 1, 12, loc, kAllBodies, buffer, kReportPlanetConjOpp, true);
+        PlanetConjOppReport(InsideAlmanac(MonthsRequest(2026, 1, 12, kAllBodies)), buffer, loc);
         benchmark::DoNotOptimize(buffer.lineCount);
     }
     state.counters["lines"] = buffer.lineCount;
@@ -53,7 +59,7 @@ void BM_PlanetApsidesYear(benchmark::State& state) {
     ReportBuffer buffer;
     for (auto _ : state) {
         ReportFree(buffer);
-        PlanetApsidesReport(2026, 2026, loc, kAllBodies, buffer, kReportPlanetApsides, true);
+        PlanetApsidesReport(InsideAlmanac(YearsRequest(2026, 2026, kAllBodies)), buffer, loc);
         benchmark::DoNotOptimize(buffer.lineCount);
     }
     state.counters["lines"] = buffer.lineCount;

@@ -42,21 +42,21 @@ struct GraphKind {
 };
 
 constexpr GraphKind kGraphs[] = {
-    {"jupiter-moons", kJupiterMoonsGraph, GraphInputs::YearMonthMoons},
-    {"planet-orbit", kPlanetOrbitGraph, GraphInputs::YearPlanets},
-    {"planet-magnitude", kPlanetMagnitudeGraph, GraphInputs::YearPlanets},
-    {"planet-illumination", kPlanetIllumFracGraph, GraphInputs::YearPlanets},
-    {"planet-diameter", kPlanetDiameterGraph, GraphInputs::YearPlanets},
-    {"planet-distance", kPlanetDistanceGraph, GraphInputs::YearDistance},
-    {"planet-angle", kPlanetAngleGraph, GraphInputs::MonthPlanets},
-    {"equation-of-time", kEquationOfTimeGraph, GraphInputs::Year},
-    {"day-length", kDayLengthGraph, GraphInputs::Year},
-    {"sun-angle", kSunAngleGraph, GraphInputs::Year},
-    {"analemma", kAnalemmaGraph, GraphInputs::Year},
-    {"sunrise", kSunriseGraph, GraphInputs::Year},
-    {"moon-speed", kMoonSpeedGraph, GraphInputs::Year},
-    {"moon-illumination", kMoonIllumFracGraph, GraphInputs::YearMonth},
-    {"eclipses", kEclipsesGraph, GraphInputs::YearRange},
+    {"jupiter-moons", IDM_GRAPH_JUPITER_MOONS_ORBIT, GraphInputs::YearMonthMoons},
+    {"planet-orbit", IDM_GRAPH_PLANET_ORBIT, GraphInputs::YearPlanets},
+    {"planet-magnitude", IDM_GRAPH_PLANET_MAGNITUDE, GraphInputs::YearPlanets},
+    {"planet-illumination", IDM_GRAPH_PLANET_ILLUM_FRAC, GraphInputs::YearPlanets},
+    {"planet-diameter", IDM_GRAPH_PLANET_DIAMETER, GraphInputs::YearPlanets},
+    {"planet-distance", IDM_GRAPH_PLANET_DISTANCE, GraphInputs::YearDistance},
+    {"planet-angle", IDM_GRAPH_PLANET_ANGLE, GraphInputs::MonthPlanets},
+    {"equation-of-time", IDM_GRAPH_EQUATION_OF_TIME, GraphInputs::Year},
+    {"day-length", IDM_GRAPH_DAY_LENGTH, GraphInputs::Year},
+    {"sun-angle", IDM_GRAPH_SUN_ANGLE, GraphInputs::Year},
+    {"analemma", IDM_GRAPH_ANALEMMA, GraphInputs::Year},
+    {"sunrise", IDM_GRAPH_SUNRISE, GraphInputs::Year},
+    {"moon-speed", IDM_GRAPH_MOON_ANGULAR_SPEED, GraphInputs::Year},
+    {"moon-illumination", IDM_GRAPH_MOON_ILLUM_FRAC, GraphInputs::YearMonth},
+    {"eclipses", IDM_GRAPH_ECLIPSES, GraphInputs::YearRange},
 };
 
 constexpr const char* kMoonNames[] = {"io", "europa", "ganymede", "callisto"};

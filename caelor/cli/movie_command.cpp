@@ -12,6 +12,7 @@
 #include "movies/movie_run.h"
 #include "movies/star_catalogue.h"
 #include "movies/world_map.h"
+#include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "settings/dialog_params.h"
 
@@ -40,9 +41,13 @@ struct MovieKind {
 };
 
 constexpr MovieKind kMovies[] = {
-    {"planetarium", 64},  {"jupiter-moons-side", 65}, {"jupiter-moons-top", 66},
-    {"ecliptic-top", 62}, {"ecliptic-side", 63},      {"day-night", 61},
-    {"binary-star", 67},
+    {"planetarium", IDM_MOVIE_PLANETARIUM},
+    {"jupiter-moons-side", IDM_MOVIE_JUPITER_MOONS_SIDE},
+    {"jupiter-moons-top", IDM_MOVIE_JUPITER_MOONS_TOP},
+    {"ecliptic-top", IDM_MOVIE_ECLIPTIC_TOP},
+    {"ecliptic-side", IDM_MOVIE_ECLIPTIC_SIDE},
+    {"day-night", IDM_MOVIE_DAY_NIGHT},
+    {"binary-star", IDM_MOVIE_BINARY_STAR},
 };
 
 constexpr const char* kBodyNames[] = {"sun",     "moon",   "earth",  "mercury", "venus", "mars",
@@ -392,9 +397,10 @@ MovieJob ValidateMovie(const MovieArguments& a) {
     MovieJob job;
     const int command = job.command = a.kind->command;
     const std::string name = a.kind->name;
-    const bool planetarium = command == 64;
-    const bool ecliptic = command == 62 || command == 63;
-    const bool jupiter = command == 65 || command == 66;
+    const bool planetarium = command == IDM_MOVIE_PLANETARIUM;
+    const bool ecliptic = command == IDM_MOVIE_ECLIPTIC_TOP || command == IDM_MOVIE_ECLIPTIC_SIDE;
+    const bool jupiter =
+        command == IDM_MOVIE_JUPITER_MOONS_SIDE || command == IDM_MOVIE_JUPITER_MOONS_TOP;
     if (a.haveBodies && !planetarium && !ecliptic) {
         throw UsageError{"--bodies: the " + name + " movie takes no bodies"};
     }
@@ -404,7 +410,7 @@ MovieJob ValidateMovie(const MovieArguments& a) {
     if ((!a.track.empty() || !a.starName.empty() || a.turbo) && !planetarium) {
         throw UsageError{"--track, --star and --turbo belong to the planetarium"};
     }
-    if (!a.binary.empty() && command != 67) {
+    if (!a.binary.empty() && command != IDM_MOVIE_BINARY_STAR) {
         throw UsageError{"--binary: only the binary-star movie takes a star"};
     }
 

@@ -6,10 +6,10 @@
 
 #include "engine/frames.h"
 #include "engine/time.h"
-#include "reports/almanac.h"
 #include "reports/report_buffer.h"
 #include "reports/reports.h"
 #include "settings/bit_set.h"
+#include "settings/commands.h"
 #include "settings/dialog_checks.h"
 
 #include <cstdio>
@@ -30,26 +30,26 @@ enum class Inputs {
 
 struct ReportKind {
     const char* name;
-    int index; // 0 for the Almanac
+    int command; // its row of the command table holds the generator
     Inputs inputs;
 };
 
 constexpr ReportKind kReports[] = {
-    {"introduction", kReportIntroduction, Inputs::None},
-    {"calendar", kReportCalendar, Inputs::YearMonths},
-    {"seasons", kReportSeasons, Inputs::YearRange},
-    {"easter", kReportEaster, Inputs::YearRange},
-    {"lunar-eclipses", kReportLunarEclipses, Inputs::YearRange},
-    {"solar-eclipses", kReportSolarEclipses, Inputs::YearRange},
-    {"planet-view", kReportPlanetViewInfo, Inputs::PlanetsMonths},
-    {"planet-apsides", kReportPlanetApsides, Inputs::PlanetsYears},
-    {"planet-conjunctions", kReportPlanetConjOpp, Inputs::PlanetsMonths},
-    {"planet-data", kReportPlanetData, Inputs::None},
-    {"moon-apsides", kReportMoonApsides, Inputs::YearMonths},
-    {"moon-nodes", kReportMoonNodes, Inputs::YearMonths},
-    {"meteor-showers", kReportMeteorShowers, Inputs::YearMonths},
-    {"twilight", kReportTwilight, Inputs::YearMonths},
-    {"almanac", 0, Inputs::YearMonths},
+    {"introduction", IDM_REPORT_INTRODUCTION, Inputs::None},
+    {"calendar", IDM_REPORT_CALENDAR, Inputs::YearMonths},
+    {"seasons", IDM_REPORT_SEASONS, Inputs::YearRange},
+    {"easter", IDM_REPORT_DATES_OF_EASTER, Inputs::YearRange},
+    {"lunar-eclipses", IDM_REPORT_LUNAR_ECLIPSES, Inputs::YearRange},
+    {"solar-eclipses", IDM_REPORT_SOLAR_ECLIPSES, Inputs::YearRange},
+    {"planet-view", IDM_REPORT_PLANET_VIEW_INFO, Inputs::PlanetsMonths},
+    {"planet-apsides", IDM_REPORT_PLANET_APSIDES, Inputs::PlanetsYears},
+    {"planet-conjunctions", IDM_REPORT_PLANET_CONJ_OPP, Inputs::PlanetsMonths},
+    {"planet-data", IDM_REPORT_PLANET_DATA, Inputs::None},
+    {"moon-apsides", IDM_REPORT_MOON_APSIDES, Inputs::YearMonths},
+    {"moon-nodes", IDM_REPORT_MOON_NODES, Inputs::YearMonths},
+    {"meteor-showers", IDM_REPORT_METEOR_SHOWERS, Inputs::YearMonths},
+    {"twilight", IDM_REPORT_TWILIGHT, Inputs::YearMonths},
+    {"almanac", IDM_REPORT_ALMANAC, Inputs::YearMonths},
 };
 
 const ReportKind& FindReport(const std::string& name) {
@@ -192,61 +192,17 @@ int ReportCommand(int argc, char** argv) {
         }
         const Location place = location.Resolve(ProgramDirectory());
 
+        ReportRequest request;
+        request.year = monthly ? year : startYear;
+        request.stopYear = stopYear;
+        request.startMonth = startMonth;
+        request.stopMonth = stopMonth;
+        request.planets = chosen;
         ReportBuffer buffer;
         {
             const RegionalScope regionalScope(regional);
             CliHost host;
-            const int index = kind->index;
-            switch (index) {
-            case 0:
-                AlmanacReport(year, startMonth, stopMonth, place, buffer);
-                break;
-            case kReportIntroduction:
-                IntroductionReport(buffer, index, false);
-                break;
-            case kReportCalendar:
-                CalendarReport(year, startMonth, stopMonth, place, buffer, index, false);
-                break;
-            case kReportSeasons:
-                SeasonsReport(startYear, stopYear, place, buffer, index, false);
-                break;
-            case kReportEaster:
-                EasterReport(startYear, stopYear, buffer, index, false);
-                break;
-            case kReportLunarEclipses:
-            case kReportSolarEclipses:
-                EclipseReport(place, index == kReportLunarEclipses, startYear, stopYear, buffer,
-                              index, false);
-                break;
-            case kReportPlanetViewInfo:
-                PlanetViewInfoReport(year, startMonth, stopMonth, place, chosen, buffer, index,
-                                     false);
-                break;
-            case kReportPlanetApsides:
-                PlanetApsidesReport(startYear, stopYear, place, chosen, buffer, index, false);
-                break;
-            case kReportPlanetConjOpp:
-                PlanetConjOppReport(year, startMonth, stopMonth, place, chosen, buffer, index,
-                                    false);
-                break;
-            case kReportPlanetData:
-                PlanetDataReport(buffer, index, false);
-                break;
-            case kReportMoonApsides:
-                MoonApsidesReport(place, year, startMonth, stopMonth, buffer, index, false);
-                break;
-            case kReportMoonNodes:
-                MoonNodesReport(place, year, startMonth, stopMonth, buffer, index, false);
-                break;
-            case kReportMeteorShowers:
-                MeteorShowersReport(place, year, startMonth, stopMonth, buffer, index, false);
-                break;
-            case kReportTwilight:
-                TwilightReport(place, year, startMonth, stopMonth, buffer, index, false);
-                break;
-            default:
-                break;
-            }
+            FindCommand(kind->command)->generator(request, buffer, place);
         }
         PrintBuffer(buffer);
         return CliHost::Interrupted() ? 130 : 0;

@@ -3,7 +3,7 @@
 #include "settings/dialog_params.h"
 
 bool IsGraphCommand(int id) {
-    return id >= kFirstGraphCommand && id <= kLastGraphCommand;
+    return id >= IDM_GRAPH_FIRST && id <= IDM_GRAPH_LAST;
 }
 
 GraphParams GraphParamsFromDialog(const DialogParams& dialog, const Location& location) {
@@ -22,49 +22,49 @@ GraphParams GraphParamsFromDialog(const DialogParams& dialog, const Location& lo
 
 void DrawGraph(Surface& s, int id, const GraphParams& p) {
     switch (id) {
-    case kJupiterMoonsGraph:
+    case IDM_GRAPH_JUPITER_MOONS_ORBIT:
         JupiterMoonsGraph(s, p.year, p.month, p.moonSet, p.numberMoons, p.location);
         break;
-    case kPlanetOrbitGraph:
+    case IDM_GRAPH_PLANET_ORBIT:
         PlanetOrbitGraph(s, p.year, p.bodySet);
         break;
-    case kPlanetMagnitudeGraph:
+    case IDM_GRAPH_PLANET_MAGNITUDE:
         PlanetMagnitudeGraph(s, p.year, p.bodySet);
         break;
-    case kPlanetIllumFracGraph:
+    case IDM_GRAPH_PLANET_ILLUM_FRAC:
         PlanetIllumFracGraph(s, p.year, p.bodySet);
         break;
-    case kPlanetDiameterGraph:
+    case IDM_GRAPH_PLANET_DIAMETER:
         PlanetDiameterGraph(s, p.year, p.bodySet);
         break;
-    case kPlanetDistanceGraph:
+    case IDM_GRAPH_PLANET_DISTANCE:
         PlanetDistanceGraph(s, p.year, p.bodySet, p.distanceFromSun);
         break;
-    case kPlanetAngleGraph:
+    case IDM_GRAPH_PLANET_ANGLE:
         PlanetAngleGraph(s, p.year, p.month, p.mainPlanet, p.bodySet, p.location);
         break;
-    case kEquationOfTimeGraph:
+    case IDM_GRAPH_EQUATION_OF_TIME:
         EquationOfTimeGraph(s, p.year, p.location);
         break;
-    case kDayLengthGraph:
+    case IDM_GRAPH_DAY_LENGTH:
         DayLengthGraph(s, p.year, p.location);
         break;
-    case kSunAngleGraph:
+    case IDM_GRAPH_SUN_ANGLE:
         SunAngleGraph(s, p.year, p.location);
         break;
-    case kAnalemmaGraph:
+    case IDM_GRAPH_ANALEMMA:
         AnalemmaGraph(s, p.year, p.location);
         break;
-    case kSunriseGraph:
+    case IDM_GRAPH_SUNRISE:
         SunriseGraph(s, p.year, p.location);
         break;
-    case kMoonSpeedGraph:
+    case IDM_GRAPH_MOON_ANGULAR_SPEED:
         MoonSpeedGraph(s, p.year, p.location);
         break;
-    case kMoonIllumFracGraph:
+    case IDM_GRAPH_MOON_ILLUM_FRAC:
         MoonIllumFracGraph(s, p.year, p.month, p.location);
         break;
-    case kEclipsesGraph:
+    case IDM_GRAPH_ECLIPSES:
         EclipsesGraph(s, p.year, p.stopYear, p.location);
         break;
     default:

@@ -1,34 +1,14 @@
-// The fifteen graphs of the Graphs menu (menu ids 11 .. 25). Each draws its
-// frame, titles, axes and legend first, then its curves sample by sample,
-// calling PumpMessages(1) before each curve and between samples; when that
-// returns 1 (Stop, or the window was resized) the routine returns and leaves
-// the graph partly drawn.
+// The fifteen graphs of the Graphs menu (IDM_GRAPH_FIRST .. IDM_GRAPH_LAST).
+// Each draws its frame, titles, axes and legend first, then its curves
+// sample by sample, calling PumpMessages(1) before each curve and between
+// samples; when that returns 1 (Stop, or the window was resized) the routine
+// returns and leaves the graph partly drawn.
 #pragma once
 
 #include "engine/location.h"
 #include "graphs/surface.h"
+#include "resources/command_ids.h"
 #include "settings/bit_set.h"
-
-constexpr int kFirstGraphCommand = 11;
-constexpr int kLastGraphCommand = 25;
-
-enum GraphCommand : int {
-    kJupiterMoonsGraph = 11,
-    kPlanetOrbitGraph = 12,
-    kPlanetMagnitudeGraph = 13,
-    kPlanetIllumFracGraph = 14,
-    kPlanetDiameterGraph = 15,
-    kPlanetDistanceGraph = 16,
-    kPlanetAngleGraph = 17,
-    kEquationOfTimeGraph = 18,
-    kDayLengthGraph = 19,
-    kSunAngleGraph = 20,
-    kAnalemmaGraph = 21,
-    kSunriseGraph = 22,
-    kMoonSpeedGraph = 23,
-    kMoonIllumFracGraph = 24,
-    kEclipsesGraph = 25,
-};
 
 // What the graph dialogs hand over.
 struct GraphParams {
@@ -49,7 +29,7 @@ struct DialogParams;
 // The values the graph dialogs last accepted, with the current place.
 GraphParams GraphParamsFromDialog(const DialogParams& dialog, const Location& location);
 
-// Draws graph id onto s, which is prepared on the page with colours.
+// Draws graph id (IDM_GRAPH_*) onto s, which is prepared on the page with colours.
 void DrawGraph(Surface& s, int id, const GraphParams& p);
 
 // One routine per graph.

@@ -1,27 +1,12 @@
 #include "help/help_topics.h"
 
+#include "settings/commands.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 
 namespace {
-
-struct CommandContext {
-    int command;
-    int context;
-};
-
-// Menu command -> help context, searched in this order.
-constexpr CommandContext kCommandContexts[] = {
-    {52, 100}, {53, 101},  {94, 102}, {51, 103},  {110, 200}, {130, 300}, {80, 400}, {81, 401},
-    {82, 402}, {83, 403},  {84, 404}, {85, 405},  {86, 406},  {87, 407},  {88, 408}, {89, 409},
-    {90, 410}, {141, 411}, {91, 412}, {92, 413},  {93, 414},  {11, 500},  {12, 501}, {13, 502},
-    {14, 503}, {15, 504},  {16, 505}, {17, 506},  {18, 507},  {19, 508},  {20, 509}, {21, 510},
-    {22, 511}, {23, 512},  {24, 513}, {120, 301}, {121, 515}, {122, 516}, {25, 514}, {64, 600},
-    {65, 601}, {66, 601},  {63, 602}, {62, 602},  {61, 603},  {67, 604},  {69, 605}, {68, 606},
-    {73, 607}, {74, 611},  {70, 608}, {71, 609},  {72, 610},  {100, 800}, {31, 900}, {32, 901},
-    {33, 902}, {140, 903}, {35, 904}, {38, 905},  {36, 907},
-};
 
 std::string Lower(const std::string& s) {
     std::string out = s;
@@ -45,14 +30,7 @@ std::string Trim(const std::string& s) {
 
 } // namespace
 
-const int kHelpContextsInUse[] = {
-    // Menu commands.
-    100, 101, 102, 103, 200, 300, 301, 400, 401, 402, 403, 404, 405, 406, 407, 408, 409, 410, 411,
-    412, 413, 414, 500, 501, 502, 503, 504, 505, 506, 507, 508, 509, 510, 511, 512, 513, 514, 515,
-    516, 600, 601, 602, 603, 604, 605, 606, 607, 608, 609, 610, 611, 800, 900, 901, 902, 903, 904,
-    905, 907,
-    // Input dialogs that have no menu command of their own.
-    1008, 1015, 1016, 1017, 1018};
+const int kHelpContextsInUse[] = {1008, 1015, 1016, 1017, 1018};
 const int kHelpContextsInUseCount = static_cast<int>(std::size(kHelpContextsInUse));
 
 const char* const kHelpKeywordsInUse[] = {"keys", "commands", "User's Guide"};
@@ -167,10 +145,6 @@ std::vector<HelpKeywordHit> FindHelpPartialKey(const std::vector<HelpTopic>& top
 }
 
 int HelpContextOf(int commandId) {
-    for (const CommandContext& entry : kCommandContexts) {
-        if (entry.command == commandId) {
-            return entry.context;
-        }
-    }
-    return -1;
+    const CommandRow* row = FindCommand(commandId);
+    return row != nullptr ? row->helpContext : -1;
 }

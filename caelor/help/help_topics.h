@@ -38,11 +38,13 @@ struct HelpKeywordHit {
 std::vector<HelpKeywordHit> FindHelpPartialKey(const std::vector<HelpTopic>& topics,
                                                const std::string& prefix);
 
-// The help context of a menu command, or -1 when it has none.
+// The help context of a menu command (the command table's), or -1 for an
+// id no menu item has.
 int HelpContextOf(int commandId);
 
-// Contexts and keywords the program opens help at; every one must have a
-// topic.
+// Contexts and keywords the program opens help at besides the menu
+// commands' (the input dialogs that have no command of their own, the help
+// menu's keywords); every one must have a topic.
 extern const int kHelpContextsInUse[];
 extern const int kHelpContextsInUseCount;
 extern const char* const kHelpKeywordsInUse[];

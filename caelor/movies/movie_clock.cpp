@@ -2,26 +2,11 @@
 
 #include "engine/angles.h"
 #include "engine/time.h"
+#include "settings/commands.h"
 
 int MovieModeOfCommand(int command) {
-    switch (command) {
-    case 64:
-        return kPlanetariumMode;
-    case 62:
-        return kEclipticTopMode;
-    case 63:
-        return kEclipticSideMode;
-    case 65:
-        return kJupiterSideMode;
-    case 66:
-        return kJupiterTopMode;
-    case 61:
-        return kDayNightMode;
-    case 67:
-        return kBinaryStarMode;
-    default:
-        return -1;
-    }
+    const CommandRow* row = FindCommand(command);
+    return row != nullptr ? row->movieMode : -1;
 }
 
 double StartHours(const MovieStart& start) {

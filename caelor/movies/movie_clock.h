@@ -16,7 +16,8 @@ enum MovieMode : int {
     kBinaryStarMode = 6,
 };
 
-// Menu id 61 .. 67 of a movie to its mode; -1 for any other id.
+// The mode of a movie command (IDM_MOVIE_*, the command table's); -1 for
+// any other id.
 int MovieModeOfCommand(int command);
 
 constexpr int kFastestTimeSpeed = 64;

@@ -1,63 +1,36 @@
 #include "reports/almanac.h"
 
 #include "reports/host_hooks.h"
-#include "reports/reports.h"
 
-void AlmanacReport(int year, int startMonth, int stopMonth, Location location,
-                   ReportBuffer& buffer) {
-    const BitSet planets = kAllBodies;
-    const int stopYear = year;
-    for (int index = kReportIntroduction; index <= kReportTwilight; ++index) {
+#include <iterator>
+
+namespace {
+
+// The reports of the Almanac in report index order, kReportIntroduction
+// first.
+constexpr ReportGenerator kAlmanacReports[] = {
+    IntroductionReport,  CalendarReport,      SeasonsReport,        EasterReport,
+    LunarEclipsesReport, SolarEclipsesReport, PlanetViewInfoReport, PlanetApsidesReport,
+    PlanetConjOppReport, PlanetDataReport,    MoonApsidesReport,    MoonNodesReport,
+    MeteorShowersReport, TwilightReport,
+};
+static_assert(std::size(kAlmanacReports) == kReportTwilight - kReportIntroduction + 1,
+              "one generator per report index");
+
+} // namespace
+
+void AlmanacReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+    ReportRequest each;
+    each.year = request.year;
+    each.stopYear = request.year;
+    each.startMonth = request.startMonth;
+    each.stopMonth = request.stopMonth;
+    each.planets = kAllBodies;
+    each.insideAlmanac = true;
+    for (ReportGenerator generator : kAlmanacReports) {
         if (StopFlag) {
             return;
         }
-        switch (index) {
-        case kReportIntroduction:
-            IntroductionReport(buffer, index, true);
-            break;
-        case kReportCalendar:
-            CalendarReport(year, startMonth, stopMonth, location, buffer, index, true);
-            break;
-        case kReportSeasons:
-            SeasonsReport(year, stopYear, location, buffer, index, true);
-            break;
-        case kReportEaster:
-            EasterReport(year, stopYear, buffer, index, true);
-            break;
-        case kReportLunarEclipses:
-            EclipseReport(location, true, year, stopYear, buffer, index, true);
-            break;
-        case kReportSolarEclipses:
-            EclipseReport(location, false, year, stopYear, buffer, index, true);
-            break;
-        case kReportPlanetViewInfo:
-            PlanetViewInfoReport(year, startMonth, stopMonth, location, planets, buffer, index,
-                                 true);
-            break;
-        case kReportPlanetApsides:
-            PlanetApsidesReport(year, stopYear, location, planets, buffer, index, true);
-            break;
-        case kReportPlanetConjOpp:
-            PlanetConjOppReport(year, startMonth, stopMonth, location, planets, buffer, index,
-                                true);
-            break;
-        case kReportPlanetData:
-            PlanetDataReport(buffer, index, true);
-            break;
-        case kReportMoonApsides:
-            MoonApsidesReport(location, year, startMonth, stopMonth, buffer, index, true);
-            break;
-        case kReportMoonNodes:
-            MoonNodesReport(location, year, startMonth, stopMonth, buffer, index, true);
-            break;
-        case kReportMeteorShowers:
-            MeteorShowersReport(location, year, startMonth, stopMonth, buffer, index, true);
-            break;
-        case kReportTwilight:
-            TwilightReport(location, year, startMonth, stopMonth, buffer, index, true);
-            break;
-        default:
-            break;
-        }
+        generator(each, buffer, location);
     }
 }

@@ -2,11 +2,9 @@
 // index order, into one buffer.
 #pragma once
 
-#include "engine/location.h"
-#include "reports/report_buffer.h"
+#include "reports/reports.h"
 
-// Runs every report with the inside-Almanac flag (each within its share of
-// the progress) and all planets chosen; once StopFlag is set no further
-// report starts.
-void AlmanacReport(int year, int startMonth, int stopMonth, Location location,
-                   ReportBuffer& buffer);
+// Runs every report for the request's year and months, with the
+// inside-Almanac flag (each within its share of the progress) and all
+// planets chosen; once StopFlag is set no further report starts.
+void AlmanacReport(const ReportRequest& request, ReportBuffer& buffer, Location location);

@@ -108,8 +108,12 @@ int CalendarWeekRows(int month, int year, int grid[kCalendarRows][7]) {
     return rows;
 }
 
-void CalendarReport(int year, int startMonth, int stopMonth, Location location,
-                    ReportBuffer& buffer, int index, bool insideAlmanac) {
+void CalendarReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+    const int year = request.year;
+    const int startMonth = request.startMonth;
+    const int stopMonth = request.stopMonth;
+    const int index = kReportCalendar;
+    const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
     ReportHeader(location, buffer);
     char text[kFormatSize];
@@ -235,8 +239,11 @@ void CalendarReport(int year, int startMonth, int stopMonth, Location location,
     }
 }
 
-void SeasonsReport(int startYear, int stopYear, Location location, ReportBuffer& buffer, int index,
-                   bool insideAlmanac) {
+void SeasonsReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+    const int startYear = request.year;
+    const int stopYear = request.stopYear;
+    const int index = kReportSeasons;
+    const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
     ReportHeader(location, buffer);
     ReportAddLine("", buffer);
@@ -281,8 +288,11 @@ void SeasonsReport(int startYear, int stopYear, Location location, ReportBuffer&
     ReportAddPageBreak(buffer);
 }
 
-void EasterReport(int startYear, int stopYear, ReportBuffer& buffer, int index,
-                  bool insideAlmanac) {
+void EasterReport(const ReportRequest& request, ReportBuffer& buffer, Location) {
+    const int startYear = request.year;
+    const int stopYear = request.stopYear;
+    const int index = kReportEaster;
+    const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
     char range[kFormatSize];
     FormatYearRange(startYear, stopYear, range);

@@ -285,8 +285,13 @@ void EclipseSearchYear(int year, const Location& location, MoonPhaseList& phases
     EclipsesOfYear(year, phases, true, eclipses, location, false, nullptr);
 }
 
-void EclipseReport(Location location, bool lunar, int startYear, int stopYear, ReportBuffer& buffer,
-                   int index, bool insideAlmanac) {
+// The lunar or the solar eclipses of the request's years.
+static void EclipseReport(bool lunar, const ReportRequest& request, ReportBuffer& buffer,
+                          Location location) {
+    const int startYear = request.year;
+    const int stopYear = request.stopYear;
+    const int index = lunar ? kReportLunarEclipses : kReportSolarEclipses;
+    const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
     ReportHeader(location, buffer);
     char range[kFormatSize];
@@ -323,4 +328,12 @@ void EclipseReport(Location location, bool lunar, int startYear, int stopYear, R
     }
     ReportAddPageBreak(buffer);
     ReportProgress(index, insideAlmanac, 1.0);
+}
+
+void LunarEclipsesReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+    EclipseReport(true, request, buffer, location);
+}
+
+void SolarEclipsesReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+    EclipseReport(false, request, buffer, location);
 }

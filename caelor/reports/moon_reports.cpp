@@ -134,8 +134,12 @@ void AddApsisRow(const Apsis& apsis, ReportBuffer& buffer) {
 
 } // namespace
 
-void MoonApsidesReport(Location location, int year, int startMonth, int stopMonth,
-                       ReportBuffer& buffer, int index, bool insideAlmanac) {
+void MoonApsidesReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+    const int year = request.year;
+    const int startMonth = request.startMonth;
+    const int stopMonth = request.stopMonth;
+    const int index = kReportMoonApsides;
+    const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
     MoonReportHeading(location, 643, 644, year, startMonth, stopMonth, buffer);
     ReportProgress(index, insideAlmanac, 0);
@@ -187,8 +191,12 @@ void MoonApsidesReport(Location location, int year, int startMonth, int stopMont
     ReportProgress(index, insideAlmanac, 1.0);
 }
 
-void MoonNodesReport(Location location, int year, int startMonth, int stopMonth,
-                     ReportBuffer& buffer, int index, bool insideAlmanac) {
+void MoonNodesReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+    const int year = request.year;
+    const int startMonth = request.startMonth;
+    const int stopMonth = request.stopMonth;
+    const int index = kReportMoonNodes;
+    const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
     MoonReportHeading(location, 1103, 1104, year, startMonth, stopMonth, buffer);
     ReportProgress(index, insideAlmanac, 0);

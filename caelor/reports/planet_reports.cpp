@@ -166,8 +166,13 @@ double ApsisCountsPerYear(int body) {
     return ApsisRow(body).factor;
 }
 
-void PlanetViewInfoReport(int year, int startMonth, int stopMonth, Location location,
-                          BitSet planets, ReportBuffer& buffer, int index, bool insideAlmanac) {
+void PlanetViewInfoReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+    const int year = request.year;
+    const int startMonth = request.startMonth;
+    const int stopMonth = request.stopMonth;
+    const BitSet planets = request.planets;
+    const int index = kReportPlanetViewInfo;
+    const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
     ReportHeader(location, buffer);
     char range[kFormatSize];
@@ -233,8 +238,12 @@ void PlanetViewInfoReport(int year, int startMonth, int stopMonth, Location loca
     ReportProgress(index, insideAlmanac, 1.0);
 }
 
-void PlanetApsidesReport(int startYear, int stopYear, Location location, BitSet planets,
-                         ReportBuffer& buffer, int index, bool insideAlmanac) {
+void PlanetApsidesReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+    const int startYear = request.year;
+    const int stopYear = request.stopYear;
+    const BitSet planets = request.planets;
+    const int index = kReportPlanetApsides;
+    const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
     ReportHeader(location, buffer);
     char range[kFormatSize];
@@ -303,8 +312,13 @@ void PlanetApsidesReport(int startYear, int stopYear, Location location, BitSet 
     ReportAddPageBreak(buffer);
 }
 
-void PlanetConjOppReport(int year, int startMonth, int stopMonth, Location location, BitSet planets,
-                         ReportBuffer& buffer, int index, bool insideAlmanac) {
+void PlanetConjOppReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+    const int year = request.year;
+    const int startMonth = request.startMonth;
+    const int stopMonth = request.stopMonth;
+    const BitSet planets = request.planets;
+    const int index = kReportPlanetConjOpp;
+    const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
     ReportHeader(location, buffer);
     char range[kFormatSize];

@@ -3,6 +3,7 @@
 #include "engine/location.h"
 #include "reports/format.h"
 #include "reports/host_hooks.h"
+#include "reports/reports.h"
 #include "resources/string_table.h"
 
 #include <cmath>
@@ -186,10 +187,10 @@ void StringListReport(int firstId, int lastId, ReportBuffer& buffer, int index,
     ReportAddPageBreak(buffer);
 }
 
-void IntroductionReport(ReportBuffer& buffer, int index, bool insideAlmanac) {
-    StringListReport(700, 777, buffer, index, insideAlmanac);
+void IntroductionReport(const ReportRequest& request, ReportBuffer& buffer, Location) {
+    StringListReport(700, 777, buffer, kReportIntroduction, request.insideAlmanac);
 }
 
-void PlanetDataReport(ReportBuffer& buffer, int index, bool insideAlmanac) {
-    StringListReport(600, 640, buffer, index, insideAlmanac);
+void PlanetDataReport(const ReportRequest& request, ReportBuffer& buffer, Location) {
+    StringListReport(600, 640, buffer, kReportPlanetData, request.insideAlmanac);
 }

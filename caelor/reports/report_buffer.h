@@ -101,6 +101,3 @@ struct ProgressClock {
 // every later id up to last as a line ("!" skipped, a missing id an empty
 // line, '#' as the decimal separator), then the page break.
 void StringListReport(int firstId, int lastId, ReportBuffer& buffer, int index, bool insideAlmanac);
-
-void IntroductionReport(ReportBuffer& buffer, int index, bool insideAlmanac);
-void PlanetDataReport(ReportBuffer& buffer, int index, bool insideAlmanac);

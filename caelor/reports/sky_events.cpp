@@ -135,8 +135,12 @@ void TwilightTime(double t, char* out) {
     }
 }
 
-void MeteorShowersReport(Location location, int year, int startMonth, int stopMonth,
-                         ReportBuffer& buffer, int index, bool insideAlmanac) {
+void MeteorShowersReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+    const int year = request.year;
+    const int startMonth = request.startMonth;
+    const int stopMonth = request.stopMonth;
+    const int index = kReportMeteorShowers;
+    const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
     SkyReportHeading(location, 652, year, startMonth, stopMonth, buffer);
     char line[kReportSlot];
@@ -187,8 +191,12 @@ void MeteorShowersReport(Location location, int year, int startMonth, int stopMo
     ReportProgress(index, insideAlmanac, 1.0);
 }
 
-void TwilightReport(Location location, int year, int startMonth, int stopMonth,
-                    ReportBuffer& buffer, int index, bool insideAlmanac) {
+void TwilightReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+    const int year = request.year;
+    const int startMonth = request.startMonth;
+    const int stopMonth = request.stopMonth;
+    const int index = kReportTwilight;
+    const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
     SkyReportHeading(location, 646, year, startMonth, stopMonth, buffer);
     char line[kReportSlot];

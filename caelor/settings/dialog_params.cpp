@@ -2,6 +2,7 @@
 
 #include "engine/time.h"
 #include "reports/locale.h"
+#include "reports/reports.h"
 
 #include <cctype>
 #include <cmath>
@@ -87,6 +88,16 @@ DialogDateTime DateTimeFromJulianDay(double jd) {
     result.hour = static_cast<int>(hours);
     result.minute = static_cast<int>((hours - result.hour) * 60.0);
     return result;
+}
+
+ReportRequest ReportRequestFromDialog(const DialogParams& dialog) {
+    ReportRequest request;
+    request.year = dialog.year;
+    request.stopYear = dialog.stopYear;
+    request.startMonth = dialog.month;
+    request.stopMonth = dialog.stopMonth;
+    request.planets = dialog.planetSet;
+    return request;
 }
 
 DialogParams DefaultDialogParams(double clockJd) {

@@ -67,6 +67,11 @@ DialogDateTime DateTimeFromJulianDay(double jd);
 // Julian day.
 DialogParams DefaultDialogParams(double clockJd);
 
+struct ReportRequest;
+// What the report dialogs last accepted, as the request of a report: the
+// year (or first year), stop year, month range and chosen planets.
+ReportRequest ReportRequestFromDialog(const DialogParams& dialog);
+
 // Sets CurrentDialogParams to the initial values and clears the cancelled
 // flag (when the main window is created).
 void SetDialogDefaults(double clockJd);

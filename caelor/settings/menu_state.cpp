@@ -15,8 +15,8 @@ constexpr double kWidestViewAngle = 90.0;
 
 // The movies whose view cannot be zoomed.
 bool HasFixedView(int command) {
-    return command == MenuCommand::kDayNight || command == MenuCommand::kEclipticSide ||
-           command == MenuCommand::kJupiterMoonsSide || command == MenuCommand::kJupiterMoonsTop;
+    return command == IDM_MOVIE_DAY_NIGHT || command == IDM_MOVIE_ECLIPTIC_SIDE ||
+           command == IDM_MOVIE_JUPITER_MOONS_SIDE || command == IDM_MOVIE_JUPITER_MOONS_TOP;
 }
 
 class RefreshBuilder {
@@ -32,19 +32,6 @@ class RefreshBuilder {
 
 } // namespace
 
-int CommandKind(int id) {
-    if ((id >= 80 && id <= 93) || id == 141) {
-        return kReportCommand;
-    }
-    if (id >= 11 && id <= 25) {
-        return kGraphCommand;
-    }
-    if (id >= 61 && id <= 67) {
-        return kMovieCommand;
-    }
-    return kOtherCommand;
-}
-
 bool MenuRefresh::Enabled(int id) const {
     for (const MenuItemState& item : items) {
         if (item.id == id) {
@@ -55,42 +42,42 @@ bool MenuRefresh::Enabled(int id) const {
 }
 
 MenuRefresh ComputeMenuRefresh(const MenuView& view) {
-    using namespace MenuCommand;
     MenuRefresh refresh{};
     RefreshBuilder items(refresh);
     const int command = view.currentCommand;
     const int kind = CommandKind(command);
     const bool movie = kind == kMovieCommand;
 
-    items.Set(kCopy, view.reportPresent || view.screenImageHeld);
+    items.Set(IDM_COPY, view.reportPresent || view.screenImageHeld);
 
     if (!movie) {
-        for (int id : {kSpeedUp, kSlowDown, kReverseTimeSpeed, kPause, kZoomIn, kZoomOut}) {
+        for (int id : {IDM_SPEED_UP, IDM_SLOW_DOWN, IDM_REVERSE_TIME_SPEED, IDM_PAUSE, IDM_ZOOM_IN,
+                       IDM_ZOOM_OUT}) {
             items.Set(id, false);
         }
-        items.Set(kJetTrails, true);
+        items.Set(IDM_JET_TRAILS, true);
     } else {
-        const bool dayNight = command == kDayNight;
-        items.Set(kSpeedUp, dayNight ? view.dayNightStep != kFastestDayNightStep
-                                     : view.timeSpeed != kFastestTimeSpeed);
-        items.Set(kSlowDown,
+        const bool dayNight = command == IDM_MOVIE_DAY_NIGHT;
+        items.Set(IDM_SPEED_UP, dayNight ? view.dayNightStep != kFastestDayNightStep
+                                         : view.timeSpeed != kFastestTimeSpeed);
+        items.Set(IDM_SLOW_DOWN,
                   dayNight ? view.dayNightStep != 0 : view.timeSpeed != -kFastestTimeSpeed);
-        items.Set(kReverseTimeSpeed, !dayNight);
-        items.Set(kJetTrails, !dayNight);
-        items.Set(kPause, true);
-        items.Set(kZoomIn, !(view.viewAngle <= kNarrowestViewAngle || HasFixedView(command)));
-        items.Set(kZoomOut, !(view.viewAngle >= kWidestViewAngle || HasFixedView(command)));
+        items.Set(IDM_REVERSE_TIME_SPEED, !dayNight);
+        items.Set(IDM_JET_TRAILS, !dayNight);
+        items.Set(IDM_PAUSE, true);
+        items.Set(IDM_ZOOM_IN, !(view.viewAngle <= kNarrowestViewAngle || HasFixedView(command)));
+        items.Set(IDM_ZOOM_OUT, !(view.viewAngle >= kWidestViewAngle || HasFixedView(command)));
     }
-    for (int id = kDayNight; id <= kBinaryStar; ++id) {
+    for (int id = IDM_MOVIE_FIRST; id <= IDM_MOVIE_LAST; ++id) {
         items.Set(id, !movie);
     }
 
-    items.Set(kStop, movie || kind == kReportCommand || view.busy);
+    items.Set(IDM_STOP, movie || kind == kReportCommand || view.busy);
 
     const bool printable = !(movie || view.busy || kind == kReportCommand);
-    items.Set(kPrint, printable);
-    items.Set(kPrintSetup, printable);
-    items.Set(kSetFont, printable);
+    items.Set(IDM_PRINT, printable);
+    items.Set(IDM_PRINT_SETUP, printable);
+    items.Set(IDM_SET_FONT, printable);
 
     if (items.Count() != kRefreshedItemCount) {
         FatalError(kInternalError, "MENUFCNS", __LINE__);

@@ -3,38 +3,7 @@
 // greyed each time a menu opens. Pure decisions; the shell applies them.
 #pragma once
 
-// Kinds of menu command, which are also the main window's modes.
-constexpr int kReportCommand = 0;
-constexpr int kGraphCommand = 1;
-constexpr int kMovieCommand = 2;
-constexpr int kOtherCommand = 3;
-
-// 0 report (80 .. 93 and 141), 1 graph (11 .. 25), 2 movie (61 .. 67),
-// 3 anything else, no command (0) included.
-int CommandKind(int id);
-
-// Menu commands whose state the refresh decides.
-namespace MenuCommand {
-constexpr int kPrint = 52;
-constexpr int kPrintSetup = 53;
-constexpr int kDayNight = 61;
-constexpr int kEclipticTop = 62;
-constexpr int kEclipticSide = 63;
-constexpr int kPlanetarium = 64;
-constexpr int kJupiterMoonsSide = 65;
-constexpr int kJupiterMoonsTop = 66;
-constexpr int kBinaryStar = 67;
-constexpr int kSlowDown = 68;
-constexpr int kSpeedUp = 69;
-constexpr int kZoomIn = 70;
-constexpr int kZoomOut = 71;
-constexpr int kJetTrails = 72;
-constexpr int kReverseTimeSpeed = 73;
-constexpr int kPause = 74;
-constexpr int kSetFont = 94;
-constexpr int kStop = 100;
-constexpr int kCopy = 110;
-} // namespace MenuCommand
+#include "settings/commands.h"
 
 // What the refresh looks at when a menu is about to open.
 struct MenuView {

@@ -1,94 +1,30 @@
-// Program entry and the main window: start-up and shutdown, the menu command
-// dispatch, painting, scrolling and the context help of menus.
+// Program entry and the main window: start-up and shutdown, the window
+// procedure that hands each message to its part, keys and scrolling.
 
-#include "engine/location.h"
+#include "shell/main_window.h"
+
 #include "engine/time.h"
-#include "graphs/graphics.h"
-#include "graphs/graphs.h"
-#include "graphs/page_mapping.h"
-#include "help/help_topics.h"
-#include "reports/almanac.h"
 #include "reports/host_hooks.h"
 #include "reports/locale.h"
-#include "reports/report_buffer.h"
-#include "reports/reports.h"
 #include "resources/string_table.h"
-#include "settings/command_dialogs.h"
 #include "settings/dialog_params.h"
 #include "settings/menu_state.h"
-#include "shell/about_dialog.h"
 #include "shell/bitmaps.h"
 #include "shell/city_database_file.h"
-#include "shell/clipboard.h"
 #include "shell/color_pens.h"
-#include "shell/colors_dialog.h"
 #include "shell/errors.h"
 #include "shell/fp_control.h"
-#include "shell/gdi_surface.h"
-#include "shell/help.h"
-#include "shell/input_dialogs.h"
-#include "shell/location_dialog.h"
 #include "shell/menu_state.h"
 #include "shell/movie_player.h"
-#include "shell/printing.h"
-#include "shell/report_view.h"
 #include "shell/scroll_bars.h"
 #include "shell/star_database.h"
 #include "shell/surface.h"
 
-#include <windows.h>
+MainWindowState g_main;
+ReportView g_reportView;
 
-#include <cstring>
-
-namespace {
-
-constexpr int kTitleSize = 81;
-constexpr UINT_PTR kMovieTimer = 1;
-constexpr UINT kMovieTimerPeriod = 250;
-// Posted once the menu in which F1 was pressed has closed; wParam is the
-// help context of its highlighted item.
-constexpr UINT kMenuHelpMessage = WM_APP + 1;
-
-constexpr int kInternalError = 690;
-constexpr int kLatitudeTooHigh = 123;
-constexpr int kStarDatabaseNotLoaded = 686;
-constexpr int kGdiError = 693;
-constexpr int kAcceleratorError = 694;
-constexpr int kWindowError = 695;
-constexpr int kTimerError = 692;
-constexpr int kHelpError = 854;
-constexpr int kMenuError = 860;
-constexpr int kHelpFileName = 853;
-constexpr int kAppName = 52;
-
-constexpr const char* kModule = "CAELOR";
-constexpr int kDayNightCommand = 61;
-
-// Everything the main window owns for the whole run.
-struct MainWindowState {
-    HINSTANCE instance = nullptr;
-    HWND window = nullptr;
-    HACCEL accelerators = nullptr;
-    int currentCommand = 0;
-    bool drawingGraph = false;
-    ReportBuffer report;
-    DrawingSize drawing;
-    bool resized = false;
-    // F1 was pressed in the menu that is open; a help request never
-    // outlives its menu, so it cannot turn a later command into help.
-    bool helpOnMenu = false;
-    // The command of the highlighted menu item, 0 for a popup or none.
-    int highlightedItem = 0;
-    char helpFile[MAX_PATH] = {};
-    Location location = {};
-    bool starDatabaseLoaded = false;
-};
-
-MainWindowState g;
-ReportView g_view;
-
-[[noreturn]] void Fatal(int messageId, long line) {
-    ShellFatalError(messageId, kModule, line);
+[[noreturn]] void MainWindowFatal(int messageId, long line) {
+    ShellFatalError(messageId, "CAELOR", line);
 }
 
 bool SnapshotHeld() {
@@ -99,47 +35,36 @@ bool SnapshotHeld() {
 // the snapshot, which outlives the command (a stopped movie), or else the
 // one drawing now.
 int PictureSource() {
-    return SnapshotHeld() ? SnapshotSource() : g.currentCommand;
+    return SnapshotHeld() ? SnapshotSource() : g_main.currentCommand;
 }
 
 void RestartTimer() {
-    KillTimer(g.window, kMovieTimer);
-    if (SetTimer(g.window, kMovieTimer, kMovieTimerPeriod, nullptr) == 0) {
+    KillTimer(g_main.window, kMovieTimer);
+    if (SetTimer(g_main.window, kMovieTimer, kMovieTimerPeriod, nullptr) == 0) {
         ShellFatalError(kTimerError, "TIMER", __LINE__);
     }
 }
 
-// Help through the program's help window; a failure to show it is fatal.
-void Help(UINT command, ULONG_PTR data) {
-    if (!ShowHelp(g.window, g.helpFile, command, data)) {
-        Fatal(kHelpError, __LINE__);
-    }
-}
-
-bool ShowContextHelp(HWND owner, int context) {
-    return ShowHelp(owner, g.helpFile, HELP_CONTEXT, static_cast<ULONG_PTR>(context)) != FALSE;
-}
-
-void HelpKeyword(const char* keyword) {
-    Help(HELP_KEY, reinterpret_cast<ULONG_PTR>(keyword));
-}
+namespace {
 
 // Frees everything the window holds; shared by the exit routine and the
-// destroy message. Closing help never fails the exit.
+// destroy message.
 void ReleaseEverything() {
-    KillTimer(g.window, kMovieTimer);
-    ShowHelp(g.window, g.helpFile, HELP_QUIT, 0);
+    KillTimer(g_main.window, kMovieTimer);
+    QuitHelp();
     FreeBitmaps();
     DeleteColorPens();
-    ReportFree(g.report);
+    ReportFree(g_main.report);
     FreeStarDatabase();
     FreeCityDatabase();
 }
 
 void AskToSaveSettings() {
-    AskToSaveCityDatabase(g.window);
-    SaveColors(g.window, false);
+    AskToSaveCityDatabase(g_main.window);
+    SaveColors(g_main.window, false);
 }
+
+} // namespace
 
 [[noreturn]] void ExitRoutine() {
     AskToSaveSettings();
@@ -148,373 +73,35 @@ void AskToSaveSettings() {
 }
 
 void Repaint() {
-    InvalidateRect(g.window, nullptr, TRUE);
-    UpdateWindow(g.window);
+    InvalidateRect(g_main.window, nullptr, TRUE);
+    UpdateWindow(g_main.window);
 }
 
-void SetMenuCheck(HMENU menu, UINT id, bool checked) {
-    if (CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED)) ==
-        static_cast<DWORD>(-1)) {
-        ShellFatalError(kMenuError, "MENUFCNS", __LINE__);
-    }
-}
-
-struct DialogProcedure {
-    const char* templateName;
-    DLGPROC procedure;
-};
-
-constexpr DialogProcedure kDialogProcedures[] = {
-    {"DIAL_YEAR", YearDialogProc},
-    {"DIAL_YEAR_MONTH", YearMonthDialogProc},
-    {"DIAL_YEAR_MR", YearMonthRangeDialogProc},
-    {"DIAL_YEAR_RANGE", YearRangeDialogProc},
-    {"DIAL_PLANETS", PlanetsDialogProc},
-    {"DIAL_PLANET_ANGLE", PlanetAngleDialogProc},
-    {"DIAL_PLANET_APSIDES", PlanetApsidesDialogProc},
-    {"DIAL_JM_GRAPH", JupiterMoonsGraphDialogProc},
-    {"DIAL_JM_MOVIES", JupiterMoonsMovieDialogProc},
-    {"DIAL_EC_MOVIES", EclipticMovieDialogProc},
-    {"DIAL_DN_MOVIE", DayNightMovieDialogProc},
-    {"DIAL_BS_MOVIE", BinaryStarMovieDialogProc},
-    {"DIAL_PL_MOVIE", PlanetariumMovieDialogProc},
-};
-
-// Runs the input dialog of command id with its title and options; true when
-// it was accepted or the command asks nothing.
-bool AskFor(int id) {
-    CommandDialog dialog;
-    if (!CommandDialogOf(id, dialog)) {
-        Fatal(kInternalError, __LINE__);
-    }
-    if (dialog.templateName == nullptr) {
-        return true;
-    }
-    for (const DialogProcedure& entry : kDialogProcedures) {
-        if (std::strcmp(entry.templateName, dialog.templateName) == 0) {
-            CurrentDialogParams.titleId = dialog.titleId;
-            CurrentDialogParams.includeEarth = dialog.includeEarth;
-            CurrentDialogParams.showMonthFields = dialog.showMonthFields;
-            CurrentDialogParams.showDistance = dialog.showDistance;
-            RunDialog(g.window, entry.templateName, entry.procedure);
-            return DialogCancelled == 0;
-        }
-    }
-    Fatal(kInternalError, __LINE__);
-}
-
-// Runs the dialog of a single report and, when accepted, its generator.
-void RunSingleReport(int id) {
-    DialogParams& p = CurrentDialogParams;
-    const Location place = g.location;
-    ReportBuffer& out = g.report;
-    auto start = [id]() { g.currentCommand = id; };
-    switch (id) {
-    case 80:
-        start();
-        IntroductionReport(out, kReportIntroduction, false);
-        break;
-    case 81:
-        if (AskFor(id)) {
-            start();
-            CalendarReport(p.year, p.month, p.stopMonth, place, out, kReportCalendar, false);
-        }
-        break;
-    case 82:
-        if (AskFor(id)) {
-            start();
-            SeasonsReport(p.year, p.stopYear, place, out, kReportSeasons, false);
-        }
-        break;
-    case 83:
-        if (AskFor(id)) {
-            start();
-            EasterReport(p.year, p.stopYear, out, kReportEaster, false);
-        }
-        break;
-    case 84:
-    case 85: {
-        const bool lunar = id == 84;
-        if (AskFor(id)) {
-            start();
-            EclipseReport(place, lunar, p.year, p.stopYear, out,
-                          lunar ? kReportLunarEclipses : kReportSolarEclipses, false);
-        }
-        break;
-    }
-    case 86:
-        if (AskFor(id)) {
-            start();
-            PlanetViewInfoReport(p.year, p.month, p.stopMonth, place, p.planetSet, out,
-                                 kReportPlanetViewInfo, false);
-        }
-        break;
-    case 87:
-        if (AskFor(id)) {
-            start();
-            PlanetApsidesReport(p.year, p.stopYear, place, p.planetSet, out, kReportPlanetApsides,
-                                false);
-        }
-        break;
-    case 88:
-        if (AskFor(id)) {
-            start();
-            PlanetConjOppReport(p.year, p.month, p.stopMonth, place, p.planetSet, out,
-                                kReportPlanetConjOpp, false);
-        }
-        break;
-    case 89:
-        start();
-        PlanetDataReport(out, kReportPlanetData, false);
-        break;
-    case 90:
-        if (AskFor(id)) {
-            start();
-            MoonApsidesReport(place, p.year, p.month, p.stopMonth, out, kReportMoonApsides, false);
-        }
-        break;
-    case 141:
-        if (AskFor(id)) {
-            start();
-            MoonNodesReport(place, p.year, p.month, p.stopMonth, out, kReportMoonNodes, false);
-        }
-        break;
-    case 91:
-        if (AskFor(id)) {
-            start();
-            MeteorShowersReport(place, p.year, p.month, p.stopMonth, out, kReportMeteorShowers,
-                                false);
-        }
-        break;
-    case 92:
-        if (AskFor(id)) {
-            start();
-            TwilightReport(place, p.year, p.month, p.stopMonth, out, kReportTwilight, false);
-        }
-        break;
-    case 93:
-        if (AskFor(id)) {
-            p.stopYear = p.year;
-            start();
-            AlmanacReport(p.year, p.month, p.stopMonth, place, out);
-        } else {
-            StopFlag = true;
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-// The report sequence; the command is already current, the buffer freed and
-// the menus greyed.
-void RunReportCommand(int id) {
-    g.currentCommand = 0;
-    HideScrollBars(g.window, kBothScrollBars);
-    g.report.complete = 0;
-    FreeBitmaps();
-    Repaint();
-
-    RunSingleReport(id);
-
-    if (!IsWindow(g.window)) {
-        // Closed while the report ran: the window and its menus are gone and
-        // the quit request ends the program.
-        return;
-    }
-    LockMenus(g.window, kOtherCommand, true);
-    g.currentCommand = 0;
-    g.report.complete = 1;
-    ShowScrollBars(g.window, kBothScrollBars, 0);
-    Repaint();
-}
-
-// Graphs and movies: their dialogs run and their values stay in the dialog
-// record for the drawing.
-bool RunGraphDialog(int id) {
-    const bool accepted = AskFor(id);
-    if (accepted && id == 64) {
-        // Without a tracked body the scroll bars steer the view.
-        if (CurrentDialogParams.noTracking) {
-            ShowScrollBars(g.window, kBothScrollBars, 180);
-        } else {
-            HideScrollBars(g.window, kBothScrollBars);
-        }
-    }
-    return accepted;
-}
-
-void RunGraphOrMovieCommand(int id) {
-    HideScrollBars(g.window, kBothScrollBars);
-    g.currentCommand = 0;
-    if (RunGraphDialog(id)) {
-        g.currentCommand = id;
-        if (CommandKind(id) == kMovieCommand) {
-            StartMovie(id, g.location);
-        }
-        RestartTimer();
-    } else {
-        LockMenus(g.window, kOtherCommand, true);
-    }
-    FreeBitmaps();
-    g.resized = false;
-    InvalidateRect(g.window, nullptr, TRUE);
-}
-
-void StopCommand() {
-    StopFlag = true;
-    KillTimer(g.window, kMovieTimer);
-    // The last frame stays on screen and becomes the snapshot.
-    StopMovie();
-    FreeBitmaps();
-    SnapshotClient(g.window, g.currentCommand);
-    g.currentCommand = 0;
-    LockMenus(g.window, kOtherCommand, true);
-}
-
-// The Planetarium's scroll bars steer its free view; each message puts the
-// thumb back in the middle.
-void OnPlanetariumScroll(UINT message, int code, int position) {
-    const int bar = message == WM_HSCROLL ? SB_HORZ : SB_VERT;
-    if (MovieScroll(message == WM_HSCROLL ? 0 : 1, code, position)) {
-        KillTimer(g.window, kMovieTimer);
-    } else if (code == SB_THUMBPOSITION) {
-        RestartTimer();
-    }
-    SetScrollPos(g.window, bar, 180, TRUE);
-}
-
-void OnCommand(int id) {
-    HMENU menu = GetMenu(g.window);
-    if (menu == nullptr) {
-        ShellFatalError(kMenuError, "MENUFCNS", __LINE__);
-    }
-    if (id == 64 && !g.starDatabaseLoaded) {
-        ErrorBox(g.window, kStarDatabaseNotLoaded, false);
-        return;
-    }
-    if (RefusedAtLatitude(id, g.location.latitude)) {
-        ErrorBox(g.window, kLatitudeTooHigh, false);
-        return;
-    }
-    const int kind = CommandKind(id);
-    if (kind != kOtherCommand) {
-        // Only a new piece of work undoes a Stop; accelerators, Help and
-        // Copy arriving after Esc must not.
-        StopFlag = false;
-        StopMovie();
-        g.currentCommand = id;
-        ReportFree(g.report);
-        LockMenus(g.window, kind, false);
-    }
-    if (kind == kReportCommand) {
-        RunReportCommand(id);
-        return;
-    }
-    if (kind == kGraphCommand || kind == kMovieCommand) {
-        RunGraphOrMovieCommand(id);
-        return;
-    }
-    switch (id) {
-    case 31:
-        Help(HELP_INDEX, 0);
-        break;
-    case 32:
-        HelpKeyword("keys");
-        break;
-    case 33:
-        HelpKeyword("commands");
-        break;
-    case 35:
-        Help(HELP_HELPONHELP, 0);
-        break;
-    case 36:
-        RunDialog(g.window, "DIAL_ABOUT", AboutDialogProc);
-        break;
-    case 38:
-        HelpKeyword("User's Guide");
-        break;
-    case 51:
-        ExitRoutine();
-    case 52:
-        if (g.report.lineCount == 0) {
-            PrintWindowPicture(g.window, PictureSource() == kDayNightCommand);
-        } else {
-            PrintReport(g.window, g.report);
-        }
-        break;
-    case 53:
-        PrintSetup(g.window);
-        break;
-    case 94:
-        ChooseReportFont(g.window);
-        break;
-    case 68:
-    case 69:
-    case 70:
-    case 71:
-    case 72:
-    case 73:
-    case 74:
-        MovieKeyCommand(g.window, menu, id);
-        break;
-    case 100:
-        StopCommand();
-        break;
-    case 110:
-        CopyToClipboard(g.window, g.report, PictureSource());
-        break;
-    case 120:
-        Repaint();
-        RunDialog(g.window, "DIAL_ASSIGN_COLORS", AssignColorsDialogProc);
-        break;
-    case 121:
-        SetMenuCheck(menu, 121, true);
-        SetMenuCheck(menu, 122, false);
-        SetTickMarks(true);
-        break;
-    case 122:
-        SetMenuCheck(menu, 121, false);
-        SetMenuCheck(menu, 122, true);
-        SetTickMarks(false);
-        break;
-    case 130:
-        RunSetLocationDialog(g.window, g.location);
-        break;
-    case 140:
-        Help(HELP_PARTIALKEY, reinterpret_cast<ULONG_PTR>(""));
-        break;
-    default:
-        break;
-    }
-}
+namespace {
 
 void OnCreate(HWND window) {
-    g.window = window;
+    g_main.window = window;
     MaskFloatingPointExceptions();
-    char fileName[kTitleSize];
-    LoadText(kHelpFileName, fileName, sizeof fileName);
-    DataFilePath(fileName, g.helpFile, sizeof g.helpFile);
-    SetHelpContextHandler(ShowContextHelp);
+    StartHelp();
 
     LoadColors();
-    LoadCityDatabase(window, g.location);
+    LoadCityDatabase(window, g_main.location);
     SetDialogDefaults(ClockJulianDay());
 
     HDC dc = GetDC(window);
     if (dc == nullptr) {
-        Fatal(kGdiError, __LINE__);
+        MainWindowFatal(kGdiError, __LINE__);
     }
     HFONT oldFont = PrepareSurface(dc, 1, 0, 0, true);
     const int charWidth = CharWidth(dc);
     const int lineHeight = LineHeight(dc);
     SelectObject(dc, oldFont);
     if (!ReleaseDC(window, dc)) {
-        Fatal(kGdiError, __LINE__);
+        MainWindowFatal(kGdiError, __LINE__);
     }
-    g_view.SetWindow(window, charWidth, lineHeight, &g.report);
+    g_reportView.SetWindow(window, charWidth, lineHeight, &g_main.report);
 
-    g.starDatabaseLoaded = LoadStarDatabase(window);
+    g_main.starDatabaseLoaded = LoadStarDatabase(window);
 
     if (SetTimer(window, kMovieTimer, kMovieTimerPeriod, nullptr) == 0) {
         ShellFatalError(kTimerError, "TIMER", __LINE__);
@@ -522,111 +109,52 @@ void OnCreate(HWND window) {
 }
 
 void OnSize(int width, int height) {
-    g.resized = true;
-    g.drawing.OnClientSize(width, height);
+    g_main.resized = true;
+    g_main.drawing.OnClientSize(width, height);
     FreeBitmaps();
     RestartTimer();
 }
 
-// Draws the current graph into the paint DC. The command is parked while
-// drawing, so a paint dispatched by the graph's own message pump does not
-// start it again; a Stop forgets it, a resize has it drawn again whole.
-void PaintGraph(HDC dc) {
-    const int id = g.currentCommand;
-    LockMenus(g.window, kGraphCommand, false);
-    g.currentCommand = 0;
-    g.drawingGraph = true;
-    g.resized = false;
-    HMENU menu = GetMenu(g.window);
-    SetTickMarks(menu != nullptr && (GetMenuState(menu, 121, MF_BYCOMMAND) & MF_CHECKED) != 0);
-    {
-        GdiSurface surface(dc, g.drawing.Width(), g.drawing.Height());
-        surface.Prepare(kPageMapping, g.drawing.Width(), g.drawing.Height(), true);
-        DrawGraph(surface, id, GraphParamsFromDialog(CurrentDialogParams, g.location));
+// The Planetarium's scroll bars steer its free view; each message puts the
+// thumb back in the middle.
+void OnPlanetariumScroll(UINT message, int code, int position) {
+    const int bar = message == WM_HSCROLL ? SB_HORZ : SB_VERT;
+    if (MovieScroll(message == WM_HSCROLL ? 0 : 1, code, position)) {
+        KillTimer(g_main.window, kMovieTimer);
+    } else if (code == SB_THUMBPOSITION) {
+        RestartTimer();
     }
-    g.drawingGraph = false;
-    if (!IsWindow(g.window) || StopFlag) {
-        return;
-    }
-    g.currentCommand = id;
-    if (g.resized) {
-        InvalidateRect(g.window, nullptr, TRUE);
-    }
-}
-
-// After a graph's paint: the menus come back, and a graph drawn whole is
-// kept as the snapshot that later repaints, Copy and Print use.
-void AfterGraphPaint() {
-    if (!IsWindow(g.window)) {
-        return;
-    }
-    LockMenus(g.window, kOtherCommand, true);
-    RECT pending;
-    if (CommandKind(g.currentCommand) == kGraphCommand && !g.resized &&
-        !GetUpdateRect(g.window, &pending, FALSE) && GetFocus() == g.window) {
-        SnapshotClient(g.window, g.currentCommand);
-    }
-}
-
-void OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(g.window, &paint);
-    if (dc == nullptr) {
-        Fatal(kGdiError, __LINE__);
-    }
-    const int kind = CommandKind(g.currentCommand);
-    if (g.drawingGraph) {
-        // The graph in progress ends and is redrawn whole, so no unpainted
-        // hole gets into its snapshot.
-        g.resized = true;
-    } else if ((kind == kMovieCommand || kind == kOtherCommand) && !SnapshotHeld() &&
-               g.report.lineCount == 0) {
-        // Nothing to show.
-    } else if (g.report.lineCount > 0) {
-        HFONT oldFont = PrepareSurface(dc, 1, 0, 0, true);
-        g_view.Paint(dc, g.drawing.Height());
-        SelectObject(dc, oldFont);
-    } else if (SnapshotHeld()) {
-        PaintSnapshot(dc, g.drawing.Width(), g.drawing.Height());
-    } else if (kind == kGraphCommand) {
-        PaintGraph(dc);
-        EndPaint(g.window, &paint);
-        AfterGraphPaint();
-        return;
-    } else if (kind != kMovieCommand && kind != kReportCommand) {
-        LockMenus(g.window, kOtherCommand, true);
-    }
-    EndPaint(g.window, &paint);
+    SetScrollPos(g_main.window, bar, 180, TRUE);
 }
 
 void OnKeyDown(WPARAM key) {
     switch (key) {
     case VK_PRIOR:
-        SendMessageA(g.window, WM_VSCROLL, SB_PAGEUP, 0);
+        SendMessageA(g_main.window, WM_VSCROLL, SB_PAGEUP, 0);
         break;
     case VK_NEXT:
-        SendMessageA(g.window, WM_VSCROLL, SB_PAGEDOWN, 0);
+        SendMessageA(g_main.window, WM_VSCROLL, SB_PAGEDOWN, 0);
         break;
     case VK_END:
-        SendMessageA(g.window, WM_VSCROLL, SB_BOTTOM, 0);
+        SendMessageA(g_main.window, WM_VSCROLL, SB_BOTTOM, 0);
         break;
     case VK_HOME:
-        SendMessageA(g.window, WM_VSCROLL, SB_TOP, 0);
+        SendMessageA(g_main.window, WM_VSCROLL, SB_TOP, 0);
         break;
     case VK_LEFT:
-        SendMessageA(g.window, WM_HSCROLL, SB_LINEUP, 0);
+        SendMessageA(g_main.window, WM_HSCROLL, SB_LINEUP, 0);
         break;
     case VK_UP:
-        SendMessageA(g.window, WM_VSCROLL, SB_LINEUP, 0);
+        SendMessageA(g_main.window, WM_VSCROLL, SB_LINEUP, 0);
         break;
     case VK_RIGHT:
-        SendMessageA(g.window, WM_HSCROLL, SB_LINEDOWN, 0);
+        SendMessageA(g_main.window, WM_HSCROLL, SB_LINEDOWN, 0);
         break;
     case VK_DOWN:
-        SendMessageA(g.window, WM_VSCROLL, SB_LINEDOWN, 0);
+        SendMessageA(g_main.window, WM_VSCROLL, SB_LINEDOWN, 0);
         break;
     case VK_F1:
-        Help(HELP_INDEX, 0);
+        OpenHelp(HELP_INDEX, 0);
         GetAsyncKeyState(VK_F1);
         break;
     default:
@@ -634,54 +162,22 @@ void OnKeyDown(WPARAM key) {
     }
 }
 
-void OnEnterIdle(WPARAM source, LPARAM owner) {
-    if ((GetAsyncKeyState(VK_F1) & 0x8001) == 0) {
-        return;
-    }
-    if (source == MSGF_DIALOGBOX) {
-        if (!CommonDialogOpen()) {
-            PostMessageA(reinterpret_cast<HWND>(owner), kHelpRequestMessage, 0, 0);
-        }
-    } else if (source == MSGF_MENU && !g.helpOnMenu) {
-        // The highlighted item is shown as help, not chosen: choosing a
-        // greyed item would send nothing. The menu closes first and the
-        // topic opens once its loop has ended.
-        const int context = HelpContextOf(g.highlightedItem);
-        if (context >= 0) {
-            g.helpOnMenu = true;
-            EndMenu();
-            PostMessageA(g.window, kMenuHelpMessage, static_cast<WPARAM>(context), 0);
-        }
-    }
-}
-
-void OnMenuSelect(UINT item, UINT flags, HMENU menu) {
-    if (flags == 0xFFFF && menu == nullptr) {
-        // The menu has closed.
-        g.helpOnMenu = false;
-        g.highlightedItem = 0;
-        RestartTimer();
-        return;
-    }
-    g.highlightedItem = (flags & (MF_POPUP | MF_SEPARATOR)) != 0 ? 0 : static_cast<int>(item);
-}
-
 void OnInitMenu(HMENU menu) {
     MenuView view;
-    view.currentCommand = g.currentCommand;
-    view.reportPresent = g.report.lineCount > 0;
+    view.currentCommand = g_main.currentCommand;
+    view.reportPresent = g_main.report.lineCount > 0;
     view.screenImageHeld = SnapshotHeld();
-    view.busy = g.drawingGraph;
+    view.busy = g_main.drawingGraph;
     view.timeSpeed = CurrentDialogParams.timeSpeed;
     view.viewAngle = CurrentDialogParams.viewAngle;
     view.dayNightStep = CurrentDialogParams.dayNightSpeed;
     MovieMenuView(view);
     RefreshMenuState(menu, view);
-    KillTimer(g.window, kMovieTimer);
+    KillTimer(g_main.window, kMovieTimer);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    g.window = hwnd;
+    g_main.window = hwnd;
     switch (message) {
     case WM_CREATE:
         OnCreate(hwnd);
@@ -695,12 +191,12 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         return 0;
     case WM_SETFOCUS:
         GetAsyncKeyState(VK_F1);
-        g.resized = true;
+        g_main.resized = true;
         InvalidateRect(hwnd, nullptr, TRUE);
         RestartTimer();
         return 0;
     case WM_PAINT:
-        OnPaint();
+        PaintMainWindow();
         return 0;
     case WM_CLOSE:
         AskToSaveSettings();
@@ -722,7 +218,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         RestartTimer();
         break;
     case WM_COMMAND:
-        OnCommand(LOWORD(wParam));
+        DispatchCommand(LOWORD(wParam));
         return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) {
@@ -730,17 +226,17 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         }
         break;
     case WM_TIMER:
-        if (wParam == kMovieTimer && CommandKind(g.currentCommand) == kMovieCommand) {
-            MovieTick(hwnd, g.drawing.Width(), g.drawing.Height());
+        if (wParam == kMovieTimer && CommandKind(g_main.currentCommand) == kMovieCommand) {
+            MovieTick(hwnd, g_main.drawing.Width(), g_main.drawing.Height());
         }
         return 0;
     case WM_HSCROLL:
     case WM_VSCROLL:
-        if (g.currentCommand == 64) {
+        if (g_main.currentCommand == IDM_MOVIE_PLANETARIUM) {
             OnPlanetariumScroll(message, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
         }
-        if (g.report.lineCount >= 1) {
-            g_view.Scroll(message, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+        if (g_main.report.lineCount >= 1) {
+            g_reportView.Scroll(message, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
         }
         return 0;
     case WM_INITMENU:
@@ -751,18 +247,17 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         break;
     case WM_EXITMENULOOP:
     case WM_KILLFOCUS:
-        g.helpOnMenu = false;
-        g.highlightedItem = 0;
+        ForgetMenuHelp();
         break;
     case WM_ENTERIDLE:
         OnEnterIdle(wParam, lParam);
         break;
     case kMenuHelpMessage:
-        Help(HELP_CONTEXT, static_cast<ULONG_PTR>(wParam));
+        OpenHelp(HELP_CONTEXT, static_cast<ULONG_PTR>(wParam));
         return 0;
     default:
         if (message == MovieProbeMessage()) {
-            return MovieProbe(hwnd, wParam, g.currentCommand);
+            return MovieProbe(hwnd, wParam, g_main.currentCommand);
         }
         break;
     }
@@ -774,19 +269,19 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 int FixedFontCharWidth() {
     HDC dc = CreateICA("DISPLAY", nullptr, nullptr, nullptr);
     if (dc == nullptr) {
-        Fatal(kGdiError, __LINE__);
+        MainWindowFatal(kGdiError, __LINE__);
     }
     HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FIXED_FONT));
     if (old == nullptr) {
-        Fatal(kGdiError, __LINE__);
+        MainWindowFatal(kGdiError, __LINE__);
     }
     TEXTMETRICA metrics;
     if (!GetTextMetricsA(dc, &metrics)) {
-        Fatal(kGdiError, __LINE__);
+        MainWindowFatal(kGdiError, __LINE__);
     }
     SelectObject(dc, old);
     if (!DeleteDC(dc)) {
-        Fatal(kGdiError, __LINE__);
+        MainWindowFatal(kGdiError, __LINE__);
     }
     return metrics.tmMaxCharWidth;
 }
@@ -794,8 +289,8 @@ int FixedFontCharWidth() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showCommand) {
-    SetReportHost(&g_view);
-    g.instance = instance;
+    SetReportHost(&g_reportView);
+    g_main.instance = instance;
     char appName[kTitleSize];
     LoadText(kAppName, appName, kTitleSize);
 
@@ -810,7 +305,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showComman
         wc.lpszMenuName = "MENUS";
         wc.lpszClassName = appName;
         if (!RegisterClassA(&wc)) {
-            Fatal(kWindowError, __LINE__);
+            MainWindowFatal(kWindowError, __LINE__);
         }
     }
 
@@ -819,21 +314,21 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showComman
                                 CW_USEDEFAULT, CW_USEDEFAULT, 72 * charWidth, 54 * charWidth,
                                 nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
-        Fatal(kWindowError, __LINE__);
+        MainWindowFatal(kWindowError, __LINE__);
     }
     HideScrollBars(window, kBothScrollBars);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
 
-    g.accelerators = LoadAcceleratorsA(instance, "ACCELERATORS");
-    if (g.accelerators == nullptr) {
-        Fatal(kAcceleratorError, __LINE__);
+    g_main.accelerators = LoadAcceleratorsA(instance, "ACCELERATORS");
+    if (g_main.accelerators == nullptr) {
+        MainWindowFatal(kAcceleratorError, __LINE__);
     }
-    g_view.Attach(window, g.accelerators, &g.resized);
+    g_reportView.Attach(window, g_main.accelerators, &g_main.resized);
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (!TranslateAcceleratorA(window, g.accelerators, &msg)) {
+        if (!TranslateAcceleratorA(window, g_main.accelerators, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }

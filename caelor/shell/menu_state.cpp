@@ -27,8 +27,7 @@ void LockMenus(HWND mainWindow, int kind, bool enable) {
     for (int k = 0; k < plan.positionCount; ++k) {
         EnableItem(menu, static_cast<UINT>(plan.positions[k]), MF_BYPOSITION, plan.enabled[k]);
     }
-    if (CheckMenuItem(menu, MenuCommand::kPause, MF_BYCOMMAND | MF_UNCHECKED) ==
-        static_cast<DWORD>(-1)) {
+    if (CheckMenuItem(menu, IDM_PAUSE, MF_BYCOMMAND | MF_UNCHECKED) == static_cast<DWORD>(-1)) {
         ShellFatalError(kMenuError, "MENUFCNS", __LINE__);
     }
     if (!DrawMenuBar(mainWindow)) {

@@ -62,11 +62,12 @@ void StartMovie(int command, const Location& place) {
     observer.location = place;
     observer.timeZone = place.timeZone;
     observer.timeSpeed = p.timeSpeed;
-    observer.turbo = command == 64 ? p.turbo : 0;
-    if (command == 61) {
+    observer.turbo = command == IDM_MOVIE_PLANETARIUM ? p.turbo : 0;
+    if (command == IDM_MOVIE_DAY_NIGHT) {
         observer.dayNightStep = p.dayNightSpeed;
     }
-    if (command == 62 || command == 63 || command == 64 || command == 67) {
+    if (command == IDM_MOVIE_ECLIPTIC_TOP || command == IDM_MOVIE_ECLIPTIC_SIDE ||
+        command == IDM_MOVIE_PLANETARIUM || command == IDM_MOVIE_BINARY_STAR) {
         observer.viewAngle = p.viewAngle;
     }
     MovieParams params;
@@ -106,13 +107,13 @@ void MovieTick(HWND window, int width, int height) {
         // the run names each scene's module inside.
         const DrawingModuleScope tick(kModule);
         HMENU menu = GetMenu(window);
-        if (menu != nullptr && !Checked(menu, 74) && g_run.Paused()) {
+        if (menu != nullptr && !Checked(menu, IDM_PAUSE) && g_run.Paused()) {
             // The menus were re-enabled meanwhile, which takes the check away.
             g_run.ClearPauseMark();
         }
         GdiSurface surface(dc, width, height);
         surface.Prepare(kPageMapping, width, height, true);
-        const MonoBitmap* map = g_run.Command() == 61 ? &WorldMap() : nullptr;
+        const MonoBitmap* map = g_run.Command() == IDM_MOVIE_DAY_NIGHT ? &WorldMap() : nullptr;
         g_run.Tick(surface, width, height, ClockJulianDay(), map, LoadedStarCatalogue());
     }
     if (!ReleaseDC(window, dc)) {
@@ -122,31 +123,31 @@ void MovieTick(HWND window, int width, int height) {
 
 void MovieKeyCommand(HWND, HMENU menu, int id) {
     switch (id) {
-    case 68:
-    case 69:
-        g_run.ChangeSpeed(id == 69);
+    case IDM_SLOW_DOWN:
+    case IDM_SPEED_UP:
+        g_run.ChangeSpeed(id == IDM_SPEED_UP);
         break;
-    case 70:
-    case 71:
+    case IDM_ZOOM_IN:
+    case IDM_ZOOM_OUT:
         if (g_run.JetTrails()) {
             FreeBitmaps(); // the trails are erased
         }
-        g_run.Zoom(id == 70);
+        g_run.Zoom(id == IDM_ZOOM_IN);
         break;
-    case 72:
+    case IDM_JET_TRAILS:
         FreeBitmaps();
-        SetCheck(menu, 72, g_run.ToggleJetTrails());
+        SetCheck(menu, IDM_JET_TRAILS, g_run.ToggleJetTrails());
         break;
-    case 73:
+    case IDM_REVERSE_TIME_SPEED:
         g_run.ReverseSpeed();
         break;
-    case 74: {
+    case IDM_PAUSE: {
         // The check is what counts: the menu refresh may have taken it away
         // without restoring the saved speed.
-        if (Checked(menu, 74) != g_run.Paused()) {
+        if (Checked(menu, IDM_PAUSE) != g_run.Paused()) {
             g_run.ClearPauseMark();
         }
-        SetCheck(menu, 74, g_run.TogglePause());
+        SetCheck(menu, IDM_PAUSE, g_run.TogglePause());
         break;
     }
     default:
@@ -155,7 +156,7 @@ void MovieKeyCommand(HWND, HMENU menu, int id) {
 }
 
 bool MovieScroll(int message, int code, int position) {
-    if (g_run.Command() != 64) {
+    if (g_run.Command() != IDM_MOVIE_PLANETARIUM) {
         return false;
     }
     return g_run.Scroll(message, code, position);
@@ -202,39 +203,39 @@ UINT MovieProbeMessage() {
 LRESULT MovieProbe(HWND window, WPARAM what, int currentCommand) {
     HMENU menu = GetMenu(window);
     switch (what) {
-    case 0:
+    case kProbeFrame:
         return g_run.Running() ? g_run.Frame() : -1;
-    case 1:
+    case kProbeTimeSpeed:
         return g_run.Observer().timeSpeed;
-    case 2:
+    case kProbeViewAngle:
         return static_cast<LRESULT>(g_run.Observer().viewAngle * 100.0 + 0.5);
-    case 3:
+    case kProbeDayNightStep:
         return g_run.Observer().dayNightStep;
-    case 4:
-        return menu != nullptr && Checked(menu, 74);
-    case 5:
-        return menu != nullptr && Checked(menu, 72);
-    case 6: {
+    case kProbePauseChecked:
+        return menu != nullptr && Checked(menu, IDM_PAUSE);
+    case kProbeJetTrailsChecked:
+        return menu != nullptr && Checked(menu, IDM_JET_TRAILS);
+    case kProbeMovieKeysEnabled: {
         MenuView view;
         view.currentCommand = currentCommand;
         MovieMenuView(view);
         const MenuRefresh refresh = ComputeMenuRefresh(view);
         LRESULT bits = 0;
-        for (int id = 68; id <= 74; ++id) {
-            bits |= refresh.Enabled(id) ? LRESULT{1} << (id - 68) : 0;
+        for (int id = IDM_MOVIE_KEY_FIRST; id <= IDM_MOVIE_KEY_LAST; ++id) {
+            bits |= refresh.Enabled(id) ? LRESULT{1} << (id - IDM_MOVIE_KEY_FIRST) : 0;
         }
         return bits;
     }
-    case 7:
+    case kProbeGdiObjects:
         return static_cast<LRESULT>(CountGdiObjects());
-    case 8:
+    case kProbeCurrentCommand:
         return currentCommand;
     default:
         break;
     }
     const std::vector<StatusRow>& rows = g_run.LastStatus();
-    if (what >= 100 && what - 100 < rows.size()) {
-        return GlobalAddAtomA(rows[what - 100].text);
+    if (what >= kProbeStatusLineFirst && what - kProbeStatusLineFirst < rows.size()) {
+        return GlobalAddAtomA(rows[what - kProbeStatusLineFirst].text);
     }
     return 0;
 }

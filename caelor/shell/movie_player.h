@@ -9,7 +9,7 @@
 
 #include <windows.h>
 
-// After the dialog of command 61 .. 67 was accepted: the run starts from the
+// After the dialog of a movie command (IDM_MOVIE_*) was accepted: the run starts from the
 // dialog's values and the current place.
 void StartMovie(int command, const Location& place);
 
@@ -21,8 +21,8 @@ void StopMovie();
 // fatal 693.
 void MovieTick(HWND window, int width, int height);
 
-// Commands 68 .. 74; the check marks of Pause (74) and Jet Trails (72) are
-// set on menu (fatal 860 when they cannot be).
+// The keys IDM_MOVIE_KEY_FIRST .. IDM_MOVIE_KEY_LAST; the check marks of
+// Pause and Jet Trails are set on menu (fatal 860 when they cannot be).
 void MovieKeyCommand(HWND window, HMENU menu, int id);
 
 // A scroll message while the Planetarium runs without tracking; returns true
@@ -36,11 +36,24 @@ void FreeMovieSurfaces();
 void MovieMenuView(MenuView& view);
 
 // The end-to-end tests' window onto the running movie, answered for the
-// registered message "CaelorMovieProbe": what = 0 frame counter (-1 when no
-// movie runs), 1 time speed, 2 view angle x 100, 3 Day/Night step, 4 Pause
-// checked, 5 Jet Trails checked, 6 the items 68 .. 74 the menu rules enable
-// (bit id - 68), 7 GDI objects of the process, 8 current command given,
-// 100 + n a global atom holding the n-th status line of the last frame
-// (0 past the last; the asker deletes it).
+// registered message "CaelorMovieProbe" with wParam one of these: the frame
+// counter (-1 when no movie runs), the time speed, the view angle x 100, the
+// Day/Night step, whether Pause and Jet Trails are checked, the movie keys
+// the menu rules enable (bit id - IDM_MOVIE_KEY_FIRST), the GDI objects of
+// the process, the current command given; and kProbeStatusLineFirst + n, a
+// global atom holding the n-th status line of the last frame (0 past the
+// last; the asker deletes it).
+enum MovieProbeQuery : WPARAM {
+    kProbeFrame = 0,
+    kProbeTimeSpeed = 1,
+    kProbeViewAngle = 2,
+    kProbeDayNightStep = 3,
+    kProbePauseChecked = 4,
+    kProbeJetTrailsChecked = 5,
+    kProbeMovieKeysEnabled = 6,
+    kProbeGdiObjects = 7,
+    kProbeCurrentCommand = 8,
+    kProbeStatusLineFirst = 100,
+};
 UINT MovieProbeMessage();
 LRESULT MovieProbe(HWND window, WPARAM what, int currentCommand);

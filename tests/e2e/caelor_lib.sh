@@ -3,6 +3,8 @@
 # data files beside it, so changes to CITIES.DAT or STARS.DAT never leak
 # into the build tree or another test.
 
+. "$(dirname "${BASH_SOURCE[0]}")/command_ids.sh"
+
 CL_MAIN="Skyloom 2"
 CL_ERROR_BOX="Skyloom 2 - Error"
 IDOK=1

@@ -2,6 +2,8 @@
 # its folder, drawing a graph from its command and dialog, and counting the
 # colours of a screenshot. Sourced after lib.sh.
 
+. "$(dirname "${BASH_SOURCE[0]}")/command_ids.sh"
+
 MAIN="Skyloom 2"
 IDOK=1
 IDCANCEL=2

@@ -29,7 +29,8 @@ chooser_rgb() {
 }
 
 open_sun_chooser() {
-    e2e_driver post-command "$CL_MAIN" 120 5000 >/dev/null || fail "cannot choose Assign Colors"
+    e2e_driver post-command "$CL_MAIN" $IDM_ASSIGN_COLORS 5000 >/dev/null ||
+        fail "cannot choose Assign Colors"
     e2e_driver wait-window "$COLORS" 10000 >/dev/null || fail "no Assign Colors dialog"
     e2e_driver dialog-command "$COLORS" $SUN_BUTTON 5000 >/dev/null || fail "no Sun... button"
     e2e_driver wait-window "$CHOOSER" 10000 >/dev/null || fail "no colour chooser"
@@ -53,7 +54,7 @@ e2e_driver set-text "$CHOOSER" $BLUE 255 5000
 e2e_screenshot caelor-color-chooser
 close_dialog "$CHOOSER" $IDOK
 close_dialog "$COLORS" $IDOK
-e2e_driver post-command "$CL_MAIN" 51 5000 >/dev/null || fail "cannot choose File > Exit"
+e2e_driver post-command "$CL_MAIN" $IDM_EXIT 5000 >/dev/null || fail "cannot choose File > Exit"
 out=$(e2e_driver answer-box "$CL_MAIN" $IDYES 10000) || fail "no question about the colours"
 echo "$out" | grep -q "Save assigned colors?" || fail "the question is not about the colours"
 e2e_expect_exit "$CL_PID" 0 20

@@ -6,6 +6,7 @@
 # window; File > Exit ends with exit code 0 after asking about the changed
 # city database.
 . "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/command_ids.sh"
 e2e_setup
 
 MAIN="Skyloom 2"
@@ -24,13 +25,14 @@ e2e_start "$RUN_DIR/caelor.exe"
 pid=$E2E_LAST_PID
 e2e_driver wait-window "$MAIN" 60000 || fail "main window did not appear"
 
-e2e_driver post-command "$MAIN" 110 5000 || fail "cannot choose Edit > Copy"
+e2e_driver post-command "$MAIN" $IDM_COPY 5000 || fail "cannot choose Edit > Copy"
 e2e_driver wait-window "$MAIN" 5000 >/dev/null
 e2e_driver clipboard-bitmap || fail "Copy of an empty view left no picture"
 
 # The Introduction (no dialog) is longer than the window: End scrolls to its
 # last page and Home back to the first.
-e2e_driver post-command "$MAIN" 80 5000 || fail "cannot choose Reports > Introduction"
+e2e_driver post-command "$MAIN" $IDM_REPORT_INTRODUCTION 5000 ||
+    fail "cannot choose Reports > Introduction"
 e2e_driver wait-scroll-bars "$MAIN" 30000 || fail "the Introduction did not finish"
 e2e_screenshot caelor-introduction-top
 e2e_driver key "$MAIN" 35 || fail "cannot press End"
@@ -52,34 +54,35 @@ open_and_close() { # COMMAND TITLE BUTTON
     e2e_driver dialog-command "$2" "$3" 5000 || fail "cannot close \"$2\""
     e2e_driver wait-gone "$2" 10000 || fail "\"$2\" stayed open"
 }
-open_and_close 36 "About Skyloom 2" $IDCANCEL
-open_and_close 120 "Assign Colors" $IDCANCEL
-open_and_close 130 "Set Location" $IDCANCEL
-open_and_close 18 "Equation of Time" $IDCANCEL
-open_and_close 62 "Ecliptic Top" $IDCANCEL
+open_and_close $IDM_ABOUT "About Skyloom 2" $IDCANCEL
+open_and_close $IDM_ASSIGN_COLORS "Assign Colors" $IDCANCEL
+open_and_close $IDM_SET_LOCATION "Set Location" $IDCANCEL
+open_and_close $IDM_GRAPH_EQUATION_OF_TIME "Equation of Time" $IDCANCEL
+open_and_close $IDM_MOVIE_ECLIPTIC_TOP "Ecliptic Top" $IDCANCEL
 
 # Latitude 61 N makes Twilight refuse to run.
-e2e_driver post-command "$MAIN" 130 5000 || fail "cannot choose Set Location"
+e2e_driver post-command "$MAIN" $IDM_SET_LOCATION 5000 || fail "cannot choose Set Location"
 e2e_driver set-text "Set Location" $LAT_DEGREES 61 10000 || fail "no latitude field"
 e2e_driver dialog-command "Set Location" $IDOK 5000 || fail "cannot press OK"
 e2e_driver wait-gone "Set Location" 10000 || fail "Set Location stayed open"
-e2e_driver post-command "$MAIN" 92 5000 || fail "cannot choose Reports > Twilight"
+e2e_driver post-command "$MAIN" $IDM_REPORT_TWILIGHT 5000 || fail "cannot choose Reports > Twilight"
 e2e_driver answer-box "Skyloom 2 - Error" $IDOK 10000 >"$ARTIFACTS/twilight-error.txt" ||
     fail "no error box for Twilight at 61 degrees"
 cat "$ARTIFACTS/twilight-error.txt"
 grep -q "Latitude cannot be greater than 60" "$ARTIFACTS/twilight-error.txt" ||
     fail "the error box does not name the latitude limit"
 e2e_driver wait-gone "Skyloom 2 - Error" 10000 || fail "the error box stayed"
-e2e_driver post-command "$MAIN" 92 5000 || fail "cannot choose Reports > Twilight again"
+e2e_driver post-command "$MAIN" $IDM_REPORT_TWILIGHT 5000 ||
+    fail "cannot choose Reports > Twilight again"
 e2e_driver answer-box "Skyloom 2 - Error" $IDOK 10000 >/dev/null || fail "no second refusal"
 e2e_driver wait-gone "Skyloom 2 - Error" 10000 || fail "the error box stayed"
 
-e2e_driver post-command "$MAIN" 31 5000 || fail "cannot choose Help > Index"
+e2e_driver post-command "$MAIN" $IDM_HELP_INDEX 5000 || fail "cannot choose Help > Index"
 e2e_driver wait-window "Skyloom 2 Help - caelor.hlp" 10000 || fail "no help window"
 e2e_screenshot caelor-help-index
 
 # File > Exit asks about the changed database; No keeps CITIES.DAT.
-e2e_driver post-command "$MAIN" 51 5000 || fail "cannot choose File > Exit"
+e2e_driver post-command "$MAIN" $IDM_EXIT 5000 || fail "cannot choose File > Exit"
 e2e_driver answer-box "$MAIN" $IDNO 10000 || fail "no question about saving the cities"
 e2e_expect_exit "$pid" 0 20
 cmp "$ARTIFACTS/CITIES.before" "$RUN_DIR/CITIES.DAT" || fail "No still changed CITIES.DAT"

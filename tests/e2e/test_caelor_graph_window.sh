@@ -10,9 +10,9 @@ start_caelor
 
 # Copy of the Equation of Time: a bitmap of the client area's size, and the
 # window repaints the very same picture afterwards.
-draw_graph 18 "Equation of Time" copied $IDC_YEAR 2026
+draw_graph $IDM_GRAPH_EQUATION_OF_TIME "Equation of Time" copied $IDC_YEAR 2026
 client=$(e2e_driver client-size "$MAIN" 5000) || fail "no client size"
-e2e_driver post-command "$MAIN" 110 5000 || fail "cannot choose Edit > Copy"
+e2e_driver post-command "$MAIN" $IDM_COPY 5000 || fail "cannot choose Edit > Copy"
 e2e_driver wait-window "$MAIN" 5000 >/dev/null
 bitmap=$(e2e_driver clipboard-bitmap) || fail "Copy of a graph left no picture"
 echo "$client; $bitmap"
@@ -40,7 +40,7 @@ e2e_driver wait-drawn "$MAIN" 60000 || fail "not redrawn after resizing back"
 # snapshot keeps the partial graph on screen. A cancelled dialog first
 # empties the window, so the first red pixel is an eclipse of this graph
 # and not the curve of the one before.
-e2e_driver post-command "$MAIN" 25 5000 || fail "cannot choose Graphs > Eclipses"
+e2e_driver post-command "$MAIN" $IDM_GRAPH_ECLIPSES 5000 || fail "cannot choose Graphs > Eclipses"
 e2e_driver dialog-command "Eclipses Graph" $IDCANCEL 10000 || fail "no Eclipses dialog"
 e2e_driver wait-gone "Eclipses Graph" 10000 || fail "the cancelled Eclipses dialog stayed"
 for _ in $(seq 1 100); do
@@ -49,7 +49,7 @@ for _ in $(seq 1 100); do
 done
 [ "$(e2e_driver drawn-fraction "$MAIN" | tr -d '\r' | cut -d' ' -f1)" = 0.0000 ] ||
     fail "a cancelled dialog did not leave the window empty"
-e2e_driver post-command "$MAIN" 25 5000 || fail "cannot choose Graphs > Eclipses"
+e2e_driver post-command "$MAIN" $IDM_GRAPH_ECLIPSES 5000 || fail "cannot choose Graphs > Eclipses"
 e2e_driver wait-window "Eclipses Graph" 10000 || fail "no Eclipses dialog"
 e2e_driver set-text "Eclipses Graph" $IDC_RANGE_START_YEAR 1000 5000 || fail "no start field"
 e2e_driver set-text "Eclipses Graph" $IDC_RANGE_STOP_YEAR 3000 5000 || fail "no stop field"
@@ -75,6 +75,6 @@ same=$(compare -metric AE "$ARTIFACTS/caelor-graph-eclipses-stopped.png" \
     "$ARTIFACTS/caelor-graph-eclipses-stopped-repainted.png" null: 2>&1 || true)
 [ "${same%% *}" = 0 ] || fail "the partial graph was not kept after Stop ($same pixels differ)"
 
-e2e_driver post-command "$MAIN" 51 5000 || fail "cannot choose File > Exit"
+e2e_driver post-command "$MAIN" $IDM_EXIT 5000 || fail "cannot choose File > Exit"
 e2e_expect_exit "$CAELOR_PID" 0 30
 echo "PASS"

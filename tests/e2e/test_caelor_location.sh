@@ -34,7 +34,8 @@ checked() { # ID: whether a button of the open dialog is checked
 }
 
 open_set_location() {
-    e2e_driver post-command "$CL_MAIN" 130 5000 >/dev/null || fail "cannot choose Set Location"
+    e2e_driver post-command "$CL_MAIN" $IDM_SET_LOCATION 5000 >/dev/null ||
+        fail "cannot choose Set Location"
     e2e_driver wait-window "$SET" 10000 >/dev/null || fail "no Set Location dialog"
 }
 
@@ -100,7 +101,7 @@ e2e_driver choose-city "$SET" $NAME "Sydney" 5000 >/dev/null || fail "no Sydney 
 [ "$(field $LAT_D) $(field $TIME_ZONE)" = "33 10.00" ] || fail "the fields do not show Sydney"
 checked $SOUTH || fail "Sydney is not South"
 press $IDOK
-e2e_driver post-command "$CL_MAIN" 51 5000 >/dev/null || fail "cannot choose File > Exit"
+e2e_driver post-command "$CL_MAIN" $IDM_EXIT 5000 >/dev/null || fail "cannot choose File > Exit"
 out=$(e2e_driver answer-box "$CL_MAIN" $IDYES 10000) || fail "no question at exit"
 echo "$out" | grep -q "Save city location database?" || fail "the question is not about the cities"
 e2e_expect_exit "$CL_PID" 0 20
@@ -124,7 +125,7 @@ cmp "$ARTIFACTS/location-CITIES.before-failure" "$CL_DIR/CITIES.DAT" ||
     fail "a failed save changed CITIES.DAT"
 # Still modified: the question comes again; No leaves the file alone.
 e2e_driver wait-gone "$SET" 10000 >/dev/null || fail "Set Location stayed open"
-e2e_driver post-command "$CL_MAIN" 51 5000 >/dev/null || fail "cannot choose File > Exit"
+e2e_driver post-command "$CL_MAIN" $IDM_EXIT 5000 >/dev/null || fail "cannot choose File > Exit"
 e2e_driver answer-box "$CL_MAIN" $IDNO 10000 >/dev/null || fail "no question after the failed save"
 e2e_expect_exit "$CL_PID" 0 20
 cmp "$ARTIFACTS/location-CITIES.before-failure" "$CL_DIR/CITIES.DAT" ||

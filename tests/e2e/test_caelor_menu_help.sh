@@ -36,12 +36,14 @@ e2e_driver send "$HELP" $WM_CLOSE 0 >/dev/null || fail "cannot close the help wi
 e2e_driver wait-gone "$HELP" 10000 >/dev/null || fail "the help window stayed"
 
 # The flag is spent: the next command runs normally.
-e2e_driver post-command "$CL_MAIN" 82 5000 >/dev/null || fail "cannot choose Seasons"
+e2e_driver post-command "$CL_MAIN" $IDM_REPORT_SEASONS 5000 >/dev/null ||
+    fail "cannot choose Seasons"
 e2e_driver wait-window "Seasons" 10000 >/dev/null || fail "Seasons did not run after the help"
 e2e_driver dialog-command "Seasons" $IDCANCEL 5000 >/dev/null
 e2e_driver wait-gone "Seasons" 10000 >/dev/null || fail "the Seasons dialog stayed"
 
-e2e_driver post-command "$CL_MAIN" 31 5000 >/dev/null || fail "cannot choose Help > Index"
+e2e_driver post-command "$CL_MAIN" $IDM_HELP_INDEX 5000 >/dev/null ||
+    fail "cannot choose Help > Index"
 e2e_driver wait-window "$HELP" 10000 >/dev/null || fail "Help > Index opened no help window"
 cl_close
 echo "PASS"

@@ -48,15 +48,17 @@ expect_status() {
     }
     echo "status shows: $1"
 }
-# Items 68 .. 74 the menu rules enable, as bits from Slow Down upwards.
+# The movie keys the menu rules enable, as bits from Slow Down
+# (IDM_MOVIE_KEY_FIRST) upwards.
 expect_enabled() {
-    local bits
+    local bits id
     bits=$(probe 6)
-    for id in 68 69 70 71 72 73 74; do
-        local want=${1:$((id - 68)):1} got=$(((bits >> (id - 68)) & 1))
+    for ((id = IDM_MOVIE_KEY_FIRST; id <= IDM_MOVIE_KEY_LAST; id++)); do
+        local want=${1:$((id - IDM_MOVIE_KEY_FIRST)):1}
+        local got=$(((bits >> (id - IDM_MOVIE_KEY_FIRST)) & 1))
         [ "$want" = "$got" ] || fail "menu item $id enabled=$got, expected $want ($2)"
     done
-    echo "menu items 68..74 enabled $1 ($2)"
+    echo "movie keys $IDM_MOVIE_KEY_FIRST..$IDM_MOVIE_KEY_LAST enabled $1 ($2)"
 }
 
 # Runs movie command $1 from its dialog $2 with the dialog's values until it
@@ -76,10 +78,13 @@ cl_wait_main
 cl_no_error_box "at start-up"
 
 # Every movie runs on the timer and is pictured.
-for movie in "61 Day/Night day-night" "62 Ecliptic_Top ecliptic-top" \
-    "63 Ecliptic_Side ecliptic-side" "65 Jupiter_Moons_Side jupiter-moons-side" \
-    "66 Jupiter_Moons_Top jupiter-moons-top" "67 Binary_Star binary-star" \
-    "64 Planetarium planetarium"; do
+for movie in "$IDM_MOVIE_DAY_NIGHT Day/Night day-night" \
+    "$IDM_MOVIE_ECLIPTIC_TOP Ecliptic_Top ecliptic-top" \
+    "$IDM_MOVIE_ECLIPTIC_SIDE Ecliptic_Side ecliptic-side" \
+    "$IDM_MOVIE_JUPITER_MOONS_SIDE Jupiter_Moons_Side jupiter-moons-side" \
+    "$IDM_MOVIE_JUPITER_MOONS_TOP Jupiter_Moons_Top jupiter-moons-top" \
+    "$IDM_MOVIE_BINARY_STAR Binary_Star binary-star" \
+    "$IDM_MOVIE_PLANETARIUM Planetarium planetarium"; do
     read -r command title shot <<<"$movie"
     run_movie "$command" "${title//_/ }"
     e2e_screenshot "caelor-movie-$shot"
@@ -103,7 +108,7 @@ echo "view azimuth $az_before, later $az_still, after a page right $az_after"
 [ "$az_after" != "$az_before" ] || fail "scrolling did not move the view"
 
 # Keys on the Ecliptic Top movie (dialog defaults: speed 64, view angle 90).
-run_movie 62 "Ecliptic Top" 3
+run_movie $IDM_MOVIE_ECLIPTIC_TOP "Ecliptic Top" 3
 expect_enabled 1010111 "speed 64, view angle 90"
 expect_status "Time Speed:  64"
 key $VK_F2
@@ -135,7 +140,7 @@ key $VK_F8
 [ "$(probe 5)" = 0 ] || fail "Jet Trails stayed checked"
 
 # Day/Night: the same keys move the step (dialog default "1 Month").
-run_movie 61 "Day/Night" 3
+run_movie $IDM_MOVIE_DAY_NIGHT "Day/Night" 3
 expect_status "Time Speed: 1 Month"
 expect_enabled 1000001 "Day/Night at 1 Month"
 key $VK_F2
@@ -152,7 +157,7 @@ e2e_driver wait-window "$CL_MAIN" 5000 >/dev/null
 [ "$(probe 8)" = 0 ] || fail "Stop left a movie running"
 [ "$(probe 0)" = -1 ] || fail "the movie still draws after Stop"
 e2e_screenshot caelor-movie-stopped
-e2e_driver post-command "$CL_MAIN" 110 5000 >/dev/null || fail "cannot choose Edit > Copy"
+e2e_driver post-command "$CL_MAIN" $IDM_COPY 5000 >/dev/null || fail "cannot choose Edit > Copy"
 e2e_driver wait-window "$CL_MAIN" 5000 >/dev/null
 e2e_driver clipboard-bitmap || fail "Copy after Stop left no picture on the clipboard"
 e2e_screenshot caelor-movie-stopped-after-copy
@@ -171,7 +176,7 @@ awk -v d="$dark" 'BEGIN { exit !(d > 0.2) }' || fail "the stopped window holds n
 
 # GDI objects: the Planetarium with jet trails, ticked by the driver as the
 # timer ticks it, holds as many after 2,000 ticks as after 100.
-run_movie 64 "Planetarium" 3
+run_movie $IDM_MOVIE_PLANETARIUM "Planetarium" 3
 before=$(e2e_driver gdi-objects "$CL_MAIN" | tr -d '\r' | tail -1)
 key $VK_F8
 [ "$(probe 5)" = 1 ] || fail "Jet Trails is not checked"

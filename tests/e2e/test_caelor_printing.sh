@@ -54,7 +54,8 @@ run_report() { # COMMAND TITLE SETTINGS
 
 # File > Print, OK in the printer dialog, and the end of the job.
 print_ok() {
-    e2e_driver post-command "$CL_MAIN" 52 5000 >/dev/null || fail "File > Print is not available"
+    e2e_driver post-command "$CL_MAIN" $IDM_PRINT 5000 >/dev/null ||
+        fail "File > Print is not available"
     e2e_driver dialog-command "$PRINT_DIALOG" $IDOK 20000 >/dev/null || fail "no printer dialog"
     e2e_driver wait-gone "$PRINT_DIALOG" 10000 >/dev/null || fail "the printer dialog stayed open"
     e2e_driver wait-enabled "$CL_MAIN" 120000 >/dev/null || fail "printing did not end"
@@ -130,7 +131,8 @@ cl_prepare printing
 cl_start
 cl_wait_main
 e2e_driver printers && fail "Wine still offers a printer without a CUPS server"
-e2e_driver post-command "$CL_MAIN" 94 5000 >/dev/null || fail "File > Set Font is not available"
+e2e_driver post-command "$CL_MAIN" $IDM_SET_FONT 5000 >/dev/null ||
+    fail "File > Set Font is not available"
 cl_expect_error "$NO_PRINTER"
 e2e_driver wait-gone "Font" 0 >/dev/null || fail "a font dialog opened without a printer"
 e2e_driver wait-enabled "$CL_MAIN" 5000 >/dev/null || fail "the main window stayed disabled"
@@ -149,8 +151,8 @@ echo "$printers" | grep -qx "default $PR_QUEUE" || fail "$PR_QUEUE is not Wine's
 
 # (c) A Seasons report prints as its lines, page breaks never printed, the
 # degree sign as "d".
-run_report 82 "Seasons" "$START_YEAR=2025 $STOP_YEAR=2027"
-e2e_driver post-command "$CL_MAIN" 110 5000 >/dev/null || fail "Edit > Copy is not available"
+run_report $IDM_REPORT_SEASONS "Seasons" "$START_YEAR=2025 $STOP_YEAR=2027"
+e2e_driver post-command "$CL_MAIN" $IDM_COPY 5000 >/dev/null || fail "Edit > Copy is not available"
 e2e_driver wait-window "$CL_MAIN" 5000 >/dev/null
 e2e_driver clipboard-text "$(winpath "$ARTIFACTS/print-seasons-clipboard.txt")" >/dev/null ||
     fail "no Seasons text on the clipboard"
@@ -169,7 +171,8 @@ echo "Seasons: $(wc -l <"$ARTIFACTS/print-seasons-printed.txt") lines printed as
 
 # (d) A graph prints as the window's picture: as much of the page picture is
 # black as the window shows drawn.
-e2e_driver post-command "$CL_MAIN" 18 5000 >/dev/null || fail "cannot choose Equation of Time"
+e2e_driver post-command "$CL_MAIN" $IDM_GRAPH_EQUATION_OF_TIME 5000 >/dev/null ||
+    fail "cannot choose Equation of Time"
 e2e_driver dialog-command "Equation of Time" $IDOK 10000 >/dev/null || fail "no graph dialog"
 e2e_driver wait-drawn "$CL_MAIN" 60000 >/dev/null || fail "the graph was not drawn"
 drawn=$(e2e_driver drawn-fraction "$CL_MAIN" | tr -d '\r' | cut -d' ' -f1)
@@ -184,7 +187,8 @@ awk -v d="$dark" -v s="$drawn" 'BEGIN { exit !(s > 0.005 && d >= s * 0.9 && d <=
 # Print (real keys, so only an enabled Print can print): dark where the
 # window is empty.
 E2E_STEP="Day/Night print"
-e2e_driver post-command "$CL_MAIN" 61 5000 >/dev/null || fail "cannot choose Day/Night"
+e2e_driver post-command "$CL_MAIN" $IDM_MOVIE_DAY_NIGHT 5000 >/dev/null ||
+    fail "cannot choose Day/Night"
 e2e_driver dialog-command "Day/Night" $IDOK 10000 >/dev/null || fail "no Day/Night dialog"
 e2e_driver wait-frames "$CL_MAIN" 3 30000 >/dev/null || fail "the Day/Night movie does not run"
 e2e_driver keys "$CL_MAIN" $VK_ESCAPE >/dev/null || fail "cannot press Esc"
@@ -200,9 +204,10 @@ matches_share "$dark" "$(awk -v d="$drawn" 'BEGIN { print 1 - d }')" 0.04 ||
 # (f) Cancel during a long Almanac: no error box and no printout. The next
 # job then is the next PDF: the queue prints in order, so a cancelled job
 # that had reached it would have come first.
-run_report 93 "Almanac" "$YEAR=2026 $START_MONTH=1 $STOP_MONTH=12"
+run_report $IDM_REPORT_ALMANAC "Almanac" "$YEAR=2026 $START_MONTH=1 $STOP_MONTH=12"
 jobs_before=$(lpstat -W completed -o "$PR_QUEUE" | wc -l)
-e2e_driver post-command "$CL_MAIN" 52 5000 >/dev/null || fail "File > Print is not available"
+e2e_driver post-command "$CL_MAIN" $IDM_PRINT 5000 >/dev/null ||
+    fail "File > Print is not available"
 e2e_driver cancel-printing 5 60000 >"$ARTIFACTS/print-cancel.out" &
 cancel_pid=$!
 e2e_driver dialog-command "$PRINT_DIALOG" $IDOK 20000 >/dev/null || fail "no printer dialog"
@@ -213,7 +218,7 @@ wait "$cancel_pid" || {
 cat "$ARTIFACTS/print-cancel.out"
 e2e_driver wait-enabled "$CL_MAIN" 60000 >/dev/null || fail "the job did not end after Cancel"
 cl_no_error_box "after Cancel"
-run_report 82 "Seasons" "$START_YEAR=2026 $STOP_YEAR=2026"
+run_report $IDM_REPORT_SEASONS "Seasons" "$START_YEAR=2026 $STOP_YEAR=2026"
 print_ok
 pr_wait_pdf 4
 [ "$(pr_pdf_count)" -eq 4 ] || fail "the cancelled Almanac was printed"
@@ -226,7 +231,8 @@ echo "Cancel during the Almanac: no error box, no job"
 # printed, twice the 10 points printed without a choice (PDF 4). (At 20
 # points the 80 columns are wider than the page, so the report's right part
 # is cut off.)
-e2e_driver post-command "$CL_MAIN" 94 5000 >/dev/null || fail "File > Set Font is not available"
+e2e_driver post-command "$CL_MAIN" $IDM_SET_FONT 5000 >/dev/null ||
+    fail "File > Set Font is not available"
 e2e_driver wait-window "Font" 20000 >/dev/null || fail "no font dialog"
 e2e_driver choose-city "Font" $FONT_SIZE_BOX 20 5000 >/dev/null || fail "no size 20 in the font dialog"
 e2e_driver dialog-command "Font" $IDOK 5000 >/dev/null || fail "cannot press OK in the font dialog"
@@ -241,7 +247,8 @@ awk -v a="$default_height" -v b="$height" 'BEGIN { exit !(a > 0 && b / a > 1.8 &
     fail "the printed report does not use the size chosen in Set Font"
 
 # (h) Print Setup shows the printer choice and takes OK quietly.
-e2e_driver post-command "$CL_MAIN" 53 5000 >/dev/null || fail "File > Print Setup is not available"
+e2e_driver post-command "$CL_MAIN" $IDM_PRINT_SETUP 5000 >/dev/null ||
+    fail "File > Print Setup is not available"
 e2e_driver dialog-command "Print Setup" $IDOK 20000 >/dev/null || fail "no Print Setup dialog"
 e2e_driver wait-gone "Print Setup" 10000 >/dev/null || fail "Print Setup stayed open"
 cl_no_error_box "after Print Setup"

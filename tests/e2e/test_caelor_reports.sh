@@ -49,7 +49,7 @@ copy_and_compare() {
     e2e_driver dialog-command "$title" $IDOK 5000 >/dev/null || fail "cannot press OK"
     e2e_driver wait-gone "$title" 10000 >/dev/null || fail "the $title dialog stayed open"
     e2e_driver wait-scroll-bars "$MAIN" 120000 >/dev/null || fail "the $title report did not finish"
-    e2e_driver post-command "$MAIN" 110 5000 >/dev/null || fail "Edit > Copy is not available"
+    e2e_driver post-command "$MAIN" $IDM_COPY 5000 >/dev/null || fail "Edit > Copy is not available"
     e2e_driver wait-window "$MAIN" 5000 >/dev/null
     e2e_driver clipboard-text "$(winpath "$ARTIFACTS/$name-clipboard.txt")" >/dev/null ||
         fail "no $title text on the clipboard"
@@ -69,29 +69,36 @@ copy_and_compare() {
 
 # (a) Each report with typed inputs. Planet View Info without Earth in its
 # list: boxes 120 .. 127 are Mercury .. Pluto; only Mars and Jupiter stay.
-copy_and_compare seasons 82 "Seasons" "$START_YEAR=2025 $STOP_YEAR=2027" \
+copy_and_compare seasons $IDM_REPORT_SEASONS "Seasons" "$START_YEAR=2025 $STOP_YEAR=2027" \
     seasons --years 2025-2027
 e2e_screenshot caelor-seasons-report
-copy_and_compare easter 83 "Dates of Easter" "$START_YEAR=2030 $STOP_YEAR=2041" \
+copy_and_compare easter $IDM_REPORT_DATES_OF_EASTER "Dates of Easter" \
+    "$START_YEAR=2030 $STOP_YEAR=2041" \
     easter --years 2030-2041
-copy_and_compare calendar 81 "Calendar" "$YEAR=2027 $START_MONTH=3 $STOP_MONTH=4" \
+copy_and_compare calendar $IDM_REPORT_CALENDAR "Calendar" \
+    "$YEAR=2027 $START_MONTH=3 $STOP_MONTH=4" \
     calendar --year 2027 --months 3-4
-copy_and_compare lunar 84 "Lunar Eclipses" "$START_YEAR=2028 $STOP_YEAR=2029" \
+copy_and_compare lunar $IDM_REPORT_LUNAR_ECLIPSES "Lunar Eclipses" \
+    "$START_YEAR=2028 $STOP_YEAR=2029" \
     lunar-eclipses --years 2028-2029
-copy_and_compare solar 85 "Solar Eclipses" "$START_YEAR=2027 $STOP_YEAR=2028" \
+copy_and_compare solar $IDM_REPORT_SOLAR_ECLIPSES "Solar Eclipses" \
+    "$START_YEAR=2027 $STOP_YEAR=2028" \
     solar-eclipses --years 2027-2028
-copy_and_compare planet-view 86 "Planet View Info" \
+copy_and_compare planet-view $IDM_REPORT_PLANET_VIEW_INFO "Planet View Info" \
     "$YEAR=2027 $START_MONTH=5 $STOP_MONTH=6 check:120=0 check:121=0 check:122=1 check:123=1 \
 check:124=0 check:125=0 check:126=0 check:127=0" \
     planet-view --year 2027 --months 5-6 --bodies mars,jupiter
-copy_and_compare twilight 92 "Twilight" "$YEAR=2027 $START_MONTH=6 $STOP_MONTH=7" \
+copy_and_compare twilight $IDM_REPORT_TWILIGHT "Twilight" \
+    "$YEAR=2027 $START_MONTH=6 $STOP_MONTH=7" \
     twilight --year 2027 --months 6-7
-copy_and_compare almanac-full 93 "Almanac" "$YEAR=2027 $START_MONTH=2 $STOP_MONTH=2" \
+copy_and_compare almanac-full $IDM_REPORT_ALMANAC "Almanac" \
+    "$YEAR=2027 $START_MONTH=2 $STOP_MONTH=2" \
     almanac --year 2027 --months 2-2
 place=$PLACE
 
 # (b) A stop year before the start year is refused and the dialog stays.
-e2e_driver post-command "$MAIN" 83 5000 || fail "cannot choose Reports > Dates of Easter"
+e2e_driver post-command "$MAIN" $IDM_REPORT_DATES_OF_EASTER 5000 ||
+    fail "cannot choose Reports > Dates of Easter"
 e2e_driver set-text "Dates of Easter" $START_YEAR 2026 10000 || fail "no Easter dialog"
 e2e_driver set-text "Dates of Easter" $STOP_YEAR 2020 5000 || fail "no stop year field"
 e2e_driver dialog-command "Dates of Easter" $IDOK 5000 || fail "cannot press OK"
@@ -108,14 +115,14 @@ e2e_driver dialog-command "Dates of Easter" $IDCANCEL 5000 || fail "cannot cance
 e2e_driver wait-scroll-bars "$MAIN" 10000 || fail "no empty report view after a cancelled dialog"
 
 # (c) Esc during the Almanac stops it and keeps the lines made so far.
-e2e_driver post-command "$MAIN" 93 5000 || fail "cannot choose Reports > Almanac"
+e2e_driver post-command "$MAIN" $IDM_REPORT_ALMANAC 5000 || fail "cannot choose Reports > Almanac"
 e2e_driver set-text "Almanac" $YEAR 2026 10000 || fail "no Almanac dialog"
 e2e_driver set-text "Almanac" $START_MONTH 1 5000 || fail "no start month field"
 e2e_driver set-text "Almanac" $STOP_MONTH 12 5000 || fail "no stop month field"
 e2e_driver press-then-key "Almanac" $IDOK "$MAIN" 27 10000 || fail "cannot press OK, then Esc"
 e2e_driver wait-scroll-bars "$MAIN" 60000 || fail "the Almanac did not stop"
 e2e_screenshot caelor-almanac-stopped
-e2e_driver post-command "$MAIN" 110 5000 || fail "Edit > Copy is not available after Stop"
+e2e_driver post-command "$MAIN" $IDM_COPY 5000 || fail "Edit > Copy is not available after Stop"
 e2e_driver wait-window "$MAIN" 5000 >/dev/null
 e2e_driver clipboard-text "$(winpath "$ARTIFACTS/almanac-clipboard.txt")" ||
     fail "no Almanac text on the clipboard"
@@ -139,7 +146,7 @@ e2e_expect_exit "$pid" 0 10
 cl_start
 pid=$CL_PID
 e2e_driver wait-window "$MAIN" 60000 || fail "main window did not appear again"
-e2e_driver post-command "$MAIN" 93 5000 || fail "cannot choose Reports > Almanac"
+e2e_driver post-command "$MAIN" $IDM_REPORT_ALMANAC 5000 || fail "cannot choose Reports > Almanac"
 e2e_driver set-text "Almanac" $YEAR 2026 10000 || fail "no Almanac dialog"
 e2e_driver press-then-key "Almanac" $IDOK "$MAIN" 0 10000 || fail "cannot press OK, then close"
 e2e_driver wait-gone "$MAIN" 20000 || fail "caelor.exe did not close while the Almanac ran"

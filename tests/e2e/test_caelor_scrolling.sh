@@ -32,12 +32,13 @@ cl_prepare scrolling
 cl_start
 cl_wait_main
 # Dates of Easter for 101 years: several pages.
-e2e_driver post-command "$CL_MAIN" 83 5000 >/dev/null || fail "cannot choose Dates of Easter"
+e2e_driver post-command "$CL_MAIN" $IDM_REPORT_DATES_OF_EASTER 5000 >/dev/null ||
+    fail "cannot choose Dates of Easter"
 e2e_driver set-text "Dates of Easter" 115 2000 10000 || fail "no Easter dialog"
 e2e_driver set-text "Dates of Easter" 117 2100 5000 || fail "no stop year field"
 e2e_driver dialog-command "Dates of Easter" $IDOK 5000 >/dev/null || fail "cannot press OK"
 e2e_driver wait-scroll-bars "$CL_MAIN" 60000 >/dev/null || fail "the report did not finish"
-e2e_driver post-command "$CL_MAIN" 110 5000 >/dev/null || fail "cannot copy"
+e2e_driver post-command "$CL_MAIN" $IDM_COPY 5000 >/dev/null || fail "cannot copy"
 e2e_driver wait-window "$CL_MAIN" 5000 >/dev/null
 e2e_driver clipboard-text "$(winpath "$ARTIFACTS/scroll-report.txt")" >/dev/null || fail "no text"
 lines=$(grep -c $'\r$' "$ARTIFACTS/scroll-report.txt")

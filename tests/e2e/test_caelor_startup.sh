@@ -25,7 +25,8 @@ echo "window $((right - left)) x $((bottom - top)), fixed font $char_width wide"
 cl_no_error_box "with the shipped STARS.DAT"
 e2e_screenshot caelor-startup
 
-e2e_driver post-command "$CL_MAIN" 64 5000 >/dev/null || fail "cannot choose Movies > Planetarium"
+e2e_driver post-command "$CL_MAIN" $IDM_MOVIE_PLANETARIUM 5000 >/dev/null ||
+    fail "cannot choose Movies > Planetarium"
 e2e_driver wait-window "Planetarium" 10000 >/dev/null || fail "no Planetarium dialog"
 e2e_driver dialog-command "Planetarium" $PL_STAR_BODY 5000 >/dev/null || fail "no Star button"
 e2e_driver control-info "Planetarium" $PL_STAR_LIST 5000 | grep -q "visible 1" ||
@@ -46,11 +47,13 @@ refused_start() { # NAME
     cl_expect_error "Cannot load star database"
     cl_wait_main
     cl_no_error_box "a second box after the star database error ($1)"
-    e2e_driver post-command "$CL_MAIN" 64 5000 >/dev/null || fail "cannot choose Planetarium"
+    e2e_driver post-command "$CL_MAIN" $IDM_MOVIE_PLANETARIUM 5000 >/dev/null ||
+        fail "cannot choose Planetarium"
     cl_expect_error "Star database not loaded"
     e2e_driver wait-gone "Planetarium" 0 >/dev/null || fail "the Planetarium opened without stars"
     # Still working: a report runs to its end.
-    e2e_driver post-command "$CL_MAIN" 80 5000 >/dev/null || fail "cannot choose Introduction"
+    e2e_driver post-command "$CL_MAIN" $IDM_REPORT_INTRODUCTION 5000 >/dev/null ||
+        fail "cannot choose Introduction"
     e2e_driver wait-scroll-bars "$CL_MAIN" 30000 >/dev/null || fail "no report after the error"
     cl_close
     echo "$1: refused, program carried on"

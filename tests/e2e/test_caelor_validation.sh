@@ -49,19 +49,19 @@ cl_start
 cl_wait_main
 
 # Year 999; Cancel keeps the year the dialog had.
-open_dialog 82 "Seasons"
+open_dialog $IDM_REPORT_SEASONS "Seasons"
 year=$(text_of "Seasons" 115)
 set_fields "Seasons" 115=999
 refused "Seasons" "Year must be between 1000 and 3000" 115 1
 e2e_screenshot caelor-dialog-error
 cancel "Seasons"
-open_dialog 82 "Seasons"
+open_dialog $IDM_REPORT_SEASONS "Seasons"
 [ "$(text_of "Seasons" 115)" = "$year" ] || fail "Cancel after an error changed the year"
 cancel "Seasons"
 e2e_driver wait-scroll-bars "$CL_MAIN" 10000 >/dev/null || fail "no empty view after Cancel"
 
 # Stop month before the start month; equal months are accepted.
-open_dialog 81 "Calendar"
+open_dialog $IDM_REPORT_CALENDAR "Calendar"
 set_fields "Calendar" 113=2027 115=5 117=4
 refused "Calendar" "Stop month cannot be less than start month" 117 1
 set_fields "Calendar" 117=5
@@ -70,13 +70,13 @@ e2e_driver wait-gone "Calendar" 10000 >/dev/null || fail "equal months were refu
 e2e_driver wait-scroll-bars "$CL_MAIN" 60000 >/dev/null || fail "the Calendar did not finish"
 
 # 31 February.
-open_dialog 61 "Day/Night"
+open_dialog $IDM_MOVIE_DAY_NIGHT "Day/Night"
 set_fields "Day/Night" 113=2027 114=2 115=31 116=12 117=0
 refused "Day/Night" "Invalid date" 115 1
 cancel "Day/Night"
 
 # Time speed 65 and "abc"; -64 and 64 pass the checks.
-open_dialog 62 "Ecliptic Top"
+open_dialog $IDM_MOVIE_ECLIPTIC_TOP "Ecliptic Top"
 set_fields "Ecliptic Top" 140=65
 refused "Ecliptic Top" "Time speed must be between -64 and 64" 140 1
 set_fields "Ecliptic Top" 140=abc
@@ -86,7 +86,7 @@ refused "Ecliptic Top" "View angle must be between 5" 142 1
 cancel "Ecliptic Top"
 
 # Planetarium: Turbo with the Sun tracked; nothing to view.
-open_dialog 64 "Planetarium"
+open_dialog $IDM_MOVIE_PLANETARIUM "Planetarium"
 e2e_driver dialog-command "Planetarium" 130 5000 >/dev/null
 e2e_driver set-check "Planetarium" 130 1 5000
 e2e_driver set-check "Planetarium" 151 1 5000
@@ -100,7 +100,7 @@ cancel "Planetarium"
 # Set Location: each range, a bad number, an empty name; Cancel keeps the
 # place, and nothing is asked at exit.
 SET="Set Location"
-open_dialog 130 "$SET"
+open_dialog $IDM_SET_LOCATION "$SET"
 place="$(text_of "$SET" 202) $(text_of "$SET" 203) $(text_of "$SET" 204)"
 set_fields "$SET" 202=90 203=0 204=1
 refused "$SET" "Latitude must be between 0" 202 0
@@ -117,7 +117,7 @@ refused "$SET" "Time zone must be between -12 and 12 hours" 213 1
 set_fields "$SET" 213=0 201=""
 refused "$SET" "Must enter location name" 201 0
 cancel "$SET"
-open_dialog 130 "$SET"
+open_dialog $IDM_SET_LOCATION "$SET"
 [ "$(text_of "$SET" 202) $(text_of "$SET" 203) $(text_of "$SET" 204)" = "$place" ] ||
     fail "Cancel after errors changed the place"
 cancel "$SET"

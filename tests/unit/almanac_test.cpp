@@ -31,7 +31,7 @@ TEST(Almanac, WholeYearForSydney) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    AlmanacReport(2026, 1, 12, Sydney(), buffer);
+    AlmanacReport(MonthsRequest(2026, 1, 12), buffer, Sydney());
     // Every report, in report index order.
     const std::vector<std::string> lines = BufferLines(buffer);
     int at = 0;
@@ -56,14 +56,14 @@ TEST(Almanac, NoFurtherReportStartsOnceStopped) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer whole;
-    AlmanacReport(2026, 3, 3, Sydney(), whole);
+    AlmanacReport(MonthsRequest(2026, 3, 3), whole, Sydney());
     const int pumps = scope.host.pumps;
     ASSERT_GT(pumps, 10);
 
     scope.host.pumps = 0;
     scope.host.stopAfterPumps = pumps / 2;
     ReportBuffer stopped;
-    AlmanacReport(2026, 3, 3, Sydney(), stopped);
+    AlmanacReport(MonthsRequest(2026, 3, 3), stopped, Sydney());
     EXPECT_TRUE(StopFlag);
     EXPECT_LT(stopped.lineCount, whole.lineCount);
     // What was made before the stop is kept, line for line.

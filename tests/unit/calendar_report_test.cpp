@@ -110,7 +110,7 @@ TEST(CalendarReport, CellsShowThePhasesEclipsesAndEquinoxOfTheirLocalDate) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    CalendarReport(2026, 3, 3, Greenwich(), buffer, kReportCalendar, false);
+    CalendarReport(MonthsRequest(2026, 3, 3), buffer, Greenwich());
     const std::vector<std::string> lines = BufferLines(buffer);
     // March 3: full Moon 11:38 UT (USNO) with the total lunar eclipse,
     // greatest at 11:34 UT (NASA).
@@ -144,7 +144,7 @@ TEST(CalendarReport, AnEventShowsOnTheLocalDateOfItsInstant) {
     ReportBuffer buffer;
     // The total lunar eclipse of 2025 September 7, 18:12 UT, falls on
     // September 8 at 04:12 in Sydney (UT + 10).
-    CalendarReport(2025, 9, 9, Sydney(), buffer, kReportCalendar, false);
+    CalendarReport(MonthsRequest(2025, 9, 9), buffer, Sydney());
     const std::vector<std::string> lines = BufferLines(buffer);
     int column = -1;
     const int day8 = FindDayLine(lines, 0, 8, column);
@@ -164,7 +164,7 @@ TEST(CalendarReport, RiseAndSetTimesMatchTheAlmanac) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    CalendarReport(2026, 6, 6, Greenwich(), buffer, kReportCalendar, false);
+    CalendarReport(MonthsRequest(2026, 6, 6), buffer, Greenwich());
     const std::vector<std::string> lines = BufferLines(buffer);
     // Greenwich, 2026 June 21 (HM Nautical Almanac Office tables, GMT):
     // sunrise 03:43, sunset 20:21.
@@ -184,7 +184,7 @@ TEST(CalendarReport, ThePolarDayShowsNoneForSunriseAndSunset) {
     FixedLocale locale;
     ReportBuffer buffer;
     // Tromso has the midnight Sun from about May 20 to July 22.
-    CalendarReport(2026, 6, 6, Tromso(), buffer, kReportCalendar, false);
+    CalendarReport(MonthsRequest(2026, 6, 6), buffer, Tromso());
     const std::vector<std::string> lines = BufferLines(buffer);
     int column = -1;
     const int day15 = FindDayLine(lines, 0, 15, column);
@@ -197,7 +197,7 @@ TEST(CalendarReport, EveryMonthEndsItsOwnPage) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    CalendarReport(2026, 1, 3, Greenwich(), buffer, kReportCalendar, false);
+    CalendarReport(MonthsRequest(2026, 1, 3), buffer, Greenwich());
     const std::vector<std::string> lines = BufferLines(buffer);
     int breaks = 0;
     for (const std::string& line : lines) {
@@ -218,7 +218,7 @@ TEST(CalendarReport, AStopMonthBeforeTheStartMonthGivesOnlyTheHeading) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    CalendarReport(2026, 5, 4, Greenwich(), buffer, kReportCalendar, false);
+    CalendarReport(MonthsRequest(2026, 5, 4), buffer, Greenwich());
     const std::vector<std::string> lines = BufferLines(buffer);
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_NE(lines[3].find("Calendar Report for"), std::string::npos);
@@ -230,7 +230,7 @@ TEST(CalendarReport, AStoppedCalendarKeepsItsLines) {
     FixedLocale locale;
     scope.host.stopAfterPumps = 10;
     ReportBuffer buffer;
-    CalendarReport(2026, 1, 12, Greenwich(), buffer, kReportCalendar, false);
+    CalendarReport(MonthsRequest(2026, 1, 12), buffer, Greenwich());
     const std::vector<std::string> lines = BufferLines(buffer);
     // Heading (5), the month heading (5), the first row (8 + rule) and two
     // lines of the second row.
@@ -249,7 +249,7 @@ TEST(CalendarReport, EscDuringThePhaseCollectionLeavesOnlyTheHeading) {
     g_escapePolls = 0;
     SetEscapePoll(EscapeOnFifthPoll);
     ReportBuffer buffer;
-    CalendarReport(2026, 1, 12, Greenwich(), buffer, kReportCalendar, false);
+    CalendarReport(MonthsRequest(2026, 1, 12), buffer, Greenwich());
     SetEscapePoll(nullptr);
     EXPECT_TRUE(StopFlag);
     EXPECT_EQ(buffer.lineCount, 5);
@@ -262,7 +262,7 @@ TEST(CalendarReportGolden, SydneyFebruaryToMarch2026) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    CalendarReport(2026, 2, 3, Sydney(), buffer, kReportCalendar, false);
+    CalendarReport(MonthsRequest(2026, 2, 3), buffer, Sydney());
     ExpectMatchesGolden(buffer, "calendar_sydney_2026_02-03.txt");
 }
 
@@ -270,7 +270,7 @@ TEST(CalendarReportGolden, TromsoJuneToAugust2026) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    CalendarReport(2026, 6, 8, Tromso(), buffer, kReportCalendar, false);
+    CalendarReport(MonthsRequest(2026, 6, 8), buffer, Tromso());
     ExpectMatchesGolden(buffer, "calendar_tromso_2026_06-08.txt");
 }
 
@@ -279,7 +279,7 @@ TEST(CalendarReportGolden, TromsoDecemberUnderOtherSettings) {
     FixedLocale locale(
         {{"sdecimal", ","}, {"sshortdate", "d.M.yyyy"}, {"iLzero", "0"}, {"itlzero", "1"}});
     ReportBuffer buffer;
-    CalendarReport(2026, 12, 12, Tromso(), buffer, kReportCalendar, false);
+    CalendarReport(MonthsRequest(2026, 12, 12), buffer, Tromso());
     ExpectMatchesGolden(buffer, "calendar_tromso_2026_12-12_d.M.yyyy_tlzero.txt");
 }
 
@@ -313,7 +313,7 @@ TEST(SeasonsReport, The2026EquinoxesAndSolsticesAtGreenwich) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    SeasonsReport(2026, 2026, Greenwich(), buffer, kReportSeasons, false);
+    SeasonsReport(YearsRequest(2026, 2026), buffer, Greenwich());
     const std::vector<std::string> lines = BufferLines(buffer);
     // Header (3), an empty line, title, an empty line; four lines, an empty
     // line and the page break.
@@ -356,7 +356,7 @@ TEST(SeasonsReport, AStoppedReportKeepsItsYears) {
     FixedLocale locale;
     scope.host.stopAfterPumps = 2;
     ReportBuffer buffer;
-    SeasonsReport(2026, 2030, Greenwich(), buffer, kReportSeasons, false);
+    SeasonsReport(YearsRequest(2026, 2030), buffer, Greenwich());
     EXPECT_EQ(buffer.lineCount, 6 + 2 * 5);
     EXPECT_STREQ(buffer.Line(buffer.lineCount - 1), "");
 }
@@ -365,7 +365,7 @@ TEST(SeasonsReportGolden, Sydney) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    SeasonsReport(2026, 2027, Sydney(), buffer, kReportSeasons, false);
+    SeasonsReport(YearsRequest(2026, 2027), buffer, Sydney());
     ExpectMatchesGolden(buffer, "seasons_sydney_2026-2027.txt");
 }
 
@@ -373,7 +373,7 @@ TEST(SeasonsReportGolden, Tromso) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    SeasonsReport(2026, 2027, Tromso(), buffer, kReportSeasons, false);
+    SeasonsReport(YearsRequest(2026, 2027), buffer, Tromso());
     ExpectMatchesGolden(buffer, "seasons_tromso_2026-2027.txt");
 }
 
@@ -381,7 +381,7 @@ TEST(SeasonsReportGolden, SydneyDecimalCommaDayFirst) {
     ScopedHost scope;
     FixedLocale locale({{"sdecimal", ","}, {"sshortdate", "dd.MM.yyyy"}, {"iLzero", "0"}});
     ReportBuffer buffer;
-    SeasonsReport(2026, 2027, Sydney(), buffer, kReportSeasons, false);
+    SeasonsReport(YearsRequest(2026, 2027), buffer, Sydney());
     ExpectMatchesGolden(buffer, "seasons_sydney_2026-2027_comma_dd.MM.yyyy.txt");
 }
 
@@ -391,7 +391,7 @@ TEST(EasterReport, Easter1994IsApril3) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    EasterReport(1994, 1994, buffer, kReportEaster, false);
+    EasterReport(YearsRequest(1994, 1994), buffer, Location{});
     const std::vector<std::string> lines = BufferLines(buffer);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], std::string(24, ' ') + "Dates of Easter Report for 1994");
@@ -405,7 +405,7 @@ TEST(EasterReport, AStoppedReportKeepsItsDates) {
     FixedLocale locale;
     scope.host.stopAfterPumps = 3;
     ReportBuffer buffer;
-    EasterReport(2024, 2030, buffer, kReportEaster, false);
+    EasterReport(YearsRequest(2024, 2030), buffer, Location{});
     const std::vector<std::string> lines = BufferLines(buffer);
     // 2024 March 31, 2025 April 20, 2026 April 5.
     EXPECT_EQ(lines,
@@ -417,7 +417,7 @@ TEST(EasterReportGolden, Range1990To2030) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    EasterReport(1990, 2030, buffer, kReportEaster, false);
+    EasterReport(YearsRequest(1990, 2030), buffer, Location{});
     ExpectMatchesGolden(buffer, "easter_1990-2030.txt");
 }
 
@@ -425,7 +425,7 @@ TEST(EasterReportGolden, UnderOtherSettings) {
     ScopedHost scope;
     FixedLocale locale({{"sdecimal", ","}, {"sshortdate", "dd.MM.yyyy"}, {"iLzero", "0"}});
     ReportBuffer buffer;
-    EasterReport(2020, 2030, buffer, kReportEaster, false);
+    EasterReport(YearsRequest(2020, 2030), buffer, Location{});
     ExpectMatchesGolden(buffer, "easter_2020-2030_dd.MM.yyyy.txt");
 }
 

@@ -384,7 +384,7 @@ TEST(EclipseReport, LunarEclipsesOf2025AtGreenwichAreOnMarch14AndSeptember7) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    EclipseReport(Greenwich(), true, 2025, 2025, buffer, kReportLunarEclipses, false);
+    LunarEclipsesReport(YearsRequest(2025, 2025), buffer, Greenwich());
     const std::vector<std::string> lines = BufferLines(buffer);
     std::vector<std::string> dates;
     for (const std::string& line : lines) {
@@ -404,7 +404,7 @@ TEST(EclipseReport, APartialLunarEclipseHasNoTotalityLines) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    EclipseReport(Greenwich(), true, 2024, 2024, buffer, kReportLunarEclipses, false);
+    LunarEclipsesReport(YearsRequest(2024, 2024), buffer, Greenwich());
     const std::vector<std::string> lines = BufferLines(buffer);
     EXPECT_EQ(CountLinesStartingWith(lines, "Lunar eclipse on 09/18/2024"), 1);
     EXPECT_EQ(CountLinesStartingWith(lines, "Magnitude:  0.08"), 1);
@@ -416,7 +416,7 @@ TEST(EclipseReport, AYearWithoutUmbralLunarEclipseHasOnlyItsHeading) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    EclipseReport(Greenwich(), true, 2020, 2020, buffer, kReportLunarEclipses, false);
+    LunarEclipsesReport(YearsRequest(2020, 2020), buffer, Greenwich());
     const std::vector<std::string> lines = BufferLines(buffer);
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_NE(lines[3].find("Lunar Eclipse Report for 2020"), std::string::npos);
@@ -431,7 +431,7 @@ TEST(EclipseReport, SolarTypesOfPublishedEclipses) {
     ReportBuffer buffer;
     // 2023 April 20 hybrid, 2023 October 14 annular; 2024 April 8 total,
     // 2024 October 2 annular.
-    EclipseReport(Greenwich(), false, 2023, 2024, buffer, kReportSolarEclipses, false);
+    SolarEclipsesReport(YearsRequest(2023, 2024), buffer, Greenwich());
     std::vector<std::string> types;
     for (const std::string& line : BufferLines(buffer)) {
         if (line.rfind("Eclipse is ", 0) == 0 && line.find("hemisphere") == std::string::npos) {
@@ -446,7 +446,7 @@ TEST(EclipseReport, ProgressRunsThroughTheYearsAndEndsAtOne) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    EclipseReport(Greenwich(), false, 2024, 2025, buffer, kReportSolarEclipses, false);
+    SolarEclipsesReport(YearsRequest(2024, 2025), buffer, Greenwich());
     const std::vector<double>& f = scope.host.fractions;
     ASSERT_EQ(f.size(), 2u * 200 + 1);
     EXPECT_DOUBLE_EQ(f[0], 0.0);
@@ -461,7 +461,7 @@ TEST(EclipseReport, AStoppedReportKeepsItsLines) {
     FixedLocale locale;
     scope.host.stopAfterPumps = 2; // the third year's pump stops it
     ReportBuffer buffer;
-    EclipseReport(Greenwich(), true, 2024, 2026, buffer, kReportLunarEclipses, false);
+    LunarEclipsesReport(YearsRequest(2024, 2026), buffer, Greenwich());
     const std::vector<std::string> lines = BufferLines(buffer);
     // Header (3), title, two empty lines, then the blocks of 2024 (one
     // partial eclipse, 9 lines) and 2025 (two total, 11 lines each).
@@ -475,7 +475,7 @@ TEST(EclipseReport, EscInThePhaseCollectionStopsTheReport) {
     FixedLocale locale;
     ScopedEscape escape(250); // during the second year's collection
     ReportBuffer buffer;
-    EclipseReport(Greenwich(), true, 2025, 2026, buffer, kReportLunarEclipses, false);
+    LunarEclipsesReport(YearsRequest(2025, 2026), buffer, Greenwich());
     EXPECT_TRUE(StopFlag);
     const std::vector<std::string> lines = BufferLines(buffer);
     EXPECT_EQ(CountLinesStartingWith(lines, "Lunar eclipse on"), 2);
@@ -486,7 +486,7 @@ TEST(EclipseReportGolden, LunarSydney) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    EclipseReport(Sydney(), true, 2024, 2026, buffer, kReportLunarEclipses, false);
+    LunarEclipsesReport(YearsRequest(2024, 2026), buffer, Sydney());
     ExpectMatchesGolden(buffer, "eclipses_lunar_sydney_2024-2026.txt");
 }
 
@@ -494,7 +494,7 @@ TEST(EclipseReportGolden, LunarTromso) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    EclipseReport(Tromso(), true, 2024, 2026, buffer, kReportLunarEclipses, false);
+    LunarEclipsesReport(YearsRequest(2024, 2026), buffer, Tromso());
     ExpectMatchesGolden(buffer, "eclipses_lunar_tromso_2024-2026.txt");
 }
 
@@ -502,7 +502,7 @@ TEST(EclipseReportGolden, SolarSydney) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    EclipseReport(Sydney(), false, 2024, 2026, buffer, kReportSolarEclipses, false);
+    SolarEclipsesReport(YearsRequest(2024, 2026), buffer, Sydney());
     ExpectMatchesGolden(buffer, "eclipses_solar_sydney_2024-2026.txt");
 }
 
@@ -510,7 +510,7 @@ TEST(EclipseReportGolden, SolarTromso) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    EclipseReport(Tromso(), false, 2024, 2026, buffer, kReportSolarEclipses, false);
+    SolarEclipsesReport(YearsRequest(2024, 2026), buffer, Tromso());
     ExpectMatchesGolden(buffer, "eclipses_solar_tromso_2024-2026.txt");
 }
 
@@ -518,7 +518,7 @@ TEST(EclipseReportGolden, LunarTromsoDecimalCommaDayFirst) {
     ScopedHost scope;
     FixedLocale locale({{"sdecimal", ","}, {"sshortdate", "dd.MM.yyyy"}, {"iLzero", "0"}});
     ReportBuffer buffer;
-    EclipseReport(Tromso(), true, 2024, 2026, buffer, kReportLunarEclipses, false);
+    LunarEclipsesReport(YearsRequest(2024, 2026), buffer, Tromso());
     ExpectMatchesGolden(buffer, "eclipses_lunar_tromso_2024-2026_comma_dd.MM.yyyy.txt");
 }
 

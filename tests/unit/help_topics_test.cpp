@@ -2,9 +2,13 @@
 
 #include "help/help_topics.h"
 
+#include "menu_resource.h"
+#include "settings/commands.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <regex>
 #include <sstream>
 
@@ -75,6 +79,11 @@ TEST(HelpTopics, EveryContextAndKeywordTheProgramOpensExists) {
     std::vector<std::string> errors;
     const auto topics = ShippedTopics(errors);
     EXPECT_TRUE(errors.empty()) << errors.front();
+    for (int k = 0; k < kCommandRowCount; ++k) {
+        const HelpTopic* topic = FindHelpContext(topics, kCommandRows[k].helpContext);
+        ASSERT_NE(topic, nullptr) << "no topic for command " << kCommandRows[k].command;
+        EXPECT_FALSE(topic->text.empty()) << kCommandRows[k].helpContext;
+    }
     for (int i = 0; i < kHelpContextsInUseCount; ++i) {
         const HelpTopic* topic = FindHelpContext(topics, kHelpContextsInUse[i]);
         ASSERT_NE(topic, nullptr) << "no topic " << kHelpContextsInUse[i];
@@ -91,22 +100,32 @@ TEST(HelpTopics, EveryContextAndKeywordTheProgramOpensExists) {
     }
 }
 
-TEST(HelpTopics, CommandContexts) {
-    EXPECT_EQ(HelpContextOf(52), 100);  // Print
-    EXPECT_EQ(HelpContextOf(141), 411); // Moon Nodes
-    EXPECT_EQ(HelpContextOf(66), 601);  // both Jupiter moons movies share a topic
-    EXPECT_EQ(HelpContextOf(65), 601);
-    EXPECT_EQ(HelpContextOf(36), 907); // About
-    EXPECT_EQ(HelpContextOf(999), -1);
-    // Every context a command can ask for has a topic.
+// F1 on a menu item opens the topic about that item: its title is the
+// item's own name, apart from the topics two items share and the contents
+// that Help > Index opens.
+TEST(HelpTopics, EachMenuItemOpensTheTopicOfItsName) {
     std::vector<std::string> errors;
     const auto topics = ShippedTopics(errors);
-    for (int command = 0; command < 200; ++command) {
-        const int context = HelpContextOf(command);
-        if (context >= 0) {
-            EXPECT_NE(FindHelpContext(topics, context), nullptr) << command;
-        }
+    const std::map<std::string, std::string> otherTitles = {
+        {"Index", "Contents"},
+        {"Stop Command", "Stop"},
+        {"Ecliptic Top", "Ecliptic movies"},
+        {"Ecliptic Side", "Ecliptic movies"},
+        {"Jupiter Moons Side", "Jupiter Moons movies"},
+        {"Jupiter Moons Top", "Jupiter Moons movies"},
+    };
+    int items = 0;
+    for (const MenuItem& item : MenuBarItems()) {
+        ++items;
+        const std::string label = PlainLabel(item.label);
+        const HelpTopic* topic = FindHelpContext(topics, HelpContextOf(item.id));
+        ASSERT_NE(topic, nullptr) << label;
+        const auto other = otherTitles.find(label);
+        EXPECT_EQ(topic->title, other == otherTitles.end() ? label : other->second) << label;
     }
+    EXPECT_EQ(items, 61);
+    EXPECT_EQ(HelpContextOf(0), -1);
+    EXPECT_EQ(HelpContextOf(999), -1);
 }
 
 // The help must name what the program really offers: every key of the

@@ -8,8 +8,6 @@
 
 namespace {
 
-using namespace MenuCommand;
-
 MenuView Movie(int command, int timeSpeed, double viewAngle, int dayNightStep = 2) {
     MenuView view;
     view.currentCommand = command;
@@ -20,31 +18,16 @@ MenuView Movie(int command, int timeSpeed, double viewAngle, int dayNightStep = 
     return view;
 }
 
-TEST(CommandKind, ReportsGraphsMoviesAndTheRest) {
-    for (int id : {80, 85, 93, 141}) {
-        EXPECT_EQ(CommandKind(id), kReportCommand) << id;
-    }
-    for (int id : {11, 18, 25}) {
-        EXPECT_EQ(CommandKind(id), kGraphCommand) << id;
-    }
-    for (int id : {61, 64, 67}) {
-        EXPECT_EQ(CommandKind(id), kMovieCommand) << id;
-    }
-    for (int id : {0, 10, 26, 60, 68, 79, 94, 100, 110, 140, 142, -80}) {
-        EXPECT_EQ(CommandKind(id), kOtherCommand) << id;
-    }
-}
-
 TEST(MenuRefresh, AnEmptyWindowOffersCommandsButNoMovieControls) {
     const MenuRefresh refresh = ComputeMenuRefresh(MenuView{});
-    for (int id :
-         {kSpeedUp, kSlowDown, kReverseTimeSpeed, kPause, kZoomIn, kZoomOut, kCopy, kStop}) {
+    for (int id : {IDM_SPEED_UP, IDM_SLOW_DOWN, IDM_REVERSE_TIME_SPEED, IDM_PAUSE, IDM_ZOOM_IN,
+                   IDM_ZOOM_OUT, IDM_COPY, IDM_STOP}) {
         EXPECT_FALSE(refresh.Enabled(id)) << id;
     }
-    for (int id = kDayNight; id <= kBinaryStar; ++id) {
+    for (int id = IDM_MOVIE_FIRST; id <= IDM_MOVIE_LAST; ++id) {
         EXPECT_TRUE(refresh.Enabled(id)) << id;
     }
-    for (int id : {kJetTrails, kPrint, kPrintSetup, kSetFont}) {
+    for (int id : {IDM_JET_TRAILS, IDM_PRINT, IDM_PRINT_SETUP, IDM_SET_FONT}) {
         EXPECT_TRUE(refresh.Enabled(id)) << id;
     }
 }
@@ -52,114 +35,116 @@ TEST(MenuRefresh, AnEmptyWindowOffersCommandsButNoMovieControls) {
 TEST(MenuRefresh, CopyNeedsAReportOrAScreenImage) {
     MenuView view;
     view.reportPresent = true;
-    EXPECT_TRUE(ComputeMenuRefresh(view).Enabled(kCopy));
+    EXPECT_TRUE(ComputeMenuRefresh(view).Enabled(IDM_COPY));
     view.reportPresent = false;
     view.screenImageHeld = true;
-    EXPECT_TRUE(ComputeMenuRefresh(view).Enabled(kCopy));
+    EXPECT_TRUE(ComputeMenuRefresh(view).Enabled(IDM_COPY));
 }
 
 TEST(MenuRefresh, PlanetariumAtTopSpeedAndNarrowestView) {
-    const MenuRefresh refresh = ComputeMenuRefresh(Movie(kPlanetarium, 64, 5.0));
-    EXPECT_FALSE(refresh.Enabled(kSpeedUp));
-    EXPECT_TRUE(refresh.Enabled(kSlowDown));
-    EXPECT_FALSE(refresh.Enabled(kZoomIn));
-    EXPECT_TRUE(refresh.Enabled(kZoomOut));
-    EXPECT_TRUE(refresh.Enabled(kPause));
-    EXPECT_TRUE(refresh.Enabled(kReverseTimeSpeed));
-    EXPECT_TRUE(refresh.Enabled(kJetTrails));
-    EXPECT_TRUE(refresh.Enabled(kStop));
-    for (int id = kDayNight; id <= kBinaryStar; ++id) {
+    const MenuRefresh refresh = ComputeMenuRefresh(Movie(IDM_MOVIE_PLANETARIUM, 64, 5.0));
+    EXPECT_FALSE(refresh.Enabled(IDM_SPEED_UP));
+    EXPECT_TRUE(refresh.Enabled(IDM_SLOW_DOWN));
+    EXPECT_FALSE(refresh.Enabled(IDM_ZOOM_IN));
+    EXPECT_TRUE(refresh.Enabled(IDM_ZOOM_OUT));
+    EXPECT_TRUE(refresh.Enabled(IDM_PAUSE));
+    EXPECT_TRUE(refresh.Enabled(IDM_REVERSE_TIME_SPEED));
+    EXPECT_TRUE(refresh.Enabled(IDM_JET_TRAILS));
+    EXPECT_TRUE(refresh.Enabled(IDM_STOP));
+    for (int id = IDM_MOVIE_FIRST; id <= IDM_MOVIE_LAST; ++id) {
         EXPECT_FALSE(refresh.Enabled(id)) << id;
     }
-    for (int id : {kPrint, kPrintSetup, kSetFont}) {
+    for (int id : {IDM_PRINT, IDM_PRINT_SETUP, IDM_SET_FONT}) {
         EXPECT_FALSE(refresh.Enabled(id)) << id;
     }
 }
 
 TEST(MenuRefresh, SlowestReverseSpeedAndWidestView) {
-    const MenuRefresh refresh = ComputeMenuRefresh(Movie(kBinaryStar, -64, 90.0));
-    EXPECT_TRUE(refresh.Enabled(kSpeedUp));
-    EXPECT_FALSE(refresh.Enabled(kSlowDown));
-    EXPECT_TRUE(refresh.Enabled(kZoomIn));
-    EXPECT_FALSE(refresh.Enabled(kZoomOut));
+    const MenuRefresh refresh = ComputeMenuRefresh(Movie(IDM_MOVIE_BINARY_STAR, -64, 90.0));
+    EXPECT_TRUE(refresh.Enabled(IDM_SPEED_UP));
+    EXPECT_FALSE(refresh.Enabled(IDM_SLOW_DOWN));
+    EXPECT_TRUE(refresh.Enabled(IDM_ZOOM_IN));
+    EXPECT_FALSE(refresh.Enabled(IDM_ZOOM_OUT));
 
-    const MenuRefresh between = ComputeMenuRefresh(Movie(kBinaryStar, 32, 89.9));
-    EXPECT_TRUE(between.Enabled(kSpeedUp));
-    EXPECT_TRUE(between.Enabled(kSlowDown));
-    EXPECT_TRUE(between.Enabled(kZoomOut));
-    EXPECT_TRUE(ComputeMenuRefresh(Movie(kBinaryStar, 1, 5.1)).Enabled(kZoomIn));
+    const MenuRefresh between = ComputeMenuRefresh(Movie(IDM_MOVIE_BINARY_STAR, 32, 89.9));
+    EXPECT_TRUE(between.Enabled(IDM_SPEED_UP));
+    EXPECT_TRUE(between.Enabled(IDM_SLOW_DOWN));
+    EXPECT_TRUE(between.Enabled(IDM_ZOOM_OUT));
+    EXPECT_TRUE(ComputeMenuRefresh(Movie(IDM_MOVIE_BINARY_STAR, 1, 5.1)).Enabled(IDM_ZOOM_IN));
 }
 
 TEST(MenuRefresh, DayNightHasNoZoomReverseOrJetTrails) {
-    const MenuRefresh refresh = ComputeMenuRefresh(Movie(kDayNight, 64, 45.0, 2));
-    EXPECT_FALSE(refresh.Enabled(kZoomIn));
-    EXPECT_FALSE(refresh.Enabled(kZoomOut));
-    EXPECT_FALSE(refresh.Enabled(kReverseTimeSpeed));
-    EXPECT_FALSE(refresh.Enabled(kJetTrails));
+    const MenuRefresh refresh = ComputeMenuRefresh(Movie(IDM_MOVIE_DAY_NIGHT, 64, 45.0, 2));
+    EXPECT_FALSE(refresh.Enabled(IDM_ZOOM_IN));
+    EXPECT_FALSE(refresh.Enabled(IDM_ZOOM_OUT));
+    EXPECT_FALSE(refresh.Enabled(IDM_REVERSE_TIME_SPEED));
+    EXPECT_FALSE(refresh.Enabled(IDM_JET_TRAILS));
     // Its speed keys follow the Day/Night step, not the time speed.
-    EXPECT_TRUE(refresh.Enabled(kSpeedUp));
-    EXPECT_TRUE(refresh.Enabled(kSlowDown));
-    EXPECT_TRUE(refresh.Enabled(kPause));
+    EXPECT_TRUE(refresh.Enabled(IDM_SPEED_UP));
+    EXPECT_TRUE(refresh.Enabled(IDM_SLOW_DOWN));
+    EXPECT_TRUE(refresh.Enabled(IDM_PAUSE));
 }
 
 TEST(MenuRefresh, DayNightStepLimits) {
-    EXPECT_FALSE(ComputeMenuRefresh(Movie(kDayNight, 0, 45.0, 4)).Enabled(kSpeedUp));
-    EXPECT_TRUE(ComputeMenuRefresh(Movie(kDayNight, 0, 45.0, 4)).Enabled(kSlowDown));
-    EXPECT_TRUE(ComputeMenuRefresh(Movie(kDayNight, 64, 45.0, 0)).Enabled(kSpeedUp));
-    EXPECT_FALSE(ComputeMenuRefresh(Movie(kDayNight, -64, 45.0, 0)).Enabled(kSlowDown));
+    EXPECT_FALSE(ComputeMenuRefresh(Movie(IDM_MOVIE_DAY_NIGHT, 0, 45.0, 4)).Enabled(IDM_SPEED_UP));
+    EXPECT_TRUE(ComputeMenuRefresh(Movie(IDM_MOVIE_DAY_NIGHT, 0, 45.0, 4)).Enabled(IDM_SLOW_DOWN));
+    EXPECT_TRUE(ComputeMenuRefresh(Movie(IDM_MOVIE_DAY_NIGHT, 64, 45.0, 0)).Enabled(IDM_SPEED_UP));
+    EXPECT_FALSE(
+        ComputeMenuRefresh(Movie(IDM_MOVIE_DAY_NIGHT, -64, 45.0, 0)).Enabled(IDM_SLOW_DOWN));
 }
 
 TEST(MenuRefresh, SideViewsCannotZoom) {
-    for (int id : {kEclipticSide, kJupiterMoonsSide, kJupiterMoonsTop}) {
+    for (int id :
+         {IDM_MOVIE_ECLIPTIC_SIDE, IDM_MOVIE_JUPITER_MOONS_SIDE, IDM_MOVIE_JUPITER_MOONS_TOP}) {
         const MenuRefresh refresh = ComputeMenuRefresh(Movie(id, 8, 45.0));
-        EXPECT_FALSE(refresh.Enabled(kZoomIn)) << id;
-        EXPECT_FALSE(refresh.Enabled(kZoomOut)) << id;
-        EXPECT_TRUE(refresh.Enabled(kReverseTimeSpeed)) << id;
+        EXPECT_FALSE(refresh.Enabled(IDM_ZOOM_IN)) << id;
+        EXPECT_FALSE(refresh.Enabled(IDM_ZOOM_OUT)) << id;
+        EXPECT_TRUE(refresh.Enabled(IDM_REVERSE_TIME_SPEED)) << id;
     }
-    const MenuRefresh top = ComputeMenuRefresh(Movie(kEclipticTop, 8, 45.0));
-    EXPECT_TRUE(top.Enabled(kZoomIn));
-    EXPECT_TRUE(top.Enabled(kZoomOut));
+    const MenuRefresh top = ComputeMenuRefresh(Movie(IDM_MOVIE_ECLIPTIC_TOP, 8, 45.0));
+    EXPECT_TRUE(top.Enabled(IDM_ZOOM_IN));
+    EXPECT_TRUE(top.Enabled(IDM_ZOOM_OUT));
 }
 
 TEST(MenuRefresh, AReportBeingGeneratedCanBeStoppedButNotPrinted) {
     MenuView view;
-    view.currentCommand = 86;
+    view.currentCommand = IDM_REPORT_PLANET_VIEW_INFO;
     view.reportPresent = true;
     const MenuRefresh refresh = ComputeMenuRefresh(view);
-    EXPECT_TRUE(refresh.Enabled(kStop));
-    EXPECT_FALSE(refresh.Enabled(kPrint));
-    EXPECT_FALSE(refresh.Enabled(kPrintSetup));
-    EXPECT_FALSE(refresh.Enabled(kSetFont));
+    EXPECT_TRUE(refresh.Enabled(IDM_STOP));
+    EXPECT_FALSE(refresh.Enabled(IDM_PRINT));
+    EXPECT_FALSE(refresh.Enabled(IDM_PRINT_SETUP));
+    EXPECT_FALSE(refresh.Enabled(IDM_SET_FONT));
 }
 
 TEST(MenuRefresh, AGraphBeingDrawnCanBeStoppedButNotPrinted) {
     MenuView view;
     view.busy = true; // the current command is 0 while a graph draws
     const MenuRefresh refresh = ComputeMenuRefresh(view);
-    EXPECT_TRUE(refresh.Enabled(kStop));
-    EXPECT_FALSE(refresh.Enabled(kPrint));
+    EXPECT_TRUE(refresh.Enabled(IDM_STOP));
+    EXPECT_FALSE(refresh.Enabled(IDM_PRINT));
 }
 
 TEST(MenuRefresh, AFinishedGraphOrReportCanBePrinted) {
     MenuView graph;
-    graph.currentCommand = 18;
+    graph.currentCommand = IDM_GRAPH_EQUATION_OF_TIME;
     graph.screenImageHeld = true;
     const MenuRefresh shown = ComputeMenuRefresh(graph);
-    EXPECT_TRUE(shown.Enabled(kPrint));
-    EXPECT_FALSE(shown.Enabled(kStop));
-    EXPECT_TRUE(shown.Enabled(kCopy));
+    EXPECT_TRUE(shown.Enabled(IDM_PRINT));
+    EXPECT_FALSE(shown.Enabled(IDM_STOP));
+    EXPECT_TRUE(shown.Enabled(IDM_COPY));
 
     MenuView report; // a finished report: command back to 0, lines present
     report.reportPresent = true;
-    EXPECT_TRUE(ComputeMenuRefresh(report).Enabled(kPrint));
-    EXPECT_FALSE(ComputeMenuRefresh(report).Enabled(kStop));
+    EXPECT_TRUE(ComputeMenuRefresh(report).Enabled(IDM_PRINT));
+    EXPECT_FALSE(ComputeMenuRefresh(report).Enabled(IDM_STOP));
 }
 
 TEST(MenuRefresh, AnItemItDoesNotDecideIsTheInternalError) {
     ScopedHost scope;
     const MenuRefresh refresh = ComputeMenuRefresh(MenuView{});
     try {
-        refresh.Enabled(120);
+        refresh.Enabled(IDM_ASSIGN_COLORS);
         FAIL() << "no fatal error";
     } catch (const FatalErrorRaised& error) {
         EXPECT_EQ(error.messageId, 690);

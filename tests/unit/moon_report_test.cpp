@@ -33,7 +33,7 @@ Location Zone(double tz) {
 
 std::vector<std::string> ApsidesRows(Location place, int year, int startMonth, int stopMonth) {
     ReportBuffer buffer;
-    MoonApsidesReport(place, year, startMonth, stopMonth, buffer, kReportMoonApsides, false);
+    MoonApsidesReport(MonthsRequest(year, startMonth, stopMonth), buffer, place);
     std::vector<std::string> rows;
     for (const std::string& line : BufferLines(buffer)) {
         if (line.find("Apogee") != std::string::npos || line.find("Perigee") != std::string::npos) {
@@ -45,7 +45,7 @@ std::vector<std::string> ApsidesRows(Location place, int year, int startMonth, i
 
 std::vector<std::string> NodeRows(Location place, int year, int startMonth, int stopMonth) {
     ReportBuffer buffer;
-    MoonNodesReport(place, year, startMonth, stopMonth, buffer, kReportMoonNodes, false);
+    MoonNodesReport(MonthsRequest(year, startMonth, stopMonth), buffer, place);
     std::vector<std::string> rows;
     for (const std::string& line : BufferLines(buffer)) {
         if (line.find("Ascending") != std::string::npos ||
@@ -85,25 +85,21 @@ double RowInstantUt(const std::string& row, double tz) {
 
 TEST(MoonApsidesReport, GoldenReports) {
     FixedLocale locale;
-    ExpectGolden(MoonApsidesReport, kReportMoonApsides, Sydney(), 1, 12,
-                 "moon_apsides_sydney_2026-01-12.txt");
-    ExpectGolden(MoonApsidesReport, kReportMoonApsides, Tromso(), 1, 12,
-                 "moon_apsides_tromso_2026-01-12.txt");
+    ExpectGolden(MoonApsidesReport, Sydney(), 1, 12, "moon_apsides_sydney_2026-01-12.txt");
+    ExpectGolden(MoonApsidesReport, Tromso(), 1, 12, "moon_apsides_tromso_2026-01-12.txt");
 }
 
 TEST(MoonApsidesReport, GoldenUnderOtherRegionalSettings) {
     FixedLocale locale(std::map<std::string, std::string>{
         {"sdecimal", ","}, {"iLzero", "0"}, {"sshortdate", "dd.MM.yyyy"}});
-    ExpectGolden(MoonApsidesReport, kReportMoonApsides, Sydney(), 1, 6,
+    ExpectGolden(MoonApsidesReport, Sydney(), 1, 6,
                  "moon_apsides_sydney_2026-01-06_comma_dd.MM.yyyy.txt");
 }
 
 TEST(MoonNodesReport, GoldenReports) {
     FixedLocale locale;
-    ExpectGolden(MoonNodesReport, kReportMoonNodes, Sydney(), 1, 12,
-                 "moon_nodes_sydney_2026-01-12.txt");
-    ExpectGolden(MoonNodesReport, kReportMoonNodes, Tromso(), 1, 12,
-                 "moon_nodes_tromso_2026-01-12.txt");
+    ExpectGolden(MoonNodesReport, Sydney(), 1, 12, "moon_nodes_sydney_2026-01-12.txt");
+    ExpectGolden(MoonNodesReport, Tromso(), 1, 12, "moon_nodes_tromso_2026-01-12.txt");
 }
 
 TEST(MoonApsidesReport, AStoppedReportKeepsItsLines) {
@@ -112,14 +108,14 @@ TEST(MoonApsidesReport, AStoppedReportKeepsItsLines) {
     {
         ScopedHost scope;
         ReportBuffer buffer;
-        MoonApsidesReport(Sydney(), 2026, 1, 12, buffer, kReportMoonApsides, false);
+        MoonApsidesReport(MonthsRequest(2026, 1, 12), buffer, Sydney());
         whole = BufferLines(buffer);
     }
     ScopedHost scope;
     // 369 daily distances, then stop half-way through the candidate days.
     scope.host.stopAfterPumps = 369 + 180;
     ReportBuffer buffer;
-    MoonApsidesReport(Sydney(), 2026, 1, 12, buffer, kReportMoonApsides, false);
+    MoonApsidesReport(MonthsRequest(2026, 1, 12), buffer, Sydney());
     const std::vector<std::string> kept = BufferLines(buffer);
     ASSERT_GT(kept.size(), 7u + 5u); // heading and some rows
     ASSERT_LT(kept.size(), whole.size() - 5);
@@ -234,7 +230,7 @@ TEST(MoonApsidesReport, ProgressRunsFromZeroToOne) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    MoonApsidesReport(Zone(0), 2026, 2, 2, buffer, kReportMoonApsides, false);
+    MoonApsidesReport(MonthsRequest(2026, 2, 2), buffer, Zone(0));
     const std::vector<double>& f = scope.host.fractions;
     ASSERT_FALSE(f.empty());
     EXPECT_DOUBLE_EQ(f.front(), 0.0);
@@ -363,14 +359,14 @@ TEST(MoonNodesReport, RunsToItsEndEvenWhenStopped) {
     {
         ScopedHost scope;
         ReportBuffer buffer;
-        MoonNodesReport(Sydney(), 2026, 1, 12, buffer, kReportMoonNodes, false);
+        MoonNodesReport(MonthsRequest(2026, 1, 12), buffer, Sydney());
         whole = BufferLines(buffer);
     }
     ScopedHost scope;
     scope.host.stopAfterPumps = 0;
     StopFlag = true;
     ReportBuffer buffer;
-    MoonNodesReport(Sydney(), 2026, 1, 12, buffer, kReportMoonNodes, false);
+    MoonNodesReport(MonthsRequest(2026, 1, 12), buffer, Sydney());
     EXPECT_EQ(BufferLines(buffer), whole);
     EXPECT_EQ(whole.back(), "\f");
     EXPECT_EQ(scope.host.pumps, 0);

@@ -5,6 +5,7 @@
 #include "graphs/recording_surface.h"
 #include "movies/movie_clock.h"
 #include "movies/movie_run.h"
+#include "resources/command_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -80,7 +81,7 @@ TEST(Pause, ReverseWhilePausedKeepsTheSpeedUnpausingRestores) {
     o.dayNightStep = 2;
     MovieParams params;
     params.binaryYear = 2000;
-    run.Start(67, o, params); // the Binary Star: one tick is speed years
+    run.Start(IDM_MOVIE_BINARY_STAR, o, params); // the Binary Star: one tick is speed years
     auto tickYear = [&] {
         run.Tick(window, 800, 600, 0, nullptr, nullptr);
         double day = 0;

@@ -11,6 +11,7 @@
 #include "graphs/drawing_module.h"
 #include "graphs/recording_surface.h"
 #include "movies/movie_run.h"
+#include "resources/command_ids.h"
 #include "reports/format.h"
 #include "report_test_support.h"
 
@@ -254,7 +255,7 @@ TEST(PlanetariumShadow, DrawnHatchedOverTheMoon) {
     params.start = {2025, 9, 7, 18, 12};
     params.planetarium.target = 1;
     params.planetarium.viewSet = 3;
-    run.Start(64, o, params);
+    run.Start(IDM_MOVIE_PLANETARIUM, o, params);
     run.Tick(window, 800, 600, 0.0, nullptr, nullptr);
     const std::vector<RecordedCall>& frame = window.OffscreenCalls(0);
     int horizontal = 0, vertical = 0;
@@ -304,7 +305,7 @@ void RunJupiterSideWithTrails(MovieRun& run, RecordingSurface& window) {
     MovieParams params;
     params.start = {2026, 5, 1, 0, 0};
     params.moonSet = 15;
-    run.Start(65, Observer(90, 16), params);
+    run.Start(IDM_MOVIE_JUPITER_MOONS_SIDE, Observer(90, 16), params);
     ASSERT_TRUE(run.ToggleJetTrails());
     run.Tick(window, 800, 600, 0, nullptr, nullptr);
     run.Tick(window, 800, 600, 0, nullptr, nullptr);
@@ -379,13 +380,14 @@ TEST(MovieFrameProtocol, EachMovieCommandRunsItsOwnScene) {
         const char* shown;  // a text of this movie
         const char* absent; // a text of a sibling, not of this one
     } movies[] = {
-        {64, "Planetarium", kSide, "Tracking is On", "1:  Io"},
-        {62, "Ecliptic", kSide, viewAngle, "Tracking is On"},
-        {63, "Ecliptic", kPageHeight - kLineHeight, "Julian Date (UT)", viewAngle},
-        {65, "Jupiter & Moons", kSide, "1:  Io", "Earth"},
-        {66, "Jupiter & Moons", kSide, "Earth", viewAngle},
-        {61, "Day/Night", 2 * kLineHeight, "Day/Night", "Julian Date (UT)"},
-        {67, "Binary Star", kSide, "Sirius", "1:  Io"},
+        {IDM_MOVIE_PLANETARIUM, "Planetarium", kSide, "Tracking is On", "1:  Io"},
+        {IDM_MOVIE_ECLIPTIC_TOP, "Ecliptic", kSide, viewAngle, "Tracking is On"},
+        {IDM_MOVIE_ECLIPTIC_SIDE, "Ecliptic", kPageHeight - kLineHeight, "Julian Date (UT)",
+         viewAngle},
+        {IDM_MOVIE_JUPITER_MOONS_SIDE, "Jupiter & Moons", kSide, "1:  Io", "Earth"},
+        {IDM_MOVIE_JUPITER_MOONS_TOP, "Jupiter & Moons", kSide, "Earth", viewAngle},
+        {IDM_MOVIE_DAY_NIGHT, "Day/Night", 2 * kLineHeight, "Day/Night", "Julian Date (UT)"},
+        {IDM_MOVIE_BINARY_STAR, "Binary Star", kSide, "Sirius", "1:  Io"},
     };
     for (const auto& movie : movies) {
         SCOPED_TRACE(movie.command);
@@ -417,7 +419,7 @@ TEST(MovieFrameProtocol, EachMovieCommandRunsItsOwnScene) {
     }
     RecordingSurface window(kCharWidth, kLineHeight, 800, 600);
     MovieRun run;
-    run.Start(60, Observer(40, 1), MovieParams{});
+    run.Start(IDM_REPORT_SEASONS, Observer(40, 1), MovieParams{});
     EXPECT_FALSE(run.Running());
     run.Tick(window, 800, 600, 0, &map, nullptr);
     EXPECT_EQ(run.Frame(), 0);
@@ -520,7 +522,7 @@ TEST(BinaryStarScene, FrameShowsNameThetaAndRho) {
     MovieParams params;
     params.binaryStar = 4;
     params.binaryYear = 2020;
-    run.Start(67, Observer(20, 1), params);
+    run.Start(IDM_MOVIE_BINARY_STAR, Observer(20, 1), params);
     run.Tick(window, 800, 600, 0, nullptr, nullptr);
     run.Tick(window, 800, 600, 0, nullptr, nullptr);
     const std::vector<RecordedCall>& frame = window.OffscreenCalls(1);
@@ -565,7 +567,7 @@ TEST(BinaryStarScene, StatusShowsTheFirstOfJanuaryOfTheYearInAnyZone) {
         MovieParams params;
         params.binaryStar = 4;
         params.binaryYear = 2020;
-        run.Start(67, o, params);
+        run.Start(IDM_MOVIE_BINARY_STAR, o, params);
         auto row = [&](int number) {
             for (const StatusRow& r : run.LastStatus()) {
                 if (r.row == number) {
@@ -674,15 +676,17 @@ TEST(MovieFailures, ADrawingFailureNamesTheMoviesOwnModule) {
         const char* module;
         const char* what;
     } cases[] = {
-        {64, CallKind::SetClipRect, "MOVIES", "the planetarium's clip"},
-        {62, CallKind::SetClipRect, "EC_MOVIE", "the ecliptic top view's clip"},
-        {63, CallKind::Polyline, "EC_MOVIE", "the ecliptic side view's strip"},
-        {65, CallKind::SetClipRect, "JM_MOVIE", "the Jupiter side view's clip"},
-        {66, CallKind::SetClipRect, "JM_MOVIE", "the Jupiter top view's clip"},
-        {61, CallKind::PatBlt, "DN_MOVIE", "the Day/Night map's black page"},
-        {67, CallKind::SetClipRect, "BS_MOVIE", "the binary star's clip"},
-        {67, CallKind::Text, "MOVIES", "the status panel"},
-        {67, CallKind::Blit, "MOVIES", "the frame copied to the window"},
+        {IDM_MOVIE_PLANETARIUM, CallKind::SetClipRect, "MOVIES", "the planetarium's clip"},
+        {IDM_MOVIE_ECLIPTIC_TOP, CallKind::SetClipRect, "EC_MOVIE", "the ecliptic top view's clip"},
+        {IDM_MOVIE_ECLIPTIC_SIDE, CallKind::Polyline, "EC_MOVIE", "the ecliptic side view's strip"},
+        {IDM_MOVIE_JUPITER_MOONS_SIDE, CallKind::SetClipRect, "JM_MOVIE",
+         "the Jupiter side view's clip"},
+        {IDM_MOVIE_JUPITER_MOONS_TOP, CallKind::SetClipRect, "JM_MOVIE",
+         "the Jupiter top view's clip"},
+        {IDM_MOVIE_DAY_NIGHT, CallKind::PatBlt, "DN_MOVIE", "the Day/Night map's black page"},
+        {IDM_MOVIE_BINARY_STAR, CallKind::SetClipRect, "BS_MOVIE", "the binary star's clip"},
+        {IDM_MOVIE_BINARY_STAR, CallKind::Text, "MOVIES", "the status panel"},
+        {IDM_MOVIE_BINARY_STAR, CallKind::Blit, "MOVIES", "the frame copied to the window"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -713,19 +717,19 @@ TEST(MovieFailures, BitmapsThatCannotBeMade) {
     // Off-screen 0 is the first frame, 1 the jet trails.
     auto plan = std::make_shared<FailingSurface::Plan>();
     plan->noBitmapFor = 1;
-    FatalErrorRaised error = TickUntilFatal(65, plan, true);
+    FatalErrorRaised error = TickUntilFatal(IDM_MOVIE_JUPITER_MOONS_SIDE, plan, true);
     EXPECT_EQ(error.messageId, 866); // "Insufficient memory for Jet Trails"
     EXPECT_EQ(error.module, "MOVIES");
     // A frame that cannot be made is the shared frame's GDI error; the
     // Day/Night map (off-screen 0 of that movie) is its own.
     plan = std::make_shared<FailingSurface::Plan>();
     plan->noBitmapFor = 2;
-    error = TickUntilFatal(67, plan, false);
+    error = TickUntilFatal(IDM_MOVIE_BINARY_STAR, plan, false);
     EXPECT_EQ(error.messageId, 693);
     EXPECT_EQ(error.module, "MOVIES");
     plan = std::make_shared<FailingSurface::Plan>();
     plan->noBitmapFor = 0;
-    error = TickUntilFatal(61, plan, false);
+    error = TickUntilFatal(IDM_MOVIE_DAY_NIGHT, plan, false);
     EXPECT_EQ(error.messageId, 693);
     EXPECT_EQ(error.module, "DN_MOVIE");
 }
@@ -741,7 +745,7 @@ TEST(DayNightScene, ComposesMapBandsAndStatusWithRasterOps) {
     o.dayNightStep = 2;
     MovieParams params;
     params.start = {2026, 6, 21, 12, 0};
-    run.Start(61, o, params);
+    run.Start(IDM_MOVIE_DAY_NIGHT, o, params);
     run.Tick(window, 800, 600, 0, &map, nullptr);
     run.Tick(window, 800, 600, 0, &map, nullptr);
     // The map is prepared once (offscreen 0), then one frame per tick.

@@ -200,7 +200,7 @@ TEST(PlanetViewInfo, RowsAgreeWithAnAlmanac) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    PlanetViewInfoReport(2026, 1, 7, Sydney(), kAllBodies, buffer, kReportPlanetViewInfo, false);
+    PlanetViewInfoReport(MonthsRequest(2026, 1, 7, kAllBodies), buffer, Sydney());
     for (const AlmanacRow& want : kSydneyAlmanac) {
         bool seen = false;
         for (const auto& row : DatedRows(SectionOf(buffer, want.body))) {
@@ -229,7 +229,7 @@ TEST(PlanetViewInfo, OneMonthHasAtMostFiveWeeklyRows) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer january;
-    PlanetViewInfoReport(2026, 1, 1, Sydney(), Only(kMars), january, kReportPlanetViewInfo, false);
+    PlanetViewInfoReport(MonthsRequest(2026, 1, 1, Only(kMars)), january, Sydney());
     std::vector<std::string> dates;
     for (const auto& row : DatedRows(SectionOf(january, "Mars"))) {
         dates.push_back(row[0]);
@@ -237,7 +237,7 @@ TEST(PlanetViewInfo, OneMonthHasAtMostFiveWeeklyRows) {
     EXPECT_EQ(dates, (std::vector<std::string>{"01/01/2026", "01/08/2026", "01/15/2026",
                                                "01/22/2026", "01/29/2026"}));
     ReportBuffer february;
-    PlanetViewInfoReport(2026, 2, 2, Sydney(), Only(kMars), february, kReportPlanetViewInfo, false);
+    PlanetViewInfoReport(MonthsRequest(2026, 2, 2, Only(kMars)), february, Sydney());
     EXPECT_EQ(DatedRows(SectionOf(february, "Mars")).size(), 4u);
 }
 
@@ -248,8 +248,8 @@ TEST(PlanetViewInfo, NoRiseOrSetWhereAPlanetNeverRisesOrNeverSets) {
     // At 69.6 N a planet further than 20.4 degrees (plus the 0.57 degree of
     // the horizon's dip) from the equator never sets or never rises: Jupiter
     // at +22 all January 2026, Mercury at -24 until it climbs past -21.
-    PlanetViewInfoReport(2026, 1, 1, Tromso(), Only(kMercury) | Only(kJupiter), buffer,
-                         kReportPlanetViewInfo, false);
+    PlanetViewInfoReport(MonthsRequest(2026, 1, 1, Only(kMercury) | Only(kJupiter)), buffer,
+                         Tromso());
     int polar = 0, rising = 0;
     for (const char* body : {"Mercury", "Jupiter"}) {
         for (const auto& row : DatedRows(SectionOf(buffer, body))) {
@@ -273,7 +273,7 @@ TEST(PlanetViewInfo, AStoppedReportKeepsItsLines) {
     FixedLocale locale;
     scope.host.stopAfterPumps = 3;
     ReportBuffer buffer;
-    PlanetViewInfoReport(2026, 1, 12, Sydney(), kAllBodies, buffer, kReportPlanetViewInfo, false);
+    PlanetViewInfoReport(MonthsRequest(2026, 1, 12, kAllBodies), buffer, Sydney());
     // Location, title, Mercury's heading and its first three rows.
     const auto lines = BufferLines(buffer);
     ASSERT_EQ(lines.size(), 3u + 2u + 4u + 3u);
@@ -328,8 +328,7 @@ TEST(PlanetApsides, DatesAgreeWithPublishedApsidesWithinTheMethod) {
     FixedLocale locale;
     for (const Apsis& want : kApsides) {
         ReportBuffer buffer;
-        PlanetApsidesReport(want.year, want.year, Greenwich(), kAllBodies, buffer,
-                            kReportPlanetApsides, false);
+        PlanetApsidesReport(YearsRequest(want.year, want.year, kAllBodies), buffer, Greenwich());
         const double expected = CalendarToJulianDay(want.day, want.month, want.year);
         double nearest = 1e9;
         for (const auto& row : DatedRows(SectionOf(buffer, want.body))) {
@@ -352,8 +351,7 @@ TEST(PlanetApsides, MercuryHasFourOrFivePassesOfEachKindAYear) {
     FixedLocale locale;
     for (int year = 2024; year <= 2030; ++year) {
         ReportBuffer buffer;
-        PlanetApsidesReport(year, year, Sydney(), Only(kMercury), buffer, kReportPlanetApsides,
-                            false);
+        PlanetApsidesReport(YearsRequest(year, year, Only(kMercury)), buffer, Sydney());
         int perihelia = 0, aphelia = 0;
         for (const auto& row : DatedRows(SectionOf(buffer, "Mercury"))) {
             // Apsides of the neighbouring years lie inside the scanned k
@@ -373,8 +371,7 @@ TEST(PlanetApsides, ABodyWithoutApsisInTheRangeSaysSo) {
     FixedLocale locale;
     ReportBuffer buffer;
     // Jupiter's last perihelion was 2023 January, its next aphelion 2029.
-    PlanetApsidesReport(2026, 2026, Sydney(), Only(kJupiter) | Only(kMars), buffer,
-                        kReportPlanetApsides, false);
+    PlanetApsidesReport(YearsRequest(2026, 2026, Only(kJupiter) | Only(kMars)), buffer, Sydney());
     EXPECT_EQ(SectionOf(buffer, "Jupiter"), (std::vector<std::string>{"  No Apsis"}));
     EXPECT_EQ(DatedRows(SectionOf(buffer, "Mars")).size(), 1u);
     EXPECT_EQ(BufferLines(buffer).back(), "\f");
@@ -387,12 +384,12 @@ TEST(PlanetApsidesMend, AnApsisEarlyOnNewYearsDayBelongsToItsOwnYear) {
     // 1975 January 1 01:41 in Sydney (zone +10). Taking the year range in UT
     // would print that 1975 date in the 1974 report and leave it out of 1975.
     ReportBuffer y1974;
-    PlanetApsidesReport(1974, 1974, Sydney(), Only(kVenus), y1974, kReportPlanetApsides, false);
+    PlanetApsidesReport(YearsRequest(1974, 1974, Only(kVenus)), y1974, Sydney());
     for (const auto& row : DatedRows(SectionOf(y1974, "Venus"))) {
         EXPECT_EQ(row[0].substr(6), "1974");
     }
     ReportBuffer y1975;
-    PlanetApsidesReport(1975, 1975, Sydney(), Only(kVenus), y1975, kReportPlanetApsides, false);
+    PlanetApsidesReport(YearsRequest(1975, 1975, Only(kVenus)), y1975, Sydney());
     const auto rows = DatedRows(SectionOf(y1975, "Venus"));
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows.front()[0], "04/23/1975"); // the perihelion pass comes first
@@ -408,7 +405,7 @@ TEST(PlanetApsides, AStoppedReportKeepsItsLines) {
     FixedLocale locale;
     ReportBuffer buffer;
     scope.host.stopAfterPumps = 25; // Earth's 21 perihelion counts, then 4 aphelion ones
-    PlanetApsidesReport(2026, 2026, Sydney(), kAllBodies, buffer, kReportPlanetApsides, false);
+    PlanetApsidesReport(YearsRequest(2026, 2026, kAllBodies), buffer, Sydney());
     const auto lines = BufferLines(buffer);
     EXPECT_EQ(lines.back(), "  01/04/2026  Perihelion   Distance from Sun:   0.98 AU");
     EXPECT_EQ(scope.host.pumps, 26);
@@ -483,7 +480,7 @@ TEST(PlanetConjOpp, EventsOfAYearAgreeWithTheEphemerisWithinTheMethod) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    PlanetConjOppReport(2026, 1, 12, Greenwich(), kAllBodies, buffer, kReportPlanetConjOpp, false);
+    PlanetConjOppReport(MonthsRequest(2026, 1, 12, kAllBodies), buffer, Greenwich());
     size_t total = 0;
     for (const char* body :
          {"Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"}) {
@@ -511,8 +508,8 @@ TEST(PlanetConjOpp, InnerPlanetsNeverShowOpposition) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    PlanetConjOppReport(2027, 1, 12, Sydney(), Only(kMercury) | Only(kVenus), buffer,
-                        kReportPlanetConjOpp, false);
+    PlanetConjOppReport(MonthsRequest(2027, 1, 12, Only(kMercury) | Only(kVenus)), buffer,
+                        Sydney());
     const auto mercury = EventRows(buffer, "Mercury");
     EXPECT_GE(mercury.size(), 6u);
     for (const EventRow& row : mercury) {
@@ -533,8 +530,7 @@ TEST(PlanetConjOppMend, TheHourlySearchCoversTheDayBeforeTheCandidate) {
     // no transit. The daily separations put the least one on November 5, so
     // an hourly search from that day onwards reads 0h November 5, and at that
     // hour Mercury's declination lies within the Sun's semidiameter.
-    PlanetConjOppReport(2026, 11, 11, Greenwich(), Only(kMercury), buffer, kReportPlanetConjOpp,
-                        false);
+    PlanetConjOppReport(MonthsRequest(2026, 11, 11, Only(kMercury)), buffer, Greenwich());
     const auto rows = EventRows(buffer, "Mercury");
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].date, "11/04/2026");
@@ -550,7 +546,7 @@ TEST(PlanetConjOppMend, AnOppositionIsNeverATransitOrOccultation) {
     // Mars at opposition 1988 September 28, a week after the equinox: the
     // Sun's and Mars's declinations agree to within a minute of arc, yet
     // Mars is on the far side of the sky from the Sun.
-    PlanetConjOppReport(1988, 9, 9, Greenwich(), Only(kMars), buffer, kReportPlanetConjOpp, false);
+    PlanetConjOppReport(MonthsRequest(1988, 9, 9, Only(kMars)), buffer, Greenwich());
     const auto rows = EventRows(buffer, "Mars");
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].date, "09/28/1988");
@@ -564,22 +560,21 @@ TEST(PlanetConjOpp, EventsJustOutsideTheMonthRangeAreNotPrinted) {
     // Jupiter in conjunction 2027 August 31, 07:35 UT (astronomy-engine):
     // the September report's window starts two days before September.
     ReportBuffer august;
-    PlanetConjOppReport(2027, 8, 8, Sydney(), Only(kJupiter), august, kReportPlanetConjOpp, false);
+    PlanetConjOppReport(MonthsRequest(2027, 8, 8, Only(kJupiter)), august, Sydney());
     const auto inAugust = EventRows(august, "Jupiter");
     ASSERT_EQ(inAugust.size(), 1u);
     EXPECT_EQ(inAugust[0].date, "08/31/2027");
     ReportBuffer september;
-    PlanetConjOppReport(2027, 9, 9, Sydney(), Only(kJupiter), september, kReportPlanetConjOpp,
-                        false);
+    PlanetConjOppReport(MonthsRequest(2027, 9, 9, Only(kJupiter)), september, Sydney());
     EXPECT_EQ(SectionOf(september, "Jupiter"), (std::vector<std::string>{"", "  No Event"}));
 
     // Uranus in conjunction 2021 April 30, 19:57 UT: May 1, 05:57 in Sydney,
     // found by the April report's extra day and left to May's.
     ReportBuffer april;
-    PlanetConjOppReport(2021, 4, 4, Sydney(), Only(kUranus), april, kReportPlanetConjOpp, false);
+    PlanetConjOppReport(MonthsRequest(2021, 4, 4, Only(kUranus)), april, Sydney());
     EXPECT_TRUE(EventRows(april, "Uranus").empty());
     ReportBuffer may;
-    PlanetConjOppReport(2021, 5, 5, Sydney(), Only(kUranus), may, kReportPlanetConjOpp, false);
+    PlanetConjOppReport(MonthsRequest(2021, 5, 5, Only(kUranus)), may, Sydney());
     const auto inMay = EventRows(may, "Uranus");
     ASSERT_EQ(inMay.size(), 1u);
     EXPECT_EQ(inMay[0].date, "05/01/2021");
@@ -591,7 +586,7 @@ TEST(PlanetConjOpp, AStoppedReportKeepsItsLines) {
     FixedLocale locale;
     ReportBuffer buffer;
     scope.host.stopAfterPumps = 10; // inside the daily pass
-    PlanetConjOppReport(2026, 1, 12, Sydney(), kAllBodies, buffer, kReportPlanetConjOpp, false);
+    PlanetConjOppReport(MonthsRequest(2026, 1, 12, kAllBodies), buffer, Sydney());
     EXPECT_EQ(buffer.lineCount, 6); // location, title and two empty lines
     EXPECT_NE(std::string(buffer.Line(buffer.lineCount - 1)), "\f");
 
@@ -601,7 +596,7 @@ TEST(PlanetConjOpp, AStoppedReportKeepsItsLines) {
     StopFlag = false;
     scope.host.pumps = 0;
     scope.host.stopAfterPumps = 369 + 1 + 49 + 10;
-    PlanetConjOppReport(2026, 1, 12, Sydney(), kAllBodies, later, kReportPlanetConjOpp, false);
+    PlanetConjOppReport(MonthsRequest(2026, 1, 12, kAllBodies), later, Sydney());
     const auto lines = BufferLines(later);
     ASSERT_EQ(lines.size(), 6u + 3u + 2u + 1u); // Mercury's name, heading, one event
     EXPECT_EQ(lines.back().substr(0, 14), "  01/22/2026  ");
@@ -613,10 +608,10 @@ TEST(PlanetReportGolden, ViewInfo) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer sydney;
-    PlanetViewInfoReport(2026, 1, 12, Sydney(), kAllBodies, sydney, kReportPlanetViewInfo, false);
+    PlanetViewInfoReport(MonthsRequest(2026, 1, 12, kAllBodies), sydney, Sydney());
     ExpectMatchesGolden(sydney, "planet_view_info_sydney_2026-01_to_2026-12.txt");
     ReportBuffer tromso;
-    PlanetViewInfoReport(2026, 1, 12, Tromso(), kAllBodies, tromso, kReportPlanetViewInfo, false);
+    PlanetViewInfoReport(MonthsRequest(2026, 1, 12, kAllBodies), tromso, Tromso());
     ExpectMatchesGolden(tromso, "planet_view_info_tromso_2026-01_to_2026-12.txt");
 }
 
@@ -625,8 +620,8 @@ TEST(PlanetReportGolden, ViewInfoUnderOtherRegionalSettings) {
     FixedLocale locale(std::map<std::string, std::string>{
         {"sdecimal", ","}, {"sshortdate", "dd.MM.yyyy"}, {"iLzero", "0"}, {"itlzero", "0"}});
     ReportBuffer buffer;
-    PlanetViewInfoReport(2026, 2, 3, Sydney(), Only(kMercury) | Only(kVenus) | Only(kNeptune),
-                         buffer, kReportPlanetViewInfo, false);
+    PlanetViewInfoReport(MonthsRequest(2026, 2, 3, Only(kMercury) | Only(kVenus) | Only(kNeptune)),
+                         buffer, Sydney());
     ExpectMatchesGolden(buffer, "planet_view_info_sydney_2026-02_to_2026-03_comma_ddmmyyyy.txt");
 }
 
@@ -634,10 +629,10 @@ TEST(PlanetReportGolden, Apsides) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer sydney;
-    PlanetApsidesReport(2026, 2027, Sydney(), kAllBodies, sydney, kReportPlanetApsides, false);
+    PlanetApsidesReport(YearsRequest(2026, 2027, kAllBodies), sydney, Sydney());
     ExpectMatchesGolden(sydney, "planet_apsides_sydney_2026-2027.txt");
     ReportBuffer tromso;
-    PlanetApsidesReport(2026, 2027, Tromso(), kAllBodies, tromso, kReportPlanetApsides, false);
+    PlanetApsidesReport(YearsRequest(2026, 2027, kAllBodies), tromso, Tromso());
     ExpectMatchesGolden(tromso, "planet_apsides_tromso_2026-2027.txt");
 }
 
@@ -645,10 +640,10 @@ TEST(PlanetReportGolden, ConjOpp) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer sydney;
-    PlanetConjOppReport(2026, 1, 12, Sydney(), kAllBodies, sydney, kReportPlanetConjOpp, false);
+    PlanetConjOppReport(MonthsRequest(2026, 1, 12, kAllBodies), sydney, Sydney());
     ExpectMatchesGolden(sydney, "planet_conj_opp_sydney_2026-01_to_2026-12.txt");
     ReportBuffer tromso;
-    PlanetConjOppReport(2026, 1, 12, Tromso(), kAllBodies, tromso, kReportPlanetConjOpp, false);
+    PlanetConjOppReport(MonthsRequest(2026, 1, 12, kAllBodies), tromso, Tromso());
     ExpectMatchesGolden(tromso, "planet_conj_opp_tromso_2026-01_to_2026-12.txt");
 }
 

@@ -144,7 +144,7 @@ TEST(StringListReports, IntroductionSkipsBangsAndKeepsEmptyLines) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    IntroductionReport(buffer, kReportIntroduction, false);
+    IntroductionReport(ReportRequest{}, buffer, Location{});
     const auto lines = BufferLines(buffer);
     // Title, ids 701..736 (three of them empty), then the page break.
     ASSERT_EQ(lines.size(), 1u + 36u + 1u);
@@ -162,7 +162,7 @@ TEST(StringListReports, PlanetDataUsesTheDecimalSeparator) {
     ScopedHost scope;
     FixedLocale locale(std::map<std::string, std::string>{{"sdecimal", ","}});
     ReportBuffer buffer;
-    PlanetDataReport(buffer, kReportPlanetData, false);
+    PlanetDataReport(ReportRequest{}, buffer, Location{});
     bool sawMars = false;
     for (const std::string& line : BufferLines(buffer)) {
         EXPECT_EQ(line.find('#'), std::string::npos) << line;
@@ -179,7 +179,7 @@ TEST(StringListReports, AStoppedReportKeepsItsLines) {
     FixedLocale locale;
     scope.host.stopAfterPumps = 5;
     ReportBuffer buffer;
-    IntroductionReport(buffer, kReportIntroduction, false);
+    IntroductionReport(ReportRequest{}, buffer, Location{});
     EXPECT_EQ(buffer.lineCount, 6); // the title and five lines, no page break
     EXPECT_STRNE(buffer.Line(buffer.lineCount - 1), "\f");
 }

@@ -66,10 +66,10 @@ Location TestPlace(const char* name, double lat, int latHem, double lon, int lon
     return loc;
 }
 
-void ExpectGolden(MonthRangeGenerator report, int index, const Location& place, int startMonth,
-                  int stopMonth, const char* golden) {
+void ExpectGolden(ReportGenerator report, const Location& place, int startMonth, int stopMonth,
+                  const char* golden) {
     ScopedHost scope;
     ReportBuffer buffer;
-    report(place, 2026, startMonth, stopMonth, buffer, index, false);
+    report(MonthsRequest(2026, startMonth, stopMonth), buffer, place);
     ExpectMatchesGolden(buffer, golden);
 }

@@ -6,6 +6,7 @@
 #include "reports/host_hooks.h"
 #include "reports/locale.h"
 #include "reports/report_buffer.h"
+#include "reports/reports.h"
 
 #include <map>
 #include <stdexcept>
@@ -93,11 +94,10 @@ inline std::vector<std::string> BufferLines(const ReportBuffer& buffer) {
 // committing it.
 void ExpectMatchesGolden(const ReportBuffer& buffer, const std::string& name);
 
-// Runs a generator of the (location, year, start month, stop month) shape
-// for 2026 and compares its buffer with a golden file.
-using MonthRangeGenerator = void (*)(Location, int, int, int, ReportBuffer&, int, bool);
-void ExpectGolden(MonthRangeGenerator report, int index, const Location& place, int startMonth,
-                  int stopMonth, const char* golden);
+// Runs a generator for the months startMonth .. stopMonth of 2026 and
+// compares its buffer with a golden file.
+void ExpectGolden(ReportGenerator report, const Location& place, int startMonth, int stopMonth,
+                  const char* golden);
 
 // A place for report tests.
 Location TestPlace(const char* name, double lat, int latHem, double lon, int lonHem, double tz,

@@ -34,7 +34,7 @@ Location Greenwich() {
 // break.
 std::vector<std::string> ShowerRows(Location place, int year, int startMonth, int stopMonth) {
     ReportBuffer buffer;
-    MeteorShowersReport(place, year, startMonth, stopMonth, buffer, kReportMeteorShowers, false);
+    MeteorShowersReport(MonthsRequest(year, startMonth, stopMonth), buffer, place);
     const std::vector<std::string> lines = BufferLines(buffer);
     std::vector<std::string> rows;
     for (size_t i = 8; i < lines.size() && lines[i] != "\f"; ++i) {
@@ -55,7 +55,7 @@ std::string RowOf(const std::vector<std::string>& rows, const std::string& showe
 // The row of a twilight report that starts with date, or "".
 std::string TwilightRow(Location place, int year, int month, const std::string& date) {
     ReportBuffer buffer;
-    TwilightReport(place, year, month, month, buffer, kReportTwilight, false);
+    TwilightReport(MonthsRequest(year, month, month), buffer, place);
     for (const std::string& line : BufferLines(buffer)) {
         if (line.rfind(date, 0) == 0) {
             return line;
@@ -89,26 +89,22 @@ double Hm(int h, int m) {
 
 TEST(MeteorShowersReport, GoldenReports) {
     FixedLocale locale;
-    ExpectGolden(MeteorShowersReport, kReportMeteorShowers, Sydney(), 1, 12,
-                 "meteor_showers_sydney_2026-01-12.txt");
-    ExpectGolden(MeteorShowersReport, kReportMeteorShowers, Tromso(), 1, 12,
-                 "meteor_showers_tromso_2026-01-12.txt");
+    ExpectGolden(MeteorShowersReport, Sydney(), 1, 12, "meteor_showers_sydney_2026-01-12.txt");
+    ExpectGolden(MeteorShowersReport, Tromso(), 1, 12, "meteor_showers_tromso_2026-01-12.txt");
 }
 
 TEST(MeteorShowersReport, GoldenUnderOtherRegionalSettings) {
     FixedLocale locale(std::map<std::string, std::string>{
         {"sdecimal", ","}, {"iLzero", "0"}, {"sshortdate", "dd.MM.yyyy"}});
-    ExpectGolden(MeteorShowersReport, kReportMeteorShowers, Sydney(), 7, 12,
+    ExpectGolden(MeteorShowersReport, Sydney(), 7, 12,
                  "meteor_showers_sydney_2026-07-12_comma_dd.MM.yyyy.txt");
 }
 
 TEST(TwilightReport, GoldenReports) {
     FixedLocale locale;
-    ExpectGolden(TwilightReport, kReportTwilight, Sydney(), 1, 12,
-                 "twilight_sydney_2026-01-12.txt");
+    ExpectGolden(TwilightReport, Sydney(), 1, 12, "twilight_sydney_2026-01-12.txt");
     // Above 60 degrees: the refusal.
-    ExpectGolden(TwilightReport, kReportTwilight, Tromso(), 1, 12,
-                 "twilight_tromso_2026-01-12.txt");
+    ExpectGolden(TwilightReport, Tromso(), 1, 12, "twilight_tromso_2026-01-12.txt");
 }
 
 TEST(MeteorShowersReport, AStoppedReportKeepsItsLines) {
@@ -117,14 +113,14 @@ TEST(MeteorShowersReport, AStoppedReportKeepsItsLines) {
     {
         ScopedHost scope;
         ReportBuffer buffer;
-        MeteorShowersReport(Sydney(), 2026, 1, 12, buffer, kReportMeteorShowers, false);
+        MeteorShowersReport(MonthsRequest(2026, 1, 12), buffer, Sydney());
         whole = BufferLines(buffer);
     }
     ScopedHost scope;
     // 367 days of solar longitudes, then ten of the 28 showers.
     scope.host.stopAfterPumps = 367 + 10;
     ReportBuffer buffer;
-    MeteorShowersReport(Sydney(), 2026, 1, 12, buffer, kReportMeteorShowers, false);
+    MeteorShowersReport(MonthsRequest(2026, 1, 12), buffer, Sydney());
     const std::vector<std::string> kept = BufferLines(buffer);
     ASSERT_EQ(kept.size(), 8u + 10u);
     for (size_t i = 0; i < kept.size(); ++i) {
@@ -190,7 +186,7 @@ TEST(MeteorShowersReport, MonthWithoutMaximaHasNoRows) {
     ScopedHost scope;
     FixedLocale locale;
     ReportBuffer buffer;
-    MeteorShowersReport(Greenwich(), 2026, 2, 2, buffer, kReportMeteorShowers, false);
+    MeteorShowersReport(MonthsRequest(2026, 2, 2), buffer, Greenwich());
     const std::vector<std::string> lines = BufferLines(buffer);
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[6],
@@ -278,7 +274,7 @@ TEST(TwilightReport, LatitudeSixtyIsTheLimit) {
     FixedLocale locale;
     Location place = TestPlace("Sixty", 60.0, kNorth, 25.0, kEast, 2, 0);
     ReportBuffer buffer;
-    TwilightReport(place, 2026, 6, 6, buffer, kReportTwilight, false);
+    TwilightReport(MonthsRequest(2026, 6, 6), buffer, place);
     std::vector<std::string> lines = BufferLines(buffer);
     ASSERT_EQ(lines.size(), 9u + 5u + 1u); // heading, June 1 .. 29, page break
     // Around midsummer at 60 degrees the Sun stays above -12 degrees:
@@ -294,7 +290,7 @@ TEST(TwilightReport, LatitudeSixtyIsTheLimit) {
     place.latitude = 60.5;
     scope.host.fractions.clear();
     ReportFree(buffer);
-    TwilightReport(place, 2026, 6, 6, buffer, kReportTwilight, false);
+    TwilightReport(MonthsRequest(2026, 6, 6), buffer, place);
     lines = BufferLines(buffer);
     ASSERT_EQ(lines.size(), 10u); // no page break after the refusal
     EXPECT_EQ(lines[9], "Cannot generate Twilight Report for latitude greater than 60\260");
@@ -306,7 +302,7 @@ TEST(TwilightReport, AStoppedReportKeepsItsLines) {
     FixedLocale locale;
     scope.host.stopAfterPumps = 3;
     ReportBuffer buffer;
-    TwilightReport(Sydney(), 2026, 1, 12, buffer, kReportTwilight, false);
+    TwilightReport(MonthsRequest(2026, 1, 12), buffer, Sydney());
     const std::vector<std::string> lines = BufferLines(buffer);
     ASSERT_EQ(lines.size(), 9u + 3u);
     EXPECT_EQ(lines.back().substr(0, 10), "01/15/2026");
