@@ -3,7 +3,7 @@
 // eclipses with the Moon's altitude.
 //
 // The solar side is held against data/reference_local_solar_*.csv, every
-// eclipse astronomy-engine 2.1.19 finds from 35 places over spans of years
+// eclipse astronomy-engine 2.1.19 finds from 36 places over spans of years
 // 1900..2100 (tools/make-reference-fixture). The measured figures are
 // printed, recorded as test properties and quoted in
 // tools/reference/README.md.
