@@ -389,3 +389,218 @@ function apparentStar(raHours, decDeg, t) {
     ], ['star', 'ra2000_h', 'dec2000_deg', 'year', 'month', 'day', 'hour', 'ra_h', 'dec_deg'],
     rows);
 }
+
+// ---------------------------------------------------------------------------
+// reference_local_solar_places.csv, reference_local_solar_eclipses.csv
+//
+// Every solar eclipse seen from a place over a span of its local calendar
+// years, by SearchLocalSolarEclipse / NextLocalSolarEclipse: the library
+// finds, for each new Moon near a node, the instant the observer comes
+// nearest to the Sun-Moon axis, keeps the eclipse when the observer is then
+// inside the penumbra, and drops it when the Sun's centre is below the
+// horizon (refracted altitude <= 0) at both the first and the last contact.
+// A span with no such eclipse is listed in the places file all the same, so
+// a test can check that nothing else is found there.
+//
+// The library gives the obscuration but no magnitude. The magnitude at the
+// peak is the fraction of the Sun's diameter covered, from the topocentric
+// apparent places of the Sun and the Moon at that instant:
+// (s + m - c) / (2 s), s and m the angular radii (695700 km for the Sun,
+// 1737.4 km for the Moon, the library's own radii) and c the separation of
+// the centres.
+//
+// Each event time is a Julian day of UT. Each altitude is the topocentric
+// altitude of the Sun's centre at that instant, twice: as the library
+// reports it (refracted, 'normal' refraction) and geometric (airless).
+
+const SUN_RADIUS_KM = 695700.0;
+const MOON_RADIUS_KM = 1737.4;
+const JD_OF_J2000 = 2451545.0;
+
+const ECLIPSE_PLACES = [
+    // name, latitude magnitude, N/S, longitude magnitude, W/E, elevation (m),
+    // time zone (h), first and last local year, what the span is there for
+    ['Dallas', 32.7767, 'N', 96.797, 'W', 139, -6, 2024, 2024, 'total of 2024 April 8'],
+    ['Albuquerque', 35.0844, 'N', 106.6504, 'W', 1619, -7, 2023, 2023, 'annular of 2023 October 14'],
+    ['New York', 40.7128, 'N', 74.006, 'W', 10, -5, 2021, 2021, 'begins before sunrise'],
+    ['Honolulu', 21.3069, 'N', 157.8583, 'W', 5, -10, 2024, 2024, 'begins before sunrise'],
+    ['Dublin', 53.3498, 'N', 6.2603, 'W', 20, 0, 2024, 2024, 'ends after sunset'],
+    ['El Obeid', 13.1833, 'N', 30.2167, 'E', 570, 2, 2022, 2022, 'grazing partial'],
+    ['Kadugli', 11.01, 'N', 29.72, 'E', 500, 2, 2022, 2022, 'partial at the very limit'],
+    ['Longyearbyen', 78.2232, 'N', 15.6267, 'E', 10, 1, 2015, 2015, 'total in the high Arctic'],
+    ['McMurdo', 77.846, 'S', 166.676, 'E', 10, 12, 2021, 2021, 'deep partial in the Antarctic summer'],
+    ['Sobral', 3.688, 'S', 40.3497, 'W', 70, -3, 1919, 1919, 'total of 1919 May 29'],
+    ['Munich', 48.1351, 'N', 11.582, 'E', 520, 1, 1999, 1999, 'total of 1999 August 11'],
+    ['La Paz', 16.4897, 'S', 68.1193, 'W', 3640, -4, 1994, 1994, 'high place'],
+    ['68N 150E', 68.0, 'N', 150.0, 'E', 0, 11, 2019, 2019, 'Sun up only between the contacts'],
+    ['Perth', 31.9523, 'S', 115.8613, 'E', 20, 8, 2024, 2024, 'night side of 2024 October 2'],
+];
+
+// Spans at fixed latitudes from pole to pole; longitude, elevation and the
+// first year drawn from the seeded generator.
+const ECLIPSE_LATITUDES = [-66, -55, -45, -35, -25, -15, -5, 5, 15, 25, 35, 45, 55, 66];
+const ECLIPSE_SPAN_YEARS = 5;
+
+// Central eclipses: in each of eight 25-year strata of 1900..2099, the first
+// total or annular eclipse after a drawn date, seen from its point of
+// greatest eclipse (on the central line, so the second and third contacts
+// are well defined there).
+const CENTRAL_STRATA = 8;
+
+function centralEclipsePlaces(random) {
+    const places = [];
+    for (let k = 0; k < CENTRAL_STRATA; ++k) {
+        const firstDay = Date.UTC(1900 + 25 * k, 0, 1);
+        const days = (Date.UTC(1900 + 25 * (k + 1), 0, 1) - firstDay) / DAY_MS;
+        const start = (firstDay - J2000_UNIX_MS) / DAY_MS + Math.floor(random() * days);
+        let eclipse = A.SearchGlobalSolarEclipse(A.MakeTime(start));
+        while (eclipse.kind !== A.EclipseKind.Total && eclipse.kind !== A.EclipseKind.Annular) {
+            eclipse = A.NextGlobalSolarEclipse(eclipse.peak);
+        }
+        const lat = Math.round(eclipse.latitude * 10000) / 10000;
+        const lon = Math.round(eclipse.longitude * 10000) / 10000;
+        const tz = Math.round(lon / 15);
+        const local = new Date((eclipse.peak.ut + tz / 24) * DAY_MS + J2000_UNIX_MS);
+        const year = local.getUTCFullYear();
+        places.push([`central ${eclipse.peak.date.toISOString().slice(0, 10)}`, Math.abs(lat),
+                     lat < 0 ? 'S' : 'N', Math.abs(lon), lon < 0 ? 'W' : 'E', 0, tz, year, year,
+                     `${eclipse.kind} seen from its greatest eclipse`]);
+    }
+    return places;
+}
+
+function randomEclipsePlaces(random) {
+    return ECLIPSE_LATITUDES.map((lat) => {
+        const lon = Math.round((random() * 360 - 180) * 10000) / 10000;
+        const elevation = Math.floor(random() * 2000);
+        const first = 1900 + Math.floor(random() * (2101 - ECLIPSE_SPAN_YEARS - 1900 + 1));
+        const name = `${Math.abs(lat)}${lat < 0 ? 'S' : 'N'} ${Math.abs(lon).toFixed(1)}${
+            lon < 0 ? 'W' : 'E'}`;
+        return [name, Math.abs(lat), lat < 0 ? 'S' : 'N', Math.abs(lon), lon < 0 ? 'W' : 'E',
+                elevation, Math.round(lon / 15), first, first + ECLIPSE_SPAN_YEARS - 1,
+                'drawn'];
+    });
+}
+
+// Julian day (UT) of local midnight opening January 1 of the year.
+function localNewYear(year, tz) {
+    return (Date.UTC(year, 0, 1) - J2000_UNIX_MS) / DAY_MS - tz / 24;
+}
+
+function eclipseEventCells(event, observer) {
+    if (!event) {
+        return ['', '', ''];
+    }
+    const sun = A.Equator(A.Body.Sun, event.time, observer, true, true);
+    const airless = A.Horizon(event.time, observer, sun.ra, sun.dec, '');
+    return [fmt(event.time.ut + JD_OF_J2000, 6), fmt(event.altitude, 3),
+            fmt(airless.altitude, 3)];
+}
+
+function peakMagnitude(time, observer) {
+    const sun = A.Equator(A.Body.Sun, time, observer, true, true);
+    const moon = A.Equator(A.Body.Moon, time, observer, true, true);
+    const s = Math.asin(SUN_RADIUS_KM / (sun.dist * A.KM_PER_AU));
+    const m = Math.asin(MOON_RADIUS_KM / (moon.dist * A.KM_PER_AU));
+    const c = A.AngleBetween(sun.vec, moon.vec) * DEG;
+    return (s + m - c) / (2 * s);
+}
+
+// The engine's Delta T, to isolate its method from its Delta T: the nearest
+// row of its table for 1710..1980 (on a tie the earlier row), elsewhere
+// 0.41 + 1.2053 T + 0.4992 T^2 minutes with T the Julian centuries from 1900
+// January 1 to January 1 of the year; the year is the calendar year of the
+// UT instant, as the engine takes it.
+const ENGINE_DELTA_T_MINUTES = [
+    [1710, -0.2], [1730, -0.1], [1750, 0.0], [1770, 0.1], [1800, 0.1], [1840, 0.0],
+    [1870, 0.0], [1880, -0.1], [1895, -0.1], [1903, 0.0], [1912, 0.2], [1927, 0.4],
+    [1940, 0.4], [1950, 0.5], [1965, 0.6], [1971, 0.7], [1977, 0.8], [1980, 0.85],
+];
+
+function engineDeltaTSeconds(ut) {
+    const year = new Date(J2000_UNIX_MS + ut * DAY_MS).getUTCFullYear();
+    if (year >= 1710 && year <= 1980) {
+        let best = ENGINE_DELTA_T_MINUTES[0];
+        for (const row of ENGINE_DELTA_T_MINUTES) {
+            if (Math.abs(year - row[0]) < Math.abs(year - best[0])) {
+                best = row;
+            }
+        }
+        return best[1] * 60;
+    }
+    const T = (Date.UTC(year, 0, 1) - Date.UTC(1900, 0, 1)) / DAY_MS / 36525;
+    return (0.41 + 1.2053 * T + 0.4992 * T * T) * 60;
+}
+
+// The same eclipse found again with the engine's Delta T: its event times
+// and magnitude, or empty cells when the library then finds none there.
+function withEngineDeltaT(eclipse, observer) {
+    A.SetDeltaTFunction(engineDeltaTSeconds);
+    try {
+        const again = A.SearchLocalSolarEclipse(A.MakeTime(eclipse.peak.time.ut - 1), observer);
+        if (Math.abs(again.peak.time.ut - eclipse.peak.time.ut) > 0.25) {
+            return ['', '', '', '', '', ''];
+        }
+        const jd = (event) => (event ? fmt(event.time.ut + JD_OF_J2000, 6) : '');
+        return [jd(again.partial_begin), jd(again.total_begin), jd(again.peak), jd(again.total_end),
+                jd(again.partial_end), fmt(peakMagnitude(again.peak.time, observer), 5)];
+    } finally {
+        A.SetDeltaTFunction(A.DeltaT_EspenakMeeus);
+    }
+}
+
+{
+    const places = [...ECLIPSE_PLACES, ...centralEclipsePlaces(makeRandom(19190529)),
+                    ...randomEclipsePlaces(makeRandom(20240408))];
+    const placeRows = [];
+    const rows = [];
+    for (const [place, lat, ns, lon, we, elevation, tz, first, last, note] of places) {
+        placeRows.push([place, lat, ns, lon, we, elevation, tz, first, last, note]);
+        const observer = new A.Observer(ns === 'N' ? lat : -lat, we === 'E' ? lon : -lon,
+                                        elevation);
+        const end = localNewYear(last + 1, tz);
+        let eclipse = A.SearchLocalSolarEclipse(A.MakeTime(localNewYear(first, tz)), observer);
+        while (eclipse.peak.time.ut < end) {
+            rows.push([place, first, eclipse.kind,
+                       fmt(eclipse.obscuration, 5), fmt(peakMagnitude(eclipse.peak.time, observer), 5),
+                       ...eclipseEventCells(eclipse.partial_begin, observer),
+                       ...eclipseEventCells(eclipse.total_begin, observer),
+                       ...eclipseEventCells(eclipse.peak, observer),
+                       ...eclipseEventCells(eclipse.total_end, observer),
+                       ...eclipseEventCells(eclipse.partial_end, observer),
+                       ...withEngineDeltaT(eclipse, observer)]);
+            eclipse = A.NextLocalSolarEclipse(eclipse.peak.time, observer);
+        }
+    }
+    writeCsv('reference_local_solar_places.csv', [
+        provenance,
+        'Places and spans of local calendar years searched for solar eclipses seen there',
+        '(reference_local_solar_eclipses.csv lists every one found; a span may have none).',
+        'place; lat, lat_hem (N/S), lon, lon_hem (W/E): magnitudes in degrees and hemispheres;',
+        '  elevation_m: metres above sea level; tz: hours of local standard time ahead of UT',
+        'first_year, last_year: the span, local calendar years (from local midnight opening',
+        '  January 1 of first_year to the one opening January 1 after last_year)',
+        'note: why the span is there (named cases, or drawn by a seeded generator)',
+    ], ['place', 'lat', 'lat_hem', 'lon', 'lon_hem', 'elevation_m', 'tz', 'first_year',
+        'last_year', 'note'], placeRows);
+    writeCsv('reference_local_solar_eclipses.csv', [
+        provenance,
+        'Every solar eclipse SearchLocalSolarEclipse finds from each place of',
+        'reference_local_solar_places.csv within its span (peak inside the span): at least',
+        'partial there, and the Sun\'s centre above the horizon at the first or the last contact.',
+        'place, first_year: the span of the places file',
+        'kind: partial, annular or total at the place; obscuration: fraction of the Sun\'s disc',
+        '  covered at the peak; magnitude: fraction of its diameter covered at the peak, from the',
+        '  topocentric apparent Sun (radius 695700 km) and Moon (radius 1737.4 km)',
+        'c1 first contact, c2 second, max the peak (observer nearest the Sun-Moon axis),',
+        '  c3 third, c4 last contact; c2 and c3 only for an annular or total eclipse there',
+        '*_jd: Julian day of UT; *_alt: altitude of the Sun\'s centre, degrees, refracted as the',
+        '  library reports it; *_true_alt: the same without refraction',
+        '*_edt: the same eclipse computed with the engine\'s Delta T in place of the library\'s',
+        '  (the event times as Julian days of UT, and the magnitude); empty if not found then',
+    ], ['place', 'first_year', 'kind', 'obscuration', 'magnitude',
+        'c1_jd', 'c1_alt', 'c1_true_alt', 'c2_jd', 'c2_alt', 'c2_true_alt',
+        'max_jd', 'max_alt', 'max_true_alt', 'c3_jd', 'c3_alt', 'c3_true_alt',
+        'c4_jd', 'c4_alt', 'c4_true_alt', 'c1_edt', 'c2_edt', 'max_edt', 'c3_edt', 'c4_edt',
+        'magnitude_edt'], rows);
+}
