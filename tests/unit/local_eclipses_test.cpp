@@ -463,7 +463,7 @@ TEST(LocalLunarEclipses, ContactsAreTheLunarEclipseReportsTimes) {
     };
     for (const Location& place : places) {
         ReportBuffer buffer;
-        EclipseReport(place, true, 2000, 2030, buffer, kReportLunarEclipses, false);
+        LunarEclipsesReport(YearsRequest(2000, 2030), buffer, place);
         std::vector<std::string> printed;
         for (const std::string& line : BufferLines(buffer)) {
             if (line.find("phase begins:") != std::string::npos ||
