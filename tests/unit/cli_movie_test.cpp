@@ -128,6 +128,16 @@ TEST(CliMovie, RefusesWhatTheDialogsWouldRefuse) {
     EXPECT_FALSE(Exists(dir + "/frame-0001.png"));
 }
 
+// Each movie reads --bodies as its own dialog's choice: the ecliptic views
+// show the Earth and the planets, the planetarium the sky without the Earth.
+TEST(CliMovie, BodiesAreTheChoiceOfTheMoviesOwnDialog) {
+    const std::string dir = TempDirectory();
+    EXPECT_EQ(RunMovie("ecliptic-top --bodies earth,mars --frames 1 -o " + dir), 0);
+    EXPECT_TRUE(Exists(dir + "/frame-0001.png"));
+    EXPECT_EQ(RunMovie("ecliptic-side --bodies sun --frames 1 -o " + dir), 2);
+    EXPECT_EQ(RunMovie("planetarium --bodies earth --frames 1 -o " + dir), 2);
+}
+
 TEST(CliMovie, AnimatedGifThroughConvert) {
     if (std::system("command -v convert >/dev/null 2>&1") != 0) {
         GTEST_SKIP() << "ImageMagick's convert is not installed";
