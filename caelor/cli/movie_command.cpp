@@ -431,9 +431,9 @@ MovieJob ValidateMovie(const MovieArguments& a) {
 
     MovieParams& params = job.params;
     params.start = a.start;
-    // Any movie given --bodies has them read as the Planetarium's view.
-    params.planetarium.viewSet = a.haveBodies ? ParsePlanetariumView("--bodies", a.bodies)
-                                              : 0xFFBu; // Sun, Moon, planets, stars
+    params.planetarium.viewSet = a.haveBodies && planetarium
+                                     ? ParsePlanetariumView("--bodies", a.bodies)
+                                     : 0xFFBu; // Sun, Moon, planets, stars
     params.trackBody = !a.track.empty();
     if (!a.track.empty()) {
         params.planetarium.target =
