@@ -22,6 +22,7 @@ file(GLOB CLI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/caelor/cli/*.cpp)
 add_executable(caelor-cli ${CLI_SOURCES})
 target_compile_options(caelor-cli PRIVATE ${CAELOR_WARNINGS})
 target_link_libraries(caelor-cli PRIVATE caelor_pure PkgConfig::CAIRO m)
+target_include_directories(caelor-cli PRIVATE ${CAELOR_VERSION_INCLUDE_DIR})
 
 if(VARNIXPC_CORE_SOURCES)
     add_library(varnixpc_core STATIC ${VARNIXPC_CORE_SOURCES})

@@ -10,7 +10,7 @@ set(WIN_LINK_FLAGS -static -static-libgcc -static-libstdc++)
 file(GLOB CAELOR_SHELL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/caelor/shell/*.cpp)
 add_executable(caelor WIN32 ${CAELOR_SHELL_SOURCES} ${CMAKE_SOURCE_DIR}/caelor/resources/caelor.rc)
 target_compile_options(caelor PRIVATE ${CAELOR_WARNINGS})
-target_include_directories(caelor PRIVATE ${CMAKE_SOURCE_DIR}/caelor)
+target_include_directories(caelor PRIVATE ${CMAKE_SOURCE_DIR}/caelor ${CAELOR_VERSION_INCLUDE_DIR})
 target_link_libraries(caelor PRIVATE caelor_pure gdi32 user32 kernel32 comdlg32)
 target_link_options(caelor PRIVATE ${WIN_LINK_FLAGS})
 
@@ -24,7 +24,8 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/caelor/resources/caelor.rc PROPE
 # The resource compiler's dependency scan does not see files taken in whole.
 set_source_files_properties(${CMAKE_SOURCE_DIR}/varnixpc/app/varnixpc.rc PROPERTIES
                             OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/varnixpc/app/help/topics.txt)
-target_include_directories(varnixpc PRIVATE ${CMAKE_SOURCE_DIR}/varnixpc)
+target_include_directories(varnixpc PRIVATE ${CMAKE_SOURCE_DIR}/varnixpc
+                                            ${CAELOR_VERSION_INCLUDE_DIR})
 target_link_libraries(varnixpc PRIVATE gdi32 user32 kernel32 shell32 comdlg32)
 target_link_options(varnixpc PRIVATE ${WIN_LINK_FLAGS})
 
