@@ -5,6 +5,8 @@
 #   make cli    build caelor-cli
 #   make fuzz   build the libFuzzer targets and run each for FUZZ_SECONDS
 #               (FUZZ_TARGETS="star_catalogue ..." runs only those)
+#   make install  caelor-cli and its data files under PREFIX (/usr/local),
+#               staged under DESTDIR when given
 
 BUILD   := build
 JOBS    ?= $(shell nproc)
@@ -16,9 +18,11 @@ CMAKE_Q := -Wno-dev --log-level=WARNING
 FUZZ    := $(BUILD)/fuzz
 FUZZ_SECONDS  ?= 300
 FUZZ_PARALLEL ?= 2
+PREFIX  ?= /usr/local
+DESTDIR ?=
 
 .PHONY: all deps native asan win64 win32 cli test unit unit-asan e2e bench run clean format \
-        fuzz-build fuzz
+        fuzz-build fuzz install
 
 all: native win64 win32
 
@@ -70,6 +74,12 @@ fuzz-build: deps
 
 fuzz: fuzz-build
 	@FUZZ_TARGETS="$(FUZZ_TARGETS)" scripts/run-fuzz $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_PARALLEL)
+
+# Builds only what it installs.
+install: deps
+	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Release $(CMAKE_Q)
+	@cmake --build $(NATIVE) -j $(JOBS) --target caelor-cli
+	@DESTDIR="$(DESTDIR)" cmake --install $(NATIVE) --prefix "$(PREFIX)" --component cli
 
 run: win64
 	@scripts/run-caelor $(WIN64)

@@ -4,6 +4,7 @@
 
 #include "cli/cli_host.h"
 #include "cli/commands.h"
+#include "cli/data_files.h"
 #include "cli/cairo_surface.h"
 #include "cli/options.h"
 
@@ -382,7 +383,7 @@ int MovieCommand(int argc, char** argv) {
         bool haveCatalogue = false;
         if (planetarium) {
             const std::string path =
-                starsFile.empty() ? ProgramDirectory() + "/STARS.DAT" : starsFile;
+                starsFile.empty() ? DataDirectory("STARS.DAT") + "/STARS.DAT" : starsFile;
             std::FILE* file = std::fopen(path.c_str(), "rb");
             if (file != nullptr) {
                 haveCatalogue = ReadStarCatalogue(file, catalogue) == StarCatalogueStatus::kLoaded;
@@ -429,7 +430,7 @@ int MovieCommand(int argc, char** argv) {
         params.binaryYear = params.start.year;
 
         MovieObserver observer{};
-        observer.location = location.Resolve(ProgramDirectory());
+        observer.location = location.Resolve(DataDirectory("CITIES.DAT"));
         observer.timeZone = observer.location.timeZone;
         observer.viewAngle = viewAngle;
         observer.timeSpeed = speed;
