@@ -5,6 +5,10 @@
 #   make cli    build caelor-cli
 #   make fuzz   build the libFuzzer targets and run each for FUZZ_SECONDS
 #               (FUZZ_TARGETS="star_catalogue ..." runs only those)
+#   make dist   the release artifacts in build/dist: Windows zips and
+#               installers, the Debian package of caelor-cli
+#   make install  caelor-cli and its data files under PREFIX (/usr/local),
+#               staged under DESTDIR when given
 
 BUILD   := build
 JOBS    ?= $(shell nproc)
@@ -16,9 +20,14 @@ CMAKE_Q := -Wno-dev --log-level=WARNING
 FUZZ    := $(BUILD)/fuzz
 FUZZ_SECONDS  ?= 300
 FUZZ_PARALLEL ?= 2
+DIST    := $(BUILD)/dist
+PREFIX  ?= /usr/local
+DESTDIR ?=
+# The HTML manual, put into the Windows zips and installers when it exists.
+MANUAL_DIR ?= $(NATIVE)/manual
 
 .PHONY: all deps native asan win64 win32 cli test unit unit-asan e2e bench run clean format \
-        fuzz-build fuzz
+        fuzz-build fuzz dist install
 
 all: native win64 win32
 
@@ -36,7 +45,8 @@ asan: deps
 win64: deps native
 	@cmake -S . -B $(WIN64) -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake \
-	    -DCAELOR_CLI=$(abspath $(NATIVE))/caelor-cli $(CMAKE_Q)
+	    -DCAELOR_CLI=$(abspath $(NATIVE))/caelor-cli -DCAELOR_WIN32_DIR=$(abspath $(WIN32)) \
+	    $(CMAKE_Q)
 	@cmake --build $(WIN64) -j $(JOBS)
 
 win32: deps
@@ -70,6 +80,16 @@ fuzz-build: deps
 
 fuzz: fuzz-build
 	@FUZZ_TARGETS="$(FUZZ_TARGETS)" scripts/run-fuzz $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_PARALLEL)
+
+dist: native win64 win32
+	@packaging/make-dist $(DIST) $(NATIVE) $(WIN64) $(WIN32) $(MANUAL_DIR)
+	@ls -l $(DIST)
+
+# Builds only what it installs.
+install: deps
+	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Release $(CMAKE_Q)
+	@cmake --build $(NATIVE) -j $(JOBS) --target caelor-cli
+	@DESTDIR="$(DESTDIR)" cmake --install $(NATIVE) --prefix "$(PREFIX)" --component cli
 
 run: win64
 	@scripts/run-caelor $(WIN64)

@@ -22,6 +22,23 @@ file(GLOB CLI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/caelor/cli/*.cpp)
 add_executable(caelor-cli ${CLI_SOURCES})
 target_compile_options(caelor-cli PRIVATE ${CAELOR_WARNINGS})
 target_link_libraries(caelor-cli PRIVATE caelor_pure PkgConfig::CAIRO m)
+target_include_directories(caelor-cli PRIVATE ${CAELOR_VERSION_INCLUDE_DIR})
+
+# Installed (make install, the Debian package): the program in bin, its data
+# files in share/caelor, the man page when the build has one. The program
+# finds the data files from its own directory, so that the same binary works
+# under any prefix and unpacked or staged under another root.
+include(GNUInstallDirs)
+file(RELATIVE_PATH CAELOR_DATA_DIR_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_DATADIR}/caelor)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/caelor/cli/data_files.cpp PROPERTIES
+    COMPILE_DEFINITIONS CAELOR_DATA_DIR_FROM_BIN="${CAELOR_DATA_DIR_FROM_BIN}")
+install(TARGETS caelor-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT cli)
+install(FILES ${CMAKE_SOURCE_DIR}/caelor/data/CITIES.DAT ${CMAKE_SOURCE_DIR}/caelor/data/STARS.DAT
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/caelor COMPONENT cli)
+set(CAELOR_MAN_PAGE ${CMAKE_BINARY_DIR}/caelor-cli.1 CACHE FILEPATH
+    "The caelor-cli man page, installed when it exists")
+install(FILES ${CAELOR_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT cli OPTIONAL)
 
 if(VARNIXPC_CORE_SOURCES)
     add_library(varnixpc_core STATIC ${VARNIXPC_CORE_SOURCES})
@@ -59,6 +76,14 @@ add_test(NAME cli.graph_pictures
          COMMAND sh ${CMAKE_SOURCE_DIR}/tests/cli/graph_pictures.sh $<TARGET_FILE:caelor-cli>
                  ${CMAKE_BINARY_DIR}/graphs)
 set_tests_properties(cli.graph_pictures PROPERTIES ENVIRONMENT "${CAELOR_TEST_ENV}")
+
+# The Debian package and make install, each run as a user would; once, in
+# the plain build.
+if(NOT CAELOR_SANITIZE)
+    add_test(NAME cli.release_package
+             COMMAND bash ${CMAKE_SOURCE_DIR}/tests/cli/release_package.sh ${CMAKE_SOURCE_DIR}
+                     ${CMAKE_BINARY_DIR})
+endif()
 
 if(NOT CAELOR_SANITIZE)
     find_package(benchmark REQUIRED)

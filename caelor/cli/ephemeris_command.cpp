@@ -1,6 +1,7 @@
 // caelor-cli ephemeris: a table of one body's place, one row per instant.
 
 #include "cli/commands.h"
+#include "cli/data_files.h"
 #include "cli/options.h"
 
 #include "engine/angles.h"
@@ -163,7 +164,7 @@ int EphemerisCommand(int argc, char** argv) {
         if (!haveTo) {
             throw UsageError{"--to: missing"};
         }
-        const Location loc = location.Resolve(ProgramDirectory());
+        const Location loc = location.Resolve(DataDirectory("CITIES.DAT"));
         const double first = CalendarToJulianDay(from.day + time / 24, from.month, from.year);
         const double last = CalendarToJulianDay(to.day + time / 24, to.month, to.year);
         if (last < first) {

@@ -3,6 +3,7 @@
 #include "cli/cairo_surface.h"
 #include "cli/cli_host.h"
 #include "cli/commands.h"
+#include "cli/data_files.h"
 #include "cli/options.h"
 
 #include "engine/frames.h"
@@ -351,7 +352,7 @@ int GraphCommand(int argc, char** argv) {
                 throw UsageError{"--main-planet: one planet only"};
             }
         }
-        p.location = location.Resolve(ProgramDirectory());
+        p.location = location.Resolve(DataDirectory("CITIES.DAT"));
         const RegionalScope regionalScope(regional);
         SetTickMarks(tickMarks);
         const bool written = WriteGraph(output, fileKind, width, height, kind->id, p);

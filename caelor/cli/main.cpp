@@ -2,6 +2,8 @@
 
 #include "cli/commands.h"
 
+#include "version.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -38,6 +40,10 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         Usage(stderr);
         return 2;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("caelor-cli (%s) %s\n", CAELOR_PRODUCT_NAME, CAELOR_VERSION_TEXT);
+        return 0;
     }
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
         Usage(stdout);

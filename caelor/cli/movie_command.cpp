@@ -4,6 +4,7 @@
 
 #include "cli/cli_host.h"
 #include "cli/commands.h"
+#include "cli/data_files.h"
 #include "cli/cairo_surface.h"
 #include "cli/options.h"
 
@@ -416,7 +417,7 @@ MovieJob ValidateMovie(const MovieArguments& a) {
 
     if (planetarium) {
         const std::string path =
-            a.starsFile.empty() ? ProgramDirectory() + "/STARS.DAT" : a.starsFile;
+            a.starsFile.empty() ? DataDirectory("STARS.DAT") + "/STARS.DAT" : a.starsFile;
         std::FILE* file = std::fopen(path.c_str(), "rb");
         if (file != nullptr) {
             job.haveCatalogue =
@@ -465,7 +466,7 @@ MovieJob ValidateMovie(const MovieArguments& a) {
     params.binaryYear = params.start.year;
 
     MovieObserver& observer = job.observer;
-    observer.location = a.location.Resolve(ProgramDirectory());
+    observer.location = a.location.Resolve(DataDirectory("CITIES.DAT"));
     observer.timeZone = observer.location.timeZone;
     observer.viewAngle = a.viewAngle;
     observer.timeSpeed = a.speed;

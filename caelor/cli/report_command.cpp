@@ -2,6 +2,7 @@
 
 #include "cli/cli_host.h"
 #include "cli/commands.h"
+#include "cli/data_files.h"
 #include "cli/options.h"
 
 #include "engine/frames.h"
@@ -190,7 +191,7 @@ int ReportCommand(int argc, char** argv) {
             }
             Check("--bodies", CheckPlanetChosen(chosen, firstBody, lastBody));
         }
-        const Location place = location.Resolve(ProgramDirectory());
+        const Location place = location.Resolve(DataDirectory("CITIES.DAT"));
 
         ReportRequest request;
         request.year = monthly ? year : startYear;

@@ -4,6 +4,8 @@
 
 namespace {
 
+// Not the release number (VERSION): every release reads the colours that an
+// earlier one saved here.
 constexpr const char* kRegistryRoot = "Software\\Quillfen\\Skyloom 2\\2.02\\";
 constexpr std::size_t kRegistryPathMax = 1024;
 constexpr int kRegistryError = 1101;

@@ -262,9 +262,14 @@ int WaitMenuCommand(DWORD timeoutMs, bool closed) {
 // -1 when argv names none of these commands.
 // The printing commands of driver_print.cpp.
 int PrintDriverCommand(int argc, char** argv);
+// The installed programs' commands of driver_release.cpp.
+int ReleaseDriverCommand(int argc, char** argv);
 
 int CaelorDriverCommand(int argc, char** argv) {
     if (const int result = PrintDriverCommand(argc, argv); result >= 0) {
+        return result;
+    }
+    if (const int result = ReleaseDriverCommand(argc, argv); result >= 0) {
         return result;
     }
     if (argc == 5 && std::strcmp(argv[1], "wait-focus") == 0) {
