@@ -32,6 +32,7 @@ void Usage(FILE* out) {
     for (const Command& command : kCommands) {
         std::fprintf(out, "  %s\n", command.synopsis);
     }
+    std::fprintf(out, "  --version                the program's name and version\n");
 }
 
 } // namespace
