@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -90,4 +91,34 @@ class Fixture {
 
     std::map<std::string, size_t> columns_;
     std::vector<std::vector<std::string>> rows_;
+};
+
+// Errors of one quantity over a fixture: count, median and largest
+// magnitude, and where the largest happened.
+class ErrorSample {
+  public:
+    void Add(double error, const std::string& where) {
+        if (std::fabs(error) >= max_) {
+            max_ = std::fabs(error);
+            where_ = where;
+        }
+        errors_.push_back(std::fabs(error));
+    }
+    int Count() const { return static_cast<int>(errors_.size()); }
+    double Max() const { return max_; }
+    double Median() const {
+        std::vector<double> sorted = errors_;
+        std::sort(sorted.begin(), sorted.end());
+        const size_t n = sorted.size();
+        if (n == 0) {
+            return 0;
+        }
+        return n % 2 == 1 ? sorted[n / 2] : 0.5 * (sorted[n / 2 - 1] + sorted[n / 2]);
+    }
+    const std::string& Where() const { return where_; }
+
+  private:
+    std::vector<double> errors_;
+    double max_ = 0;
+    std::string where_;
 };
