@@ -94,7 +94,7 @@ std::string DateOf(double jd) {
 // Equinoxes and solstices.
 //
 // The Sun's apparent longitude from the five-term theory is good to some
-// 0.002 degree (at most 0.005), which is 3 minutes (7) of the Sun's
+// 0.001 degree (at most 0.004), which is 1.5 minutes (6) of the Sun's
 // motion; the engine's Delta T makes the instants 1 to 2 minutes early
 // after 1980. Measured over 1900..2100 (n 804): median 1.51, max 6.83 min;
 // with the engine's Delta T median 1.30, max 5.36 min. Aberration left out
