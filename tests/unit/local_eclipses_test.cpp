@@ -124,11 +124,7 @@ std::vector<LocalSolarEclipse> SolarEclipsesListed(const Location& location, int
 void Publish(const std::string& what, const ErrorSample& e, const char* unit) {
     std::printf("[ local eclipse ] %-26s n %3d  median %7.4f  max %7.4f %-3s (worst: %s)\n",
                 what.c_str(), e.Count(), e.Median(), e.Max(), unit, e.Where().c_str());
-    std::string key = what;
-    std::replace(key.begin(), key.end(), ' ', '_');
-    char value[64];
-    std::snprintf(value, sizeof value, "n=%d median=%.4f max=%.4f", e.Count(), e.Median(), e.Max());
-    ::testing::Test::RecordProperty(key, value);
+    RecordErrorSample(what, e);
 }
 
 std::string Trimmed(const std::string& text) {

@@ -73,16 +73,7 @@ void ExpectWithin(const std::string& group, const ErrorSample& error, double bou
                 "(worst: %s)\n",
                 group.c_str(), error.Count(), error.Median(), error.Max(), unit, bound,
                 error.Where().c_str());
-    std::string key = group;
-    for (char& c : key) {
-        if (c == ' ') {
-            c = '_';
-        }
-    }
-    char value[64];
-    std::snprintf(value, sizeof value, "n=%d median=%.6g max=%.6g", error.Count(), error.Median(),
-                  error.Max());
-    ::testing::Test::RecordProperty(key, value);
+    RecordErrorSample(group, error);
     EXPECT_GT(error.Count(), 0) << group << ": nothing compared";
     EXPECT_LE(error.Max(), bound) << group << ", worst at " << error.Where();
 }

@@ -64,16 +64,7 @@ void ExpectWithin(const std::string& group, const ErrorSample& error, Bound boun
                 "(worst: %s)\n",
                 group.c_str(), error.Count(), error.Median(), error.Max(), unit, medianBound,
                 maxBound, error.Where().c_str());
-    std::string key = group;
-    for (char& c : key) {
-        if (c == ' ') {
-            c = '_';
-        }
-    }
-    char value[64];
-    std::snprintf(value, sizeof value, "n=%d median=%.4f max=%.4f", error.Count(), error.Median(),
-                  error.Max());
-    ::testing::Test::RecordProperty(key, value);
+    RecordErrorSample(group, error);
     EXPECT_GT(error.Count(), 0) << group << ": nothing compared";
     EXPECT_LE(error.Max(), maxBound) << group << ", worst at " << error.Where();
     EXPECT_LE(error.Median(), medianBound) << group;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -122,3 +123,14 @@ class ErrorSample {
     double max_ = 0;
     std::string where_;
 };
+
+// Records a group's count, median and largest error as a test property
+// (the group name with blanks made underscores), so that a test report
+// carries the figures the guide's Accuracy topic quotes.
+inline void RecordErrorSample(const std::string& group, const ErrorSample& e) {
+    std::string key = group;
+    std::replace(key.begin(), key.end(), ' ', '_');
+    char value[64];
+    std::snprintf(value, sizeof value, "n=%d median=%.6g max=%.6g", e.Count(), e.Median(), e.Max());
+    ::testing::Test::RecordProperty(key, value);
+}
