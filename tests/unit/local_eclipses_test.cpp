@@ -120,45 +120,11 @@ std::vector<LocalSolarEclipse> SolarEclipsesListed(const Location& location, int
     return listed;
 }
 
-// Errors of one quantity over the fixture: count, median and largest
-// magnitude, and where the largest happened.
-class ErrorSample {
-  public:
-    void Add(double error, const std::string& where) {
-        if (std::fabs(error) >= max_) {
-            max_ = std::fabs(error);
-            where_ = where;
-        }
-        errors_.push_back(std::fabs(error));
-    }
-    int Count() const { return static_cast<int>(errors_.size()); }
-    double Max() const { return max_; }
-    double Median() const {
-        std::vector<double> sorted = errors_;
-        std::sort(sorted.begin(), sorted.end());
-        const size_t n = sorted.size();
-        if (n == 0) {
-            return 0;
-        }
-        return n % 2 == 1 ? sorted[n / 2] : 0.5 * (sorted[n / 2 - 1] + sorted[n / 2]);
-    }
-    const std::string& Where() const { return where_; }
-
-  private:
-    std::vector<double> errors_;
-    double max_ = 0;
-    std::string where_;
-};
-
 // Prints and records one row of the accuracy table.
 void Publish(const std::string& what, const ErrorSample& e, const char* unit) {
     std::printf("[ local eclipse ] %-26s n %3d  median %7.4f  max %7.4f %-3s (worst: %s)\n",
                 what.c_str(), e.Count(), e.Median(), e.Max(), unit, e.Where().c_str());
-    std::string key = what;
-    std::replace(key.begin(), key.end(), ' ', '_');
-    char value[64];
-    std::snprintf(value, sizeof value, "n=%d median=%.4f max=%.4f", e.Count(), e.Median(), e.Max());
-    ::testing::Test::RecordProperty(key, value);
+    RecordErrorSample(what, e);
 }
 
 std::string Trimmed(const std::string& text) {

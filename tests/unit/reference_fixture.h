@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -91,3 +93,44 @@ class Fixture {
     std::map<std::string, size_t> columns_;
     std::vector<std::vector<std::string>> rows_;
 };
+
+// Errors of one quantity over a fixture: count, median and largest
+// magnitude, and where the largest happened.
+class ErrorSample {
+  public:
+    void Add(double error, const std::string& where) {
+        if (std::fabs(error) >= max_) {
+            max_ = std::fabs(error);
+            where_ = where;
+        }
+        errors_.push_back(std::fabs(error));
+    }
+    int Count() const { return static_cast<int>(errors_.size()); }
+    double Max() const { return max_; }
+    double Median() const {
+        std::vector<double> sorted = errors_;
+        std::sort(sorted.begin(), sorted.end());
+        const size_t n = sorted.size();
+        if (n == 0) {
+            return 0;
+        }
+        return n % 2 == 1 ? sorted[n / 2] : 0.5 * (sorted[n / 2 - 1] + sorted[n / 2]);
+    }
+    const std::string& Where() const { return where_; }
+
+  private:
+    std::vector<double> errors_;
+    double max_ = 0;
+    std::string where_;
+};
+
+// Records a group's count, median and largest error as a test property
+// (the group name with blanks made underscores), so that a test report
+// carries the figures the guide's Accuracy topic quotes.
+inline void RecordErrorSample(const std::string& group, const ErrorSample& e) {
+    std::string key = group;
+    std::replace(key.begin(), key.end(), ' ', '_');
+    char value[64];
+    std::snprintf(value, sizeof value, "n=%d median=%.6g max=%.6g", e.Count(), e.Median(), e.Max());
+    ::testing::Test::RecordProperty(key, value);
+}

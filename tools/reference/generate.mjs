@@ -604,3 +604,232 @@ function withEngineDeltaT(eclipse, observer) {
         'c4_jd', 'c4_alt', 'c4_true_alt', 'c1_edt', 'c2_edt', 'max_edt', 'c3_edt', 'c4_edt',
         'magnitude_edt'], rows);
 }
+
+// ---------------------------------------------------------------------------
+// reference_seasons.csv, reference_moon_phases.csv,
+// reference_lunar_eclipses.csv, reference_solar_eclipses.csv,
+// reference_twilight.csv
+//
+// The events the Seasons, Calendar, Lunar and Solar Eclipse and Twilight
+// reports list. Each instant is written twice, as a Julian day of UT and of
+// TT (Terrestrial Time, what the engine calls Ephemeris Time), because the
+// engine's event formulas work in ET and each report turns the result into
+// UT in its own way: the seasons with the engine's Delta T, the phases and
+// eclipses not at all (ET is shown as UT). The TT column lets a test take
+// the reference's Delta T out and see the formula's own error.
+
+const jdUt = (time) => fmt(time.ut + JD_OF_J2000, 6);
+const jdTt = (time) => fmt(time.tt + JD_OF_J2000, 6);
+const FIRST_YEAR = 1900;
+const LAST_YEAR = 2100;
+const afterLastYear = (Date.UTC(LAST_YEAR + 1, 0, 1) - J2000_UNIX_MS) / DAY_MS;
+
+// Equinoxes and solstices: the Sun's apparent geocentric longitude of date
+// reaching 0, 90, 180 and 270 degrees (SearchSunLongitude), every year.
+// jd_edt is the same TT instant turned into UT with the engine's Delta T.
+{
+    const rows = [];
+    for (let year = FIRST_YEAR; year <= LAST_YEAR; ++year) {
+        const s = A.Seasons(year);
+        [s.mar_equinox, s.jun_solstice, s.sep_equinox, s.dec_solstice].forEach((time, k) => {
+            const edt = time.tt - engineDeltaTSeconds(time.ut) / 86400;
+            rows.push([year, k, jdUt(time), jdTt(time), fmt(edt + JD_OF_J2000, 6)]);
+        });
+    }
+    writeCsv('reference_seasons.csv', [
+        provenance,
+        'The equinoxes and solstices of every year 1900..2100: the Sun\'s apparent geocentric',
+        'longitude (true equinox of date, with aberration) at 0, 90, 180 and 270 degrees.',
+        'year; event: 0 March equinox, 1 June solstice, 2 September equinox, 3 December solstice',
+        'jd_ut, jd_tt: the instant as a Julian day of UT and of TT',
+        'jd_edt: the TT instant less the engine\'s Delta T, as a Julian day (what the engine',
+        '  would give with an exact solar theory)',
+    ], ['year', 'event', 'jd_ut', 'jd_tt', 'jd_edt'], rows);
+}
+
+// Moon phases: every quarter (SearchMoonQuarter: the Moon's apparent
+// geocentric ecliptic longitude less the Sun's at 0, 90, 180, 270 degrees)
+// whose UT instant falls in one calendar year drawn from each decade of
+// 1900..2099, and in 2100.
+{
+    const random = makeRandom(29530589);
+    const years = [];
+    for (let decade = FIRST_YEAR; decade < LAST_YEAR; decade += 10) {
+        years.push(decade + Math.floor(random() * 10));
+    }
+    years.push(LAST_YEAR);
+    const rows = [];
+    for (const year of years) {
+        const end = (Date.UTC(year + 1, 0, 1) - J2000_UNIX_MS) / DAY_MS;
+        let quarter = A.SearchMoonQuarter(A.MakeTime(new Date(Date.UTC(year, 0, 1))));
+        while (quarter.time.ut < end) {
+            rows.push([year, quarter.quarter, jdUt(quarter.time), jdTt(quarter.time)]);
+            quarter = A.NextMoonQuarter(quarter);
+        }
+    }
+    writeCsv('reference_moon_phases.csv', [
+        provenance,
+        'Every Moon phase whose UT instant falls in one calendar year drawn from each decade',
+        'of 1900..2099 (fixed seed) and in 2100: the Moon\'s apparent geocentric ecliptic',
+        'longitude less the Sun\'s at 0, 90, 180 and 270 degrees.',
+        'year: the calendar year searched; phase: 0 new Moon, 1 first quarter, 2 full Moon,',
+        '  3 last quarter',
+        'jd_ut, jd_tt: the instant as a Julian day of UT and of TT',
+    ], ['year', 'phase', 'jd_ut', 'jd_tt'], rows);
+}
+
+// Lunar eclipses: every one whose peak falls in 1900..2100
+// (SearchLunarEclipse), penumbral ones too, so a test can check that none
+// of them is listed. The peak is the instant the Moon's centre passes
+// nearest the axis of the Earth's shadow. The library enlarges the Earth by
+// 88 km of atmosphere (6459 km in all) for the shadow; the umbral magnitude
+// is the fraction of the Moon's diameter inside that umbra at the peak,
+// (k + m - r) / (2 m), from the library's own shadow geometry: k the umbra's
+// radius at the Moon, r the Moon's distance from the axis, m the Moon's
+// radius (1737.4 km). Negative for a penumbral eclipse.
+const EARTH_ECLIPSE_RADIUS_KM = 6371.0 + 88.0;
+
+function umbralMagnitude(time) {
+    const s = A.GeoVector(A.Body.Sun, time, true);
+    const dir = [-s.x, -s.y, -s.z];
+    const m = asArray(A.GeoMoon(time));
+    const u = dot(dir, m) / dot(dir, dir);
+    const r = A.KM_PER_AU * Math.hypot(u * dir[0] - m[0], u * dir[1] - m[1], u * dir[2] - m[2]);
+    const k = SUN_RADIUS_KM - (1 + u) * (SUN_RADIUS_KM - EARTH_ECLIPSE_RADIUS_KM);
+    return (k + MOON_RADIUS_KM - r) / (2 * MOON_RADIUS_KM);
+}
+
+{
+    const rows = [];
+    let eclipse = A.SearchLunarEclipse(A.MakeTime(new Date(Date.UTC(FIRST_YEAR, 0, 1))));
+    while (eclipse.peak.ut < afterLastYear) {
+        rows.push([eclipse.kind, jdUt(eclipse.peak), jdTt(eclipse.peak),
+                   fmt(umbralMagnitude(eclipse.peak), 5),
+                   eclipse.sd_partial > 0 ? fmt(eclipse.sd_partial, 3) : '',
+                   eclipse.sd_total > 0 ? fmt(eclipse.sd_total, 3) : '']);
+        eclipse = A.NextLunarEclipse(eclipse.peak);
+    }
+    writeCsv('reference_lunar_eclipses.csv', [
+        provenance,
+        'Every lunar eclipse (penumbral ones too) with its peak in 1900..2100.',
+        'kind: penumbral, partial or total',
+        'peak_jd_ut, peak_jd_tt: the peak (the Moon\'s centre nearest the shadow\'s axis) as a',
+        '  Julian day of UT and of TT',
+        'magnitude: umbral magnitude at the peak (fraction of the Moon\'s diameter inside the',
+        '  umbra of an Earth of radius 6371 + 88 km; negative when the Moon misses the umbra)',
+        'sd_partial_min, sd_total_min: half the duration of the partial (umbral) and the total',
+        '  phase, minutes; empty when there is no such phase',
+    ], ['kind', 'peak_jd_ut', 'peak_jd_tt', 'magnitude', 'sd_partial_min', 'sd_total_min'], rows);
+}
+
+// Solar eclipses: every one whose peak falls in 1900..2100
+// (SearchGlobalSolarEclipse). The peak is the instant the axis of the
+// Moon's shadow passes nearest the Earth's centre. gamma is that least
+// distance in Earth equatorial radii (6378.1366 km), positive when the axis
+// passes north of the centre: the sign of the closest point's component
+// along the Earth's axis of date, which lies in the plane through the
+// Earth's centre perpendicular to the shadow, as the fundamental plane does.
+const EARTH_EQUATORIAL_RADIUS_KM = 6378.1366;
+
+function signedGamma(eclipse) {
+    const time = eclipse.peak;
+    const s = asArray(A.GeoVector(A.Body.Sun, time, true));
+    const m = asArray(A.GeoMoon(time));
+    const dir = m.map((c, i) => c - s[i]); // Sun to Moon: along the shadow
+    const u = dot(dir, m) / dot(dir, dir);
+    // The point of the axis nearest the Earth's centre, geocentric, of date.
+    const nearest = new A.Vector(m[0] - u * dir[0], m[1] - u * dir[1], m[2] - u * dir[2], time);
+    const ofDate = A.RotateVector(A.Rotation_EQJ_EQD(time), nearest);
+    const sign = ofDate.z < 0 ? -1 : 1;
+    return sign * eclipse.distance / EARTH_EQUATORIAL_RADIUS_KM;
+}
+
+{
+    const rows = [];
+    let eclipse = A.SearchGlobalSolarEclipse(A.MakeTime(new Date(Date.UTC(FIRST_YEAR, 0, 1))));
+    while (eclipse.peak.ut < afterLastYear) {
+        rows.push([eclipse.kind, jdUt(eclipse.peak), jdTt(eclipse.peak),
+                   fmt(signedGamma(eclipse), 5)]);
+        eclipse = A.NextGlobalSolarEclipse(eclipse.peak);
+    }
+    writeCsv('reference_solar_eclipses.csv', [
+        provenance,
+        'Every solar eclipse with its peak in 1900..2100.',
+        'kind: partial, annular or total as seen at the peak (partial when the shadow\'s axis',
+        '  misses the Earth)',
+        'peak_jd_ut, peak_jd_tt: the peak (the shadow\'s axis nearest the Earth\'s centre) as a',
+        '  Julian day of UT and of TT',
+        'gamma: that least distance in Earth equatorial radii (6378.1366 km), positive when the',
+        '  axis passes north of the Earth\'s centre',
+    ], ['kind', 'peak_jd_ut', 'peak_jd_tt', 'gamma'], rows);
+}
+
+// Twilight: at each place, in one year drawn from 1900..2100, the dates the
+// Twilight report lists (January 1 and every seventh day after it), the
+// moments the Sun's centre (topocentric, airless) passes 18, 12 and 6
+// degrees below the horizon: going up in the morning (the last such moment
+// before local noon) and going down in the evening (the first after it), in
+// local standard hours after the midnight that opens the date; below 0 or
+// from 24 on, the event falls on the date before or after. Empty when the
+// Sun does not pass that altitude. low_before and low_after are the Sun's
+// lowest altitude in the night before and the night after the date (at its
+// lower transit), where a test can see that the Sun only just reaches, or
+// only just misses, an altitude.
+const TWILIGHT_PLACES = [
+    // name, latitude magnitude, N/S, longitude magnitude, W/E, time zone (h)
+    ['Oslo', 59.9139, 'N', 10.7522, 'E', 1],
+    ['Greenwich', 51.4772, 'N', 0.0005, 'W', 0],
+    ['45N 75W', 45.0, 'N', 75.0, 'W', -5],
+    ['Cairo', 30.0444, 'N', 31.2357, 'E', 2],
+    ['Honolulu', 21.3069, 'N', 157.8583, 'W', -10],
+    ['Singapore', 1.2897, 'N', 103.8501, 'E', 8],
+    ['Sydney', 33.8688, 'S', 151.2093, 'E', 10],
+    ['Punta Arenas', 53.1638, 'S', 70.9171, 'W', -5],
+];
+const TWILIGHT_DEPTHS = [18, 12, 6];
+
+{
+    const random = makeRandom(10812096);
+    const rows = [];
+    for (const [place, lat, ns, lon, we, tz] of TWILIGHT_PLACES) {
+        const observer = new A.Observer(ns === 'N' ? lat : -lat, we === 'E' ? lon : -lon, 0);
+        const year = FIRST_YEAR + Math.floor(random() * (LAST_YEAR - FIRST_YEAR + 1));
+        const last = Date.UTC(year, 11, 31);
+        for (let ms = Date.UTC(year, 0, 1); ms <= last; ms += 7 * DAY_MS) {
+            const date = new Date(ms);
+            const month = date.getUTCMonth() + 1;
+            const day = date.getUTCDate();
+            const midnight = instant(year, month, day, 0).time.AddDays(-tz / 24);
+            const noon = midnight.AddDays(0.5);
+            const cells = [];
+            for (const depth of TWILIGHT_DEPTHS) {
+                const begin = A.SearchAltitude(A.Body.Sun, observer, +1, noon.AddDays(-1), 1, -depth);
+                const end = A.SearchAltitude(A.Body.Sun, observer, -1, noon, 1, -depth);
+                cells.push(localHours(begin, midnight), localHours(end, midnight));
+            }
+            const lowest = (start) => {
+                const transit = A.SearchHourAngle(A.Body.Sun, observer, 12, start, +1);
+                return fmt(transit.hor.altitude, 3);
+            };
+            rows.push([place, lat, ns, lon, we, tz, year, month, day, ...cells,
+                       lowest(noon.AddDays(-1)), lowest(noon)]);
+        }
+    }
+    writeCsv('reference_twilight.csv', [
+        provenance,
+        'Twilight on the dates the Twilight report lists (January 1 and every 7th day after),',
+        'at eight places, each in one year drawn from 1900..2100 (fixed seed).',
+        'place; lat, lat_hem (N/S), lon, lon_hem (W/E): magnitudes in degrees and hemispheres;',
+        '  tz: hours of local standard time ahead of UT; the observer is at sea level',
+        'year, month, day: the local date',
+        'astro_*, nautical_*, civil_*: the Sun\'s centre (topocentric, no refraction) at -18, -12',
+        '  and -6 degrees; *_begin going up, the last such moment before local noon; *_end',
+        '  going down, the first after it; local standard hours (UT + tz) after the midnight',
+        '  that opens the date (below 0 or from 24 on: the date before or after); empty when',
+        '  the Sun does not pass that altitude',
+        'low_before, low_after: the Sun\'s altitude at its lower transit in the night before',
+        '  and the night after local noon, degrees (refracted above -1 degree or so)',
+    ], ['place', 'lat', 'lat_hem', 'lon', 'lon_hem', 'tz', 'year', 'month', 'day',
+        'astro_begin', 'astro_end', 'nautical_begin', 'nautical_end', 'civil_begin',
+        'civil_end', 'low_before', 'low_after'], rows);
+}
