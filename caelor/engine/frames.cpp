@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr double kOneOver24 = 0.041666666666666664;
-constexpr double kOneOver15 = 0.06666666666666667;
-
 double CenturiesAt(double hours, int day, int month, int year) {
     return CenturiesSince1900(CalendarToJulianDay(day + hours * kOneOver24, month, year));
 }

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr double kOneOver24 = 0.041666666666666664;
 constexpr double kLightDaysPerAu = 0.005780346820809248; // 1 / 173
 
 // Apparent place of one moon on its circle of radius r at angle u (degrees)

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr double kOneOver24 = 0.041666666666666664;
 constexpr double kOneOverLunationsPerCentury = 0.0008085054776246109; // 1 / 1236.85
 constexpr double kEarthEquatorialRadiusKm = 6378.14;
 

@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr double kOneOver24 = 0.041666666666666664;
-constexpr double kOneOver15 = 0.06666666666666667;
-constexpr double kOneOver3600 = 0.0002777777777777778;
-
 // Mean elements of Mercury .. Neptune, one row per planet indexed by body
 // code - 3. Each element is a0 + a1 T + a2 T^2 + a3 T^3 with T in Julian
 // centuries from 1900.0, stored as L(4), e(4), i(4), node(4), omega(4), a(1).

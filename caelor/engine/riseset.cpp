@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr double kOneOver24 = 0.041666666666666664;
-constexpr double kOneOver15 = 0.06666666666666667;
 constexpr double kSecondsToDays = 1.1574074074074073e-05;
 constexpr double kSunAltitude = -0.8333;
 constexpr double kPlanetAltitude = -0.5667;

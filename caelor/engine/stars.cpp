@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr double kOneOver15 = 0.06666666666666667;
-constexpr double kOneOver3600 = 0.0002777777777777778;
-
 // Newcomb's angles run in tropical centuries of 36524.2199 days, counted
 // from the start of 1900 (JD 2415020.313).
 constexpr double kOneOverTropicalCentury = 2.7379092633269358e-05;

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr double kOneOver24 = 0.041666666666666664;
-
 // The last position asked for: graphs, reports and movies ask for the same
 // instant several times in a row.
 struct SunCache {
@@ -134,6 +132,6 @@ void Seasons(int year, double instants[4]) {
 double EquationOfTime(int day, int month, int year) {
     double alpha, delta, lambda, R, semidiameter, M;
     SunPosition(12.0, day, month, year, true, alpha, delta, lambda, R, semidiameter, M);
-    const double G = NormalizeDegrees(alpha * 15) * 0.06666666666666667;
+    const double G = NormalizeDegrees(alpha * 15) * kOneOver15;
     return 12.0 - UniversalTimeFromSidereal(G, day, month, year);
 }

@@ -11,10 +11,6 @@
 
 namespace {
 
-constexpr double kOneOver24 = 0.041666666666666664;
-constexpr double kOneOver60 = 0.016666666666666666;
-constexpr double kOneOver3600 = 0.0002777777777777778;
-constexpr double kOneOver15 = 0.06666666666666667;
 constexpr double kOneOverCentury = 2.7378507871321012e-05;
 
 struct DeltaTRow {

@@ -12,7 +12,7 @@ double NextDayNightTime(double jd, double lastWallClock, int step, double wallCl
     case 0:
         return jd + (wallClockNow - lastWallClock);
     case 1:
-        return jd + 0.041666666666666664;
+        return jd + kOneOver24;
     case 2:
         return jd + 1.0;
     case 3:

@@ -32,7 +32,7 @@ ScreenPoint TopPoint(double radius, double angle, int half) {
 }
 
 int StripX(const EclipticStrip& strip, double longitude) {
-    return strip.x0 + RoundHalfUp(longitude * 0.002777777777777778 * strip.w);
+    return strip.x0 + RoundHalfUp(longitude * kOneOver360 * strip.w);
 }
 
 void DrawTopBackground(MovieFrame& f) {

@@ -25,7 +25,7 @@ int MovieModeOfCommand(int command) {
 }
 
 double StartHours(const MovieStart& start) {
-    return start.hour + start.minute * 0.016666666666666666;
+    return start.hour + start.minute * kOneOver60;
 }
 
 double StartJulianDay(const MovieStart& start, double timeZone) {

@@ -162,7 +162,7 @@ void ViewAnglesOf(const double v[3], double& horizontal, double& vertical) {
 
 void ViewCentre(double horizontal, double vertical, double& ra, double& dec) {
     // The horizontal angle of a place at right ascension a is 180 - 15 a.
-    ra = NormalizeDegrees(180.0 - horizontal) * 0.06666666666666667;
+    ra = NormalizeDegrees(180.0 - horizontal) * kOneOver15;
     dec = SignedLatitude(vertical - 180.0);
 }
 

@@ -67,7 +67,7 @@ void AddTimeLine(int formatId, double hours, ReportBuffer& buffer) {
 
 // Hours brought into [0, 24), the way the contact times are shown.
 double WrapHours(double hours) {
-    return NormalizeDegrees(hours * 15) * 0.06666666666666667;
+    return NormalizeDegrees(hours * 15) * kOneOver15;
 }
 
 bool InLocalYear(const MoonPhaseEntry& entry, int year, const Location& location) {

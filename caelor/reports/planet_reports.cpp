@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr double kOneOver15 = 0.06666666666666667;
 constexpr double kHalfSecond = 0.5 / 86400;
 
 // String ids of the planet reports.

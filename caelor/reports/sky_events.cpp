@@ -124,7 +124,7 @@ double TwilightOffset(double phi, double delta, double z) {
     if (std::fabs(cosH0) > 1.0 || std::fabs(c) > 1.0) {
         return 100.0;
     }
-    return (AcosDeg(c) - AcosDeg(cosH0)) * 0.06666666666666667 * 0.9973;
+    return (AcosDeg(c) - AcosDeg(cosH0)) * kOneOver15 * 0.9973;
 }
 
 void TwilightTime(double t, char* out) {
