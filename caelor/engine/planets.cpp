@@ -137,22 +137,17 @@ double PositiveFraction(double x) {
     return f;
 }
 
-// The ephemeris instant of a UT date and time, and its calendar split.
+// The ephemeris instant of a UT date and time: its Julian day and its
+// calendar form, both ephemeris time.
 struct EphemerisDate {
     double jde;
-    double hours;
-    int day, month, year;
+    CalendarTime et;
 };
 
 EphemerisDate EphemerisDateOf(double hours, int day, int month, int year) {
-    EphemerisDate e{};
-    e.jde =
+    const double jde =
         CalendarToJulianDay(day, month, year) + DeltaTHours(year) * kOneOver24 + hours * kOneOver24;
-    double d = 0;
-    JulianDayToCalendar(e.jde, d, e.month, e.year);
-    e.hours = FractionalPart(d) * 24;
-    e.day = static_cast<int>(d);
-    return e;
+    return {jde, SplitJulianDay(jde)};
 }
 
 } // namespace
@@ -172,7 +167,8 @@ void PlanetPosition(int body, double hours, int day, int month, int year, bool e
         PlutoHeliocentric(ed.jde, b, l, r);
     } else {
         double L, a, e, i, omega, node, M;
-        PlanetElements(body, ed.hours, ed.day, ed.month, ed.year, L, a, e, i, omega, node, M);
+        PlanetElements(body, ed.et.hours, ed.et.day, ed.et.month, ed.et.year, L, a, e, i, omega,
+                       node, M);
 
         const double T = CenturiesSince1900(ed.jde);
         double M1, M2, M4, M5, M6, M7, M8;
@@ -214,12 +210,13 @@ void PlanetPosition(int body, double hours, int day, int month, int year, bool e
 
     const double lambda = NormalizeDegrees(Atan2Deg(x, y) + Theta);
     const double beta = AsinDeg(r / distance * SinDeg(b));
-    EclipticToEquatorial(ed.hours, ed.day, ed.month, ed.year, lambda, beta, true, alpha, delta);
+    EclipticToEquatorial(ed.et.hours, ed.et.day, ed.et.month, ed.et.year, lambda, beta, true, alpha,
+                         delta);
 
     double dpsi = 0;
     double deps = 0;
-    Nutation(ed.hours, ed.day, ed.month, ed.year, dpsi, deps);
-    const double epsilon = Obliquity(ed.hours, ed.day, ed.month, ed.year, false);
+    Nutation(ed.et.hours, ed.et.day, ed.et.month, ed.et.year, dpsi, deps);
+    const double epsilon = Obliquity(ed.et.hours, ed.et.day, ed.et.month, ed.et.year, false);
     ApplyNutationAberration(alpha, delta, epsilon, Theta, dpsi, deps);
 }
 

@@ -26,15 +26,6 @@ double WestLongitudeOf(const Location& loc) {
     return loc.longitudeHemisphere == kEast ? -loc.longitude : loc.longitude;
 }
 
-// Splits a Julian day into the (hours, day, month, year) form the position
-// routines take.
-void SplitJulianDay(double jd, double& hours, int& day, int& month, int& year) {
-    double d = 0;
-    JulianDayToCalendar(jd, d, month, year);
-    hours = FractionalPart(d) * 24;
-    day = static_cast<int>(d);
-}
-
 // Right ascension (hours) and declination of a body; parallax is set for the
 // Moon only.
 void BodyPlace(int body, double hours, int day, int month, int year, double& alpha, double& delta,
@@ -81,12 +72,8 @@ void RiseSet(int body, int day, int month, int year, double& rise, double& set, 
     double delta[3];
     double parallax = 0;
     for (int i = 0; i < 3; ++i) {
-        double hours = 0;
-        int d = 0;
-        int m = 0;
-        int y = 0;
-        SplitJulianDay(midnight + (i - 1), hours, d, m, y);
-        BodyPlace(body, hours, d, m, y, alpha[i], delta[i], parallax);
+        const CalendarTime t = SplitJulianDay(midnight + (i - 1));
+        BodyPlace(body, t.hours, t.day, t.month, t.year, alpha[i], delta[i], parallax);
         alpha[i] = NormalizeDegrees(15 * alpha[i]);
         if (i > 0 && std::fabs(alpha[i] - alpha[i - 1]) >= 180) {
             if (alpha[i - 1] <= alpha[i]) {
@@ -105,14 +92,9 @@ void RiseSet(int body, int day, int month, int year, double& rise, double& set, 
         h0 = 0.7275 * parallax - 0.5667;
     }
 
-    double stHours = 0;
-    int stDay = 0;
-    int stMonth = 0;
-    int stYear = 0;
-    SplitJulianDay(CalendarToJulianDay(day, month, year) - tz * kOneOver24, stHours, stDay, stMonth,
-                   stYear);
+    const CalendarTime st = SplitJulianDay(CalendarToJulianDay(day, month, year) - tz * kOneOver24);
     const double theta0 =
-        NormalizeDegrees(15 * ApparentSiderealTime(stHours, stDay, stMonth, stYear));
+        NormalizeDegrees(15 * ApparentSiderealTime(st.hours, st.day, st.month, st.year));
 
     const double cosH0 =
         (SinDeg(h0) - SinDeg(phi) * SinDeg(delta[1])) / (CosDeg(phi) * CosDeg(delta[1]));

@@ -35,12 +35,11 @@ void StarApparentPlace(int epochYear, double alpha0, double delta0, double jd, d
     double theta = 0;
     PrecessionAngles(jd0, jd, zeta, z, theta);
 
-    double dayOfMonth = 0;
-    int month = 0;
-    int year = 0;
-    JulianDayToCalendar(jd, dayOfMonth, month, year);
-    const double hours = FractionalPart(dayOfMonth) * 24;
-    const int day = static_cast<int>(dayOfMonth);
+    const CalendarTime ut = SplitJulianDay(jd);
+    const double hours = ut.hours;
+    const int day = ut.day;
+    const int month = ut.month;
+    const int year = ut.year;
 
     double dpsi = 0;
     double deps = 0;

@@ -51,12 +51,7 @@ void SunPosition(double hours, int day, int month, int year, bool apparent, doub
     const double T = CenturiesSince1900(jde);
     const double T2 = T * T;
 
-    double eDay = 0;
-    int eMonth = 0;
-    int eYear = 0;
-    JulianDayToCalendar(jde, eDay, eMonth, eYear);
-    const int eDayInt = static_cast<int>(eDay);
-    const double eHours = FractionalPart(eDay) * 24;
+    const CalendarTime et = SplitJulianDay(jde);
 
     const double L = NormalizeDegrees(279.69668 + 36000.76892 * T + 0.0003025 * T2);
     M = NormalizeDegrees(358.47583 + (35999.04975 - 0.0000033 * T) * T - 0.00015 * T2);
@@ -81,7 +76,7 @@ void SunPosition(double hours, int day, int month, int year, bool apparent, doub
     if (apparent) {
         lambda = lambda - 0.00569 - 0.00479 * SinDeg(259.18 - 1934.142 * T);
     }
-    EclipticToEquatorial(eHours, eDayInt, eMonth, eYear, lambda, 0.0, apparent, alpha, delta);
+    EclipticToEquatorial(et.hours, et.day, et.month, et.year, lambda, 0.0, apparent, alpha, delta);
 
     R = R + 0.00000543 * SinDeg(A) + 0.00001575 * SinDeg(B);
     R = R + 0.00001627 * SinDeg(C) + 0.00003076 * CosDeg(D);
@@ -111,13 +106,9 @@ void Seasons(int year, double instants[4]) {
         // The correction shrinks by two orders of magnitude each round; the
         // bound only guards against a non-finite input.
         for (int round = 0; round < 100; ++round) {
-            double day = 0;
-            int month = 0;
-            int y = 0;
-            JulianDayToCalendar(jd, day, month, y);
-            const double hours = FractionalPart(day) * 24;
+            const CalendarTime ut = SplitJulianDay(jd);
             double alpha, delta, lambda, R, semidiameter, M;
-            SunPosition(hours, static_cast<int>(day), month, y, true, alpha, delta, lambda, R,
+            SunPosition(ut.hours, ut.day, ut.month, ut.year, true, alpha, delta, lambda, R,
                         semidiameter, M);
             const double c = 58 * SinDeg(target - lambda);
             jd += c;

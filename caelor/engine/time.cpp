@@ -66,6 +66,19 @@ void JulianDayToCalendar(double jd, double& day, int& month, int& year) {
     year = static_cast<int>(month > 2 ? C - 4716 : C - 4715);
 }
 
+CalendarTime SplitJulianDay(double jd) {
+    double day = 0;
+    CalendarTime t{};
+    JulianDayToCalendar(jd, day, t.month, t.year);
+    t.day = static_cast<int>(day);
+    t.hours = FractionalPart(day) * 24;
+    return t;
+}
+
+CalendarTime LocalTimeOf(double jdUt, double timeZone) {
+    return SplitJulianDay(jdUt + timeZone / 24);
+}
+
 void MonthName(int month, char* text) {
     LoadText(173 + month, text, kTextSize);
 }

@@ -17,6 +17,27 @@ double CalendarToJulianDay(double day, int month, int year);
 // Calendar date of a Julian day; day keeps the fraction of the day.
 void JulianDayToCalendar(double jd, double& day, int& month, int& year);
 
+// A moment in calendar form: the date and the hours of that day. The
+// position routines take a moment in this form and form its Julian day
+// themselves, so that a date and time given by the user reach them as given.
+// The time scale is that of the Julian day it was split from: universal time
+// for the routines' arguments (their contracts say so), local standard time
+// from LocalTimeOf.
+struct CalendarTime {
+    int year;     // astronomical: 0 is 1 BC
+    int month;    // 1 .. 12
+    int day;      // whole day of the month
+    double hours; // hours into the day, [0, 24)
+};
+
+// The calendar form of a Julian day: its date with the day truncated, and
+// the fraction of that day times 24 as the hours. Same scale as jd.
+CalendarTime SplitJulianDay(double jd);
+
+// Local standard date and hours of a UT Julian day in the time zone (hours
+// ahead of UT): SplitJulianDay(jdUt + timeZone / 24).
+CalendarTime LocalTimeOf(double jdUt, double timeZone);
+
 // Month name (1 .. 12) from the string table into text (kTextSize bytes).
 void MonthName(int month, char* text);
 

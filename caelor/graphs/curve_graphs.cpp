@@ -141,7 +141,7 @@ struct PlanetFamily {
 // The skeleton shared by the planet graphs over a year.
 void PlanetYearGraph(Surface& s, int year, BitSet bodies, const PlanetFamily& f, int titleId,
                      const std::function<void(const GraphLayout&)>& yAxis, const ValueMapping& toY,
-                     const std::function<double(int body, const EngineInstant&)>& quantity) {
+                     const std::function<double(int body, const CalendarTime&)>& quantity) {
     const GraphLayout g = CentredLayout(s, f.leftChars, f.bottomLines);
     YearHeader(s, g, kPageHeight - f.titleLines * s.LineHeight(),
                g.L - f.yTitleChars * s.CharWidth(), f.yTitleId, titleId, year);
@@ -155,7 +155,7 @@ void PlanetYearGraph(Surface& s, int year, BitSet bodies, const PlanetFamily& f,
         if (!SetTest(k, bodies)) {
             continue;
         }
-        const SampleValue value = [&](double jd) { return quantity(k, InstantOfJulianDay(jd)); };
+        const SampleValue value = [&](double jd) { return quantity(k, SplitJulianDay(jd)); };
         if (!YearCurve(
                 s, g, period, k, value, toY,
                 [](double jd, double end) { return EveryDays(7.0, jd, end); }, &slots[k - 2], k)) {
@@ -202,7 +202,7 @@ void PlanetMagnitudeGraph(Surface& s, int year, BitSet bodies) {
                         [](int v) { return v % 2 == 0; });
         },
         toY,
-        [](int body, const EngineInstant& t) {
+        [](int body, const CalendarTime& t) {
             return PlanetMagnitude(body, t.hours, t.day, t.month, t.year);
         });
 }
@@ -223,7 +223,7 @@ void PlanetIllumFracGraph(Surface& s, int year, BitSet bodies) {
             }
         },
         toY,
-        [](int body, const EngineInstant& t) {
+        [](int body, const CalendarTime& t) {
             double alpha, delta, distance, k, elongation, b, l, r;
             PlanetPosition(body, t.hours, t.day, t.month, t.year, false, alpha, delta, distance, k,
                            elongation, b, l, r);
@@ -241,7 +241,7 @@ void PlanetDiameterGraph(Surface& s, int year, BitSet bodies) {
             IntegerRows(s, g, 70, 0, 10, toY, "%2d", g.L - 2 * s.CharWidth(), Always);
         },
         toY,
-        [](int body, const EngineInstant& t) {
+        [](int body, const CalendarTime& t) {
             return PlanetDiameter(body, t.hours, t.day, t.month, t.year);
         });
 }
@@ -261,13 +261,13 @@ void PlanetDistanceGraph(Surface& s, int year, BitSet bodies, int distanceFromSu
             IntegerRows(s, g, 60, 0, 10, toY, "%2d", g.L - 2 * s.CharWidth(), Always);
         },
         toY,
-        [which](int body, const EngineInstant& t) {
+        [which](int body, const CalendarTime& t) {
             return BodyDistance(body, t.hours, t.day, t.month, t.year, which);
         });
 }
 
 double EquationOfTimeMinutes(double jd) {
-    const EngineInstant t = InstantOfJulianDay(jd);
+    const CalendarTime t = SplitJulianDay(jd);
     return EquationOfTime(t.day, t.month, t.year) * 60.0;
 }
 
@@ -292,7 +292,7 @@ void EquationOfTimeGraph(Surface& s, int year, const Location& loc) {
 }
 
 double DayLengthHours(double jd, const Location& loc) {
-    const EngineInstant t = InstantOfJulianDay(jd);
+    const CalendarTime t = SplitJulianDay(jd);
     double rise = 0.0;
     double set = 0.0;
     RiseSet(0, t.day, t.month, t.year, rise, set, loc);
@@ -322,12 +322,12 @@ void DayLengthGraph(Surface& s, int year, const Location& loc) {
 }
 
 double SunAngleAtNoon(double jd, const Location& loc) {
-    const EngineInstant date = InstantOfJulianDay(jd);
+    const CalendarTime date = SplitJulianDay(jd);
     // Local apparent noon: mean noon of the place's meridian, moved by the
     // equation of time.
     const double t = jd + 0.5 - EquationOfTime(date.day, date.month, date.year) / 24.0 +
                      LongitudeWest(loc) / 360.0;
-    const EngineInstant noon = InstantOfJulianDay(t);
+    const CalendarTime noon = SplitJulianDay(t);
     double alpha, delta, lambda, R, semidiameter, M;
     SunPosition(noon.hours, noon.day, noon.month, noon.year, true, alpha, delta, lambda, R,
                 semidiameter, M);
@@ -357,16 +357,16 @@ void SunAngleGraph(Surface& s, int year, const Location& loc) {
 }
 
 double SunriseAzimuth(double jd, const Location& loc) {
-    const EngineInstant date = InstantOfJulianDay(jd);
+    const CalendarTime date = SplitJulianDay(jd);
     double rise = 0.0;
     double set = 0.0;
     RiseSet(0, date.day, date.month, date.year, rise, set, loc);
     // The rise is local standard time; the Sun is taken at that instant in
     // UT, on the date it falls on. A day without sunrise keeps the -1.0.
-    EngineInstant t{rise, date.day, date.month, date.year};
+    CalendarTime t{date.year, date.month, date.day, rise};
     if (rise != -1.0) {
-        t = InstantOfJulianDay(CalendarToJulianDay(date.day, date.month, date.year) +
-                               (rise - loc.timeZone) / 24.0);
+        t = SplitJulianDay(CalendarToJulianDay(date.day, date.month, date.year) +
+                           (rise - loc.timeZone) / 24.0);
     }
     double alpha, delta, lambda, R, semidiameter, M;
     SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, R, semidiameter, M);
@@ -411,7 +411,7 @@ void MoonSpeedGraph(Surface& s, int year, const Location& loc) {
     bool havePoint = false;
     SurfacePoint previous{0, 0};
     for (double jd = period.jdStart - 2.0; jd <= period.jdEnd; jd += 1.0) {
-        const EngineInstant t = InstantOfJulianDay(jd - loc.timeZone / 24.0);
+        const CalendarTime t = SplitJulianDay(jd - loc.timeZone / 24.0);
         double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
         MoonPosition(t.hours, t.day, t.month, t.year, lambda, beta, parallax, semidiameter, k, u,
                      alpha, delta);
@@ -508,7 +508,7 @@ void MoonIllumFracGraph(Surface& s, int year, int month, const Location& loc) {
         if (StopDrawing()) {
             return;
         }
-        const EngineInstant t = InstantOfJulianDay(jd0 + i);
+        const CalendarTime t = SplitJulianDay(jd0 + i);
         double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
         MoonPosition(t.hours, t.day, t.month, t.year, lambda, beta, parallax, semidiameter, k, u,
                      alpha, delta);
@@ -553,7 +553,7 @@ void PlanetAngleGraph(Surface& s, int year, int month, int mainPlanet, BitSet ot
             if (StopDrawing()) {
                 return;
             }
-            const EngineInstant t = InstantOfJulianDay(jd0 + i);
+            const CalendarTime t = SplitJulianDay(jd0 + i);
             double alpha, delta, distance, kk, elongation, b, l, r;
             if (!mainKnown[i]) {
                 PlanetPosition(mainPlanet, t.hours, t.day, t.month, t.year, true, alpha, delta,

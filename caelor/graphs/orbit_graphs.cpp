@@ -146,7 +146,7 @@ struct RaScale {
     }
 };
 
-double SunRightAscension(const EngineInstant& t) {
+double SunRightAscension(const CalendarTime& t) {
     double alpha, delta, lambda, R, semidiameter, M;
     SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, R, semidiameter, M);
     return alpha;
@@ -164,7 +164,7 @@ void PlanetOrbitGraph(Surface& s, int year, BitSet bodies) {
     VerticalTitle(s, g, g.L - 6 * CW, 6);
     const YearPeriod period = PeriodOfYear(year);
 
-    const RaScale toY{g.B, g.H, SunRightAscension(EngineInstant{0.0, 1, 1, year})};
+    const RaScale toY{g.B, g.H, SunRightAscension(CalendarTime{year, 1, 1, 0.0})};
     for (int h = 0; h <= 23; ++h) {
         const int y = toY(h);
         HorizontalRule(s, y, g.L, g.W);
@@ -210,7 +210,7 @@ void PlanetOrbitGraph(Surface& s, int year, BitSet bodies) {
         SurfacePoint previousOpposite{0, 0};
         double jd = period.jdStart;
         for (;;) {
-            const EngineInstant t = InstantOfJulianDay(jd);
+            const CalendarTime t = SplitJulianDay(jd);
             double alpha = 0.0;
             if (body == 0) {
                 alpha = SunRightAscension(t);
@@ -250,7 +250,7 @@ void PlanetOrbitGraph(Surface& s, int year, BitSet bodies) {
 }
 
 void NoonShadow(double jd, const Location& loc, double& X, double& Y) {
-    const EngineInstant date = InstantOfJulianDay(jd);
+    const CalendarTime date = SplitJulianDay(jd);
     // Mean solar noon of the place, in UT.
     const double eastLongitude = loc.longitudeHemisphere == kEast ? loc.longitude : -loc.longitude;
     const double hours = 12.0 - eastLongitude / 15.0;

@@ -34,15 +34,11 @@ double NextDayNightTime(double jd, double lastWallClock, int step, double wallCl
 }
 
 SubsolarPoint SubsolarPointAt(double jdUt) {
-    double day = 0;
-    int month = 0;
-    int year = 0;
-    JulianDayToCalendar(jdUt, day, month, year);
-    const double hours = FractionalPart(day) * 24.0;
-    const int d = static_cast<int>(day);
+    const CalendarTime ut = SplitJulianDay(jdUt);
     double alpha = 0, delta = 0, lambda = 0, R = 0, semidiameter = 0, M = 0;
-    SunPosition(hours, d, month, year, true, alpha, delta, lambda, R, semidiameter, M);
-    const double G = GreenwichSiderealTime(hours, d, month, year);
+    SunPosition(ut.hours, ut.day, ut.month, ut.year, true, alpha, delta, lambda, R, semidiameter,
+                M);
+    const double G = GreenwichSiderealTime(ut.hours, ut.day, ut.month, ut.year);
     const double longitude = NormalizeDegrees((alpha - G) * 15.0 + 180.0);
     return {longitude * 0.8916666666666667, delta};
 }

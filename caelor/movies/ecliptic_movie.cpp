@@ -88,7 +88,7 @@ EclipticStrip EclipticSideStrip(int charWidth, int lineHeight) {
 
 void EclipticPositions(int mode, unsigned bodySet, double viewAngle, int side,
                        const EclipticStrip& strip, double jd, ScreenPoint points[11]) {
-    const LocalDateTime t = LocalDateTimeOf(jd, 0.0);
+    const CalendarTime t = SplitJulianDay(jd);
     const int half = side / 2;
     const double scale = 0.02 * (90.0 / viewAngle) * half;
     const bool top = mode == kEclipticTopMode;

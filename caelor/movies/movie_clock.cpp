@@ -85,11 +85,3 @@ int MovieSquareSide(int charWidth) {
 int StatusRowY(int lineHeight, int top, int row) {
     return top + lineHeight * (1 - row);
 }
-
-LocalDateTime LocalDateTimeOf(double jdUt, double timeZone) {
-    double day = 0;
-    int month = 0;
-    int year = 0;
-    JulianDayToCalendar(jdUt + timeZone / 24.0, day, month, year);
-    return {static_cast<int>(day), month, year, FractionalPart(day) * 24.0};
-}

@@ -31,7 +31,7 @@ double LuminaryRadius(double viewAngle, double semidiameter, double R, int charW
     return 3.0 * charWidth;
 }
 
-void ComputeBody(int b, PlanetariumState& st, const Location& loc, const LocalDateTime& t,
+void ComputeBody(int b, PlanetariumState& st, const Location& loc, const CalendarTime& t,
                  double viewAngle, double R, int charWidth) {
     SkyBody& body = st.body[b];
     double alpha = 0, delta = 0;
@@ -102,7 +102,7 @@ void ComputeShadow(PlanetariumState& st, const Location& loc, const SkyProjectio
     if (!moon.computed || moon.k <= 0.75) {
         return;
     }
-    const LocalDateTime t = LocalDateTimeOf(st.clock - kLightTimeDays, 0.0);
+    const CalendarTime t = SplitJulianDay(st.clock - kLightTimeDays);
     double alpha = 0, delta = 0, lambda = 0, dist = 0, sd = 0, M = 0;
     SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, dist, sd, M);
     alpha = NormalizeDegrees(15.0 * alpha + 180.0) / 15.0;
@@ -214,7 +214,7 @@ void PlanetariumCompute(MovieObserver& observer, const MovieStart& start,
     st.lastWallClock = wallClock;
 
     const Location& loc = observer.location;
-    const LocalDateTime t = LocalDateTimeOf(st.clock, 0.0);
+    const CalendarTime t = SplitJulianDay(st.clock);
     const bool tracks = st.tracking == kTrackEveryFrame || st.tracking == kCentreOnce;
     const int target = settings.target;
     const bool starTarget = target == kStarTarget && catalogue != nullptr && settings.star >= 0 &&
@@ -310,7 +310,7 @@ void PlanetariumFrame(MovieObserver& observer, const MovieStart& start,
     values.paused = paused;
     values.tracking = st.tracking == kTrackEveryFrame;
     ViewCentre(st.drawHorizontal, st.drawVertical, values.centreRa, values.centreDec);
-    const LocalDateTime t = LocalDateTimeOf(st.clock, 0.0);
+    const CalendarTime t = SplitJulianDay(st.clock);
     EquatorialToHorizontal(t.hours, values.centreRa, NormalizeDegrees(values.centreDec), t.day,
                            t.month, t.year, observer.location, values.centreAzimuth,
                            values.centreAlt);

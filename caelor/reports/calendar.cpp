@@ -25,21 +25,12 @@ constexpr int kTextLinesPerWeek = 8;
 
 // An event of the calendar's lists at its local date.
 struct CalendarEvent {
-    int day;
-    int month;
-    int year;
-    double hours;
+    CalendarTime local;
     int label; // string id of its abbreviation
 };
 
 CalendarEvent LocalEvent(double jd, double timeZone, int label) {
-    double day = 0;
-    CalendarEvent event{};
-    JulianDayToCalendar(jd + timeZone / 24, day, event.month, event.year);
-    event.day = static_cast<int>(day);
-    event.hours = FractionalPart(day) * 24;
-    event.label = label;
-    return event;
+    return {LocalTimeOf(jd, timeZone), label};
 }
 
 // The last event of the list on the date, or nullptr; seasons compare only
@@ -49,7 +40,7 @@ const CalendarEvent* EventOn(const CalendarEvent* events, int count, int day, in
     const CalendarEvent* found = nullptr;
     for (int n = 0; n < count; ++n) {
         const CalendarEvent& e = events[n];
-        if (e.day == day && e.month == month && (!matchYear || e.year == year)) {
+        if (e.local.day == day && e.local.month == month && (!matchYear || e.local.year == year)) {
             found = &e;
         }
     }
@@ -203,20 +194,21 @@ void CalendarReport(int year, int startMonth, int stopMonth, Location location,
                         event = EventOn(phaseEvents, phases.count, d, m, year, true);
                         if (event != nullptr) {
                             AppendTimeCell(line, sizeof line, "|%s: %s", event->label,
-                                           event->hours);
+                                           event->local.hours);
                         }
                         break;
                     case 7:
                         event = EventOn(eclipseEvents, eclipses.count, d, m, year, true);
                         if (event != nullptr) {
                             AppendTimeCell(line, sizeof line, "|%2s: %s", event->label,
-                                           event->hours);
+                                           event->local.hours);
                         }
                         break;
                     default:
                         event = EventOn(seasonEvents, 4, d, m, year, false);
                         if (event != nullptr) {
-                            AppendTimeCell(line, sizeof line, "|%s:%s", event->label, event->hours);
+                            AppendTimeCell(line, sizeof line, "|%s:%s", event->label,
+                                           event->local.hours);
                         }
                         break;
                     }
@@ -269,8 +261,8 @@ void SeasonsReport(int startYear, int stopYear, Location location, ReportBuffer&
             char length[kFormatSize];
             char line[kReportSlot];
             SeasonAbbreviation(i, abbreviation);
-            FormatDate(event.day, event.month, event.year, date);
-            FormatHoursMinutes(event.hours, time);
+            FormatDate(event.local.day, event.local.month, event.local.year, date);
+            FormatHoursMinutes(event.local.hours, time);
             LoadText(188 + i, season, sizeof season);
             FormatFixed(lengths[i], 6, 2, length);
             Print(line, sizeof line, format, abbreviation, date, time, season, length);

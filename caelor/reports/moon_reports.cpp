@@ -28,17 +28,8 @@ MonthRangeDays MonthRangeJulianDays(int year, int startMonth, int stopMonth) {
     return range;
 }
 
-CalendarInstant SplitJulianDay(double jd) {
-    double day = 0;
-    CalendarInstant instant;
-    JulianDayToCalendar(jd, day, instant.month, instant.year);
-    instant.hours = FractionalPart(day) * 24.0;
-    instant.day = static_cast<int>(day);
-    return instant;
-}
-
 double MoonFractionAt(double jdUt) {
-    const CalendarInstant at = SplitJulianDay(jdUt);
+    const CalendarTime at = SplitJulianDay(jdUt);
     double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
     MoonPosition(at.hours, at.day, at.month, at.year, lambda, beta, parallax, semidiameter, k, u,
                  alpha, delta);
@@ -106,7 +97,7 @@ Apsis RefineApsis(double D, bool apogee, double timeZone) {
     int hBest = -23;
     double best = 0;
     for (int h = -23; h <= 23; ++h) {
-        const CalendarInstant at = SplitJulianDay(D + h / 24.0);
+        const CalendarTime at = SplitJulianDay(D + h / 24.0);
         const double distance = MoonDistanceKm(at.hours, at.day, at.month, at.year);
         if (h == -23 || (apogee ? distance > best : distance < best)) {
             best = distance;
@@ -122,7 +113,7 @@ void AddApsisRow(const Apsis& apsis, ReportBuffer& buffer) {
     char name[kReportSlot];
     char diameter[kFormatSize];
     char line[kReportSlot];
-    const CalendarInstant local = SplitJulianDay(apsis.tBest);
+    const CalendarTime local = SplitJulianDay(apsis.tBest);
     FormatDate(local.day, local.month, local.year, date);
     LoadText(apsis.apogee ? 641 : 642, name, sizeof name);
     FormatFixed(kMoonDiameterKmDegrees / apsis.distance, 1, 4, diameter);
@@ -153,7 +144,7 @@ void MoonApsidesReport(Location location, int year, int startMonth, int stopMont
             return;
         }
         ReportProgress(index, insideAlmanac, 0.26 * ReportFraction(0, days + 3, i));
-        const CalendarInstant at = SplitJulianDay(range.first + i - 2);
+        const CalendarTime at = SplitJulianDay(range.first + i - 2);
         dist[static_cast<size_t>(i)] = MoonDistanceKm(0.0, at.day, at.month, at.year);
     }
 
@@ -176,7 +167,7 @@ void MoonApsidesReport(Location location, int year, int startMonth, int stopMont
         if (apsis.tBest < range.first || apsis.tBest >= range.last + 1.0) {
             continue;
         }
-        const CalendarInstant local = SplitJulianDay(apsis.tBest);
+        const CalendarTime local = SplitJulianDay(apsis.tBest);
         if (local.month < startMonth || local.month > stopMonth) {
             continue;
         }
@@ -218,7 +209,7 @@ void MoonNodesReport(Location location, int year, int startMonth, int stopMonth,
             char name[kReportSlot];
             char fraction[kFormatSize];
             char line[kReportSlot];
-            const CalendarInstant local = SplitJulianDay(t);
+            const CalendarTime local = SplitJulianDay(t);
             FormatDate(local.day, local.month, local.year, date);
             FormatHoursMinutes(local.hours, time);
             LoadText(node == 0 ? 1106 : 1107, name, sizeof name);

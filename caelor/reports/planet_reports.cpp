@@ -58,13 +58,6 @@ const ApsisTerms& ApsisRow(int body) {
     return kApsisTable[body - kEarth];
 }
 
-void SplitJulianDay(double jd, double& hours, int& day, int& month, int& year) {
-    double d = 0;
-    JulianDayToCalendar(jd, d, month, year);
-    hours = FractionalPart(d) * 24;
-    day = static_cast<int>(d);
-}
-
 // The Julian day of the first of the month after (month, year).
 double FirstOfNextMonth(int month, int year) {
     if (month >= 12) {
@@ -125,21 +118,20 @@ bool RefineCandidate(int p, bool opposition, double jdCandidate, Refined& out) {
 
 void BodyEclipticPlace(double jd, int body, double& alpha, double& delta, double& lambda,
                        double& semidiameter, double& k) {
-    double hours;
-    int day, month, year;
-    SplitJulianDay(jd, hours, day, month, year);
+    const CalendarTime t = SplitJulianDay(jd);
     if (body == kSun) {
         double sunLambda, R, M;
-        SunPosition(hours, day, month, year, true, alpha, delta, sunLambda, R, semidiameter, M);
+        SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, sunLambda, R, semidiameter,
+                    M);
         k = 0;
     } else {
         double distance, elongation, b, l, r;
-        PlanetPosition(body, hours, day, month, year, true, alpha, delta, distance, k, elongation,
-                       b, l, r);
+        PlanetPosition(body, t.hours, t.day, t.month, t.year, true, alpha, delta, distance, k,
+                       elongation, b, l, r);
         semidiameter = 0;
     }
     double beta;
-    EquatorialToEcliptic(alpha, delta, hours, day, month, year, lambda, beta);
+    EquatorialToEcliptic(alpha, delta, t.hours, t.day, t.month, t.year, lambda, beta);
 }
 
 double LongitudeSeparation(double a, double b) {
@@ -285,10 +277,8 @@ void PlanetApsidesReport(int startYear, int stopYear, Location location, BitSet 
                 JulianDayToCalendar(t, d, month, y);
                 char date[kFormatSize];
                 FormatDate(static_cast<int>(d), month, y, date);
-                double hours;
-                int utDay, utMonth, utYear;
-                SplitJulianDay(jde, hours, utDay, utMonth, utYear);
-                const double r = BodyDistance(p, hours, utDay, utMonth, utYear, 1);
+                const CalendarTime at = SplitJulianDay(jde);
+                const double r = BodyDistance(p, at.hours, at.day, at.month, at.year, 1);
                 char distance[kFormatSize];
                 FormatFixed(r, 2, 2, distance);
                 std::snprintf(line, sizeof line, format, date, passName, distance);

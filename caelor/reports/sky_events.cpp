@@ -89,7 +89,7 @@ void AddShowerRow(int s, const MeteorDay& day, double timeZone, ReportBuffer& bu
     char format[kReportSlot];
     char line[kReportSlot];
 
-    const CalendarInstant local = SplitJulianDay(t);
+    const CalendarTime local = SplitJulianDay(t);
     FormatDate(local.day, local.month, local.year, date);
     LoadText(800 + s, name, sizeof name);
     if (shower.zhr == -1) {
@@ -155,7 +155,7 @@ void MeteorShowersReport(Location location, int year, int startMonth, int stopMo
         }
         ReportProgress(index, insideAlmanac, 0.66 * ReportFraction(0, days - 1, i));
         const double jd = range.first - 1 + i;
-        const CalendarInstant at = SplitJulianDay(jd);
+        const CalendarTime at = SplitJulianDay(jd);
         double alpha, delta, lambda, R, semidiameter, M;
         SunPosition(0.0, at.day, at.month, at.year, false, alpha, delta, lambda, R, semidiameter,
                     M);
@@ -219,7 +219,7 @@ void TwilightReport(Location location, int year, int startMonth, int stopMonth,
             return;
         }
         ReportProgress(index, insideAlmanac, ReportFraction(0, days, i));
-        const CalendarInstant date = SplitJulianDay(range.first + i);
+        const CalendarTime date = SplitJulianDay(range.first + i);
         double alpha, delta, lambda, R, semidiameter, M;
         SunPosition(12.0, date.day, date.month, date.year, false, alpha, delta, lambda, R,
                     semidiameter, M);
