@@ -65,9 +65,9 @@ Row ComputeRow(int body, double hoursUt, int dayUt, int monthUt, int yearUt, con
         // geocentric one for the Moon.
         double topoAlpha = alpha;
         double topoDelta = SignedLatitude(delta);
-        Topocentric(loc, true, 0.0, parallax, hoursUt, dayUt, monthUt, yearUt, topoAlpha,
+        Topocentric(loc, true, 0.0, parallax, {yearUt, monthUt, dayUt, hoursUt}, topoAlpha,
                     topoDelta);
-        EquatorialToHorizontal(hoursUt, topoAlpha, topoDelta, dayUt, monthUt, yearUt, loc,
+        EquatorialToHorizontal({yearUt, monthUt, dayUt, hoursUt}, topoAlpha, topoDelta, loc,
                                row.azimuth, row.altitude);
     } else {
         double distance, k, elongation, b, l, r;
@@ -82,7 +82,7 @@ Row ComputeRow(int body, double hoursUt, int dayUt, int monthUt, int yearUt, con
     row.ra = alpha;
     row.dec = SignedLatitude(delta);
     if (body != kMoon) {
-        EquatorialToHorizontal(hoursUt, alpha, delta, dayUt, monthUt, yearUt, loc, row.azimuth,
+        EquatorialToHorizontal({yearUt, monthUt, dayUt, hoursUt}, alpha, delta, loc, row.azimuth,
                                row.altitude);
     }
     return row;

@@ -246,7 +246,7 @@ void MoonPosition(double hours, int day, int month, int year, double& lambda, do
     u = 0.0059 + 0.0046 * CosDeg(M) - 0.0182 * CosDeg(Mp) + 0.0004 * CosDeg(2 * Mp) -
         0.0005 * CosDeg(M + Mp);
 
-    EclipticToEquatorial(hours, day, month, year, lambda, beta, true, alpha, delta);
+    EclipticToEquatorial({year, month, day, hours}, lambda, beta, true, alpha, delta);
 }
 
 double MoonDistanceKm(double hours, int day, int month, int year) {

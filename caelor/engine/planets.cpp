@@ -210,13 +210,12 @@ void PlanetPosition(int body, double hours, int day, int month, int year, bool e
 
     const double lambda = NormalizeDegrees(Atan2Deg(x, y) + Theta);
     const double beta = AsinDeg(r / distance * SinDeg(b));
-    EclipticToEquatorial(ed.et.hours, ed.et.day, ed.et.month, ed.et.year, lambda, beta, true, alpha,
-                         delta);
+    EclipticToEquatorial(ed.et, lambda, beta, true, alpha, delta);
 
     double dpsi = 0;
     double deps = 0;
-    Nutation(ed.et.hours, ed.et.day, ed.et.month, ed.et.year, dpsi, deps);
-    const double epsilon = Obliquity(ed.et.hours, ed.et.day, ed.et.month, ed.et.year, false);
+    Nutation(ed.et, dpsi, deps);
+    const double epsilon = Obliquity(ed.et, false);
     ApplyNutationAberration(alpha, delta, epsilon, Theta, dpsi, deps);
 }
 

@@ -93,8 +93,7 @@ void RiseSet(int body, int day, int month, int year, double& rise, double& set, 
     }
 
     const CalendarTime st = SplitJulianDay(CalendarToJulianDay(day, month, year) - tz * kOneOver24);
-    const double theta0 =
-        NormalizeDegrees(15 * ApparentSiderealTime(st.hours, st.day, st.month, st.year));
+    const double theta0 = NormalizeDegrees(15 * ApparentSiderealTime(st));
 
     const double cosH0 =
         (SinDeg(h0) - SinDeg(phi) * SinDeg(delta[1])) / (CosDeg(phi) * CosDeg(delta[1]));
@@ -151,8 +150,8 @@ void GeocentricObserver(double elevation, double phi, double& rhoSinPhi, double&
     rhoCosPhi = CosDeg(u) + elevation * 1.5678552054360676e-07 * CosDeg(phi);
 }
 
-void Topocentric(Location loc, bool isMoon, double distance, double parallax, double hours, int day,
-                 int month, int year, double& alpha, double& delta) {
+void Topocentric(Location loc, bool isMoon, double distance, double parallax, CalendarTime ut,
+                 double& alpha, double& delta) {
     ClampPoleLatitude(loc);
     const double phi = SignedLatitudeOf(loc);
     const double L = WestLongitudeOf(loc);
@@ -162,8 +161,7 @@ void Topocentric(Location loc, bool isMoon, double distance, double parallax, do
     if (!isMoon) {
         parallax = NormalizeDegrees(AsinDeg(SinDeg(0.002442777777777778) / distance));
     }
-    const double H = NormalizeDegrees(
-        (ApparentSiderealTime(hours, day, month, year) - L * kOneOver15 - alpha) * 15);
+    const double H = NormalizeDegrees((ApparentSiderealTime(ut) - L * kOneOver15 - alpha) * 15);
     const double sinPi = SinDeg(parallax);
     const double dAlpha =
         Atan2Deg(CosDeg(delta) - rhoCosPhi * sinPi * CosDeg(H), -rhoCosPhi * sinPi * SinDeg(H));

@@ -36,19 +36,16 @@ void StarApparentPlace(int epochYear, double alpha0, double delta0, double jd, d
     PrecessionAngles(jd0, jd, zeta, z, theta);
 
     const CalendarTime ut = SplitJulianDay(jd);
-    const double hours = ut.hours;
-    const int day = ut.day;
-    const int month = ut.month;
-    const int year = ut.year;
 
     double dpsi = 0;
     double deps = 0;
-    Nutation(hours, day, month, year, dpsi, deps);
+    Nutation(ut, dpsi, deps);
     // Every star of a planetarium frame shares the instant, so this is
     // normally answered by the Sun's cache.
     double sunAlpha, sunDelta, Theta, R, semidiameter, M;
-    SunPosition(hours, day, month, year, false, sunAlpha, sunDelta, Theta, R, semidiameter, M);
-    const double epsilon = Obliquity(hours, day, month, year, false);
+    SunPosition(ut.hours, ut.day, ut.month, ut.year, false, sunAlpha, sunDelta, Theta, R,
+                semidiameter, M);
+    const double epsilon = Obliquity(ut, false);
 
     const double a = 15 * alpha0 + zeta;
     const double A = CosDeg(delta0) * SinDeg(a);

@@ -76,7 +76,7 @@ void SunPosition(double hours, int day, int month, int year, bool apparent, doub
     if (apparent) {
         lambda = lambda - 0.00569 - 0.00479 * SinDeg(259.18 - 1934.142 * T);
     }
-    EclipticToEquatorial(et.hours, et.day, et.month, et.year, lambda, 0.0, apparent, alpha, delta);
+    EclipticToEquatorial(et, lambda, 0.0, apparent, alpha, delta);
 
     R = R + 0.00000543 * SinDeg(A) + 0.00001575 * SinDeg(B);
     R = R + 0.00001627 * SinDeg(C) + 0.00003076 * CosDeg(D);

@@ -181,9 +181,9 @@ double SiderealYearConstant(int year) {
     return 24 - (R - 24.0 * (year - 1900));
 }
 
-double GreenwichSiderealTime(double ut, int day, int month, int year) {
-    const double N = DayNumber(day, month, year);
-    double S = 0.0657098 * N - SiderealYearConstant(year) + 1.002738 * ut;
+double GreenwichSiderealTime(CalendarTime ut) {
+    const double N = DayNumber(ut.day, ut.month, ut.year);
+    double S = 0.0657098 * N - SiderealYearConstant(ut.year) + 1.002738 * ut.hours;
     if (S > 24) {
         S -= 24;
     }
@@ -218,16 +218,16 @@ double LocalSiderealTime(double g, const Location& loc) {
     return L;
 }
 
-double MeanSiderealTime(double ut, int day, int month, int year) {
-    const double T = CenturiesSince1900(CalendarToJulianDay(day, month, year));
+double MeanSiderealTime(CalendarTime ut) {
+    const double T = CenturiesSince1900(CalendarToJulianDay(ut.day, ut.month, ut.year));
     const double theta0 = FractionalPart(0.276919398 + 100.0021359 * T + 0.000001075 * T * T);
-    return NormalizeDegrees((24 * theta0 + 1.002737908 * ut) * 15) * kOneOver15;
+    return NormalizeDegrees((24 * theta0 + 1.002737908 * ut.hours) * 15) * kOneOver15;
 }
 
-double ApparentSiderealTime(double ut, int day, int month, int year) {
+double ApparentSiderealTime(CalendarTime ut) {
     double dpsi = 0;
     double deps = 0;
-    Nutation(ut, day, month, year, dpsi, deps);
-    const double epsilon = Obliquity(ut, day, month, year, true);
-    return MeanSiderealTime(ut, day, month, year) + dpsi * CosDeg(epsilon) * 1.8518518518518518e-05;
+    Nutation(ut, dpsi, deps);
+    const double epsilon = Obliquity(ut, true);
+    return MeanSiderealTime(ut) + dpsi * CosDeg(epsilon) * 1.8518518518518518e-05;
 }

@@ -74,9 +74,9 @@ double AddDeltaT(double hours, int year);
 // The sidereal constant B of the year, hours.
 double SiderealYearConstant(int year);
 
-// Greenwich sidereal time, hours, from UT hours of the date (low-precision
+// Greenwich sidereal time, hours, at the UT moment ut (low-precision
 // day-number method).
-double GreenwichSiderealTime(double ut, int day, int month, int year);
+double GreenwichSiderealTime(CalendarTime ut);
 
 // UT hours of the date at which Greenwich sidereal time is g hours.
 double UniversalTimeFromSidereal(double g, int day, int month, int year);
@@ -86,9 +86,9 @@ struct Location;
 // Local sidereal time, hours, from Greenwich sidereal time g.
 double LocalSiderealTime(double g, const Location& loc);
 
-// Greenwich mean sidereal time, hours in [0, 24).
-double MeanSiderealTime(double ut, int day, int month, int year);
+// Greenwich mean sidereal time, hours in [0, 24), at the UT moment ut.
+double MeanSiderealTime(CalendarTime ut);
 
-// Greenwich apparent sidereal time, hours (mean time plus the equation of
-// the equinoxes; not normalised again).
-double ApparentSiderealTime(double ut, int day, int month, int year);
+// Greenwich apparent sidereal time, hours, at the UT moment ut (mean time
+// plus the equation of the equinoxes; not normalised again).
+double ApparentSiderealTime(CalendarTime ut);

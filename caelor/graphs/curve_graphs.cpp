@@ -304,7 +304,7 @@ double DayLengthHours(double jd, const Location& loc) {
     SunPosition(12.0, t.day, t.month, t.year, false, alpha, delta, lambda, R, semidiameter, M);
     double azimuth = 0.0;
     double altitude = 0.0;
-    EquatorialToHorizontal(12.0, alpha, delta, t.day, t.month, t.year, loc, azimuth, altitude);
+    EquatorialToHorizontal({t.year, t.month, t.day, 12.0}, alpha, delta, loc, azimuth, altitude);
     return NormalizeDegrees(altitude) <= 90.0 ? 24.0 : 0.0;
 }
 
@@ -333,8 +333,7 @@ double SunAngleAtNoon(double jd, const Location& loc) {
                 semidiameter, M);
     double azimuth = 0.0;
     double altitude = 0.0;
-    EquatorialToHorizontal(noon.hours, alpha, delta, noon.day, noon.month, noon.year, loc, azimuth,
-                           altitude);
+    EquatorialToHorizontal(noon, alpha, delta, loc, azimuth, altitude);
     const double angle = NormalizeDegrees(altitude);
     return angle > 90.0 ? 0.0 : angle;
 }
@@ -372,7 +371,7 @@ double SunriseAzimuth(double jd, const Location& loc) {
     SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, R, semidiameter, M);
     double azimuth = 0.0;
     double altitude = 0.0;
-    EquatorialToHorizontal(t.hours, alpha, delta, t.day, t.month, t.year, loc, azimuth, altitude);
+    EquatorialToHorizontal(t, alpha, delta, loc, azimuth, altitude);
     return NormalizeDegrees(azimuth);
 }
 

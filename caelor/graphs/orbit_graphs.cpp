@@ -179,7 +179,7 @@ void PlanetOrbitGraph(Surface& s, int year, BitSet bodies) {
     for (int j = 0; j < 13; ++j) {
         double alpha = 0.0;
         double delta = 0.0;
-        EclipticToEquatorial(0.0, 1, 1, year, kZodiac[j].boundary - kZodiac[j].halfWidth, 0.0,
+        EclipticToEquatorial({year, 1, 1, 0.0}, kZodiac[j].boundary - kZodiac[j].halfWidth, 0.0,
                              false, alpha, delta);
         int y = toY(alpha);
         const int labelX = g.L + (j % 2 == 1 ? 2 : 5) * CW;
@@ -259,7 +259,7 @@ void NoonShadow(double jd, const Location& loc, double& X, double& Y) {
                 semidiameter, M);
     double azimuth = 0.0;
     double altitude = 0.0;
-    EquatorialToHorizontal(hours, alpha, delta, date.day, date.month, date.year, loc, azimuth,
+    EquatorialToHorizontal({date.year, date.month, date.day, hours}, alpha, delta, loc, azimuth,
                            altitude);
     const double shadowAzimuth = NormalizeDegrees(azimuth + 180.0);
     const double length = altitude >= 89.999 ? 0.0 : 1.0 / TanDeg(altitude);

@@ -38,7 +38,7 @@ SubsolarPoint SubsolarPointAt(double jdUt) {
     double alpha = 0, delta = 0, lambda = 0, R = 0, semidiameter = 0, M = 0;
     SunPosition(ut.hours, ut.day, ut.month, ut.year, true, alpha, delta, lambda, R, semidiameter,
                 M);
-    const double G = GreenwichSiderealTime(ut.hours, ut.day, ut.month, ut.year);
+    const double G = GreenwichSiderealTime(ut);
     const double longitude = NormalizeDegrees((alpha - G) * 15.0 + 180.0);
     return {longitude * 0.8916666666666667, delta};
 }

@@ -110,8 +110,7 @@ void EclipticPositions(int mode, unsigned bodySet, double viewAngle, int side,
         double alpha = 0, delta = 0, lambda = 0, R = 0, sd = 0, M = 0;
         SunPosition(t.hours, t.day, t.month, t.year, false, alpha, delta, lambda, R, sd, M);
         double eclLongitude = 0, eclLatitude = 0;
-        EquatorialToEcliptic(alpha, delta, t.hours, t.day, t.month, t.year, eclLongitude,
-                             eclLatitude);
+        EquatorialToEcliptic(alpha, delta, t, eclLongitude, eclLatitude);
         if (top) {
             points[2] = TopPoint(R * scale, 90.0 - eclLongitude, half);
         } else {

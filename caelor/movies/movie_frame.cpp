@@ -133,7 +133,7 @@ int StatusPanelRows(int mode, const MovieObserver& observer, const StatusValues&
     const bool planetarium = mode == kPlanetariumMode;
     if (planetarium) {
         const CalendarTime ut = SplitJulianDay(values.jd);
-        const double gst = GreenwichSiderealTime(ut.hours, ut.day, ut.month, ut.year);
+        const double gst = GreenwichSiderealTime(ut);
         FormatHoursMinutes(gst, value);
         Fill(add(5), kSize, 143, value);
         FormatHoursMinutes(LocalSiderealTime(gst, observer.location), value);

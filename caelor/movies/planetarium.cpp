@@ -38,14 +38,14 @@ void ComputeBody(int b, PlanetariumState& st, const Location& loc, const Calenda
     if (b == 0) {
         double lambda = 0, dist = 0, sd = 0, M = 0;
         SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, dist, sd, M);
-        Topocentric(loc, false, dist, 0.0, t.hours, t.day, t.month, t.year, alpha, delta);
+        Topocentric(loc, false, dist, 0.0, t, alpha, delta);
         st.sunSemidiameter = sd;
         body.radius = LuminaryRadius(viewAngle, sd, R, charWidth);
     } else if (b == 1) {
         double lambda = 0, beta = 0, parallax = 0, sd = 0, k = 0, u = 0;
         MoonPosition(t.hours, t.day, t.month, t.year, lambda, beta, parallax, sd, k, u, alpha,
                      delta);
-        Topocentric(loc, true, 0.0, parallax, t.hours, t.day, t.month, t.year, alpha, delta);
+        Topocentric(loc, true, 0.0, parallax, t, alpha, delta);
         body.k = k;
         body.u = u;
         st.moonParallax = parallax;
@@ -55,7 +55,7 @@ void ComputeBody(int b, PlanetariumState& st, const Location& loc, const Calenda
         double distance = 0, k = 0, elongation = 0, hb = 0, hl = 0, r = 0;
         PlanetPosition(b, t.hours, t.day, t.month, t.year, true, alpha, delta, distance, k,
                        elongation, hb, hl, r);
-        Topocentric(loc, false, distance, 0.0, t.hours, t.day, t.month, t.year, alpha, delta);
+        Topocentric(loc, false, distance, 0.0, t, alpha, delta);
         body.k = k;
         body.radius = charWidth / 2;
     } else {
@@ -107,7 +107,7 @@ void ComputeShadow(PlanetariumState& st, const Location& loc, const SkyProjectio
     SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, dist, sd, M);
     alpha = NormalizeDegrees(15.0 * alpha + 180.0) / 15.0;
     delta = NormalizeDegrees(-delta);
-    Topocentric(loc, true, 0.0, st.moonParallax, t.hours, t.day, t.month, t.year, alpha, delta);
+    Topocentric(loc, true, 0.0, st.moonParallax, t, alpha, delta);
     SkyBody shadow;
     SphereUnitVector(alpha, delta, shadow.v);
     shadow.computed = true;
@@ -311,9 +311,8 @@ void PlanetariumFrame(MovieObserver& observer, const MovieStart& start,
     values.tracking = st.tracking == kTrackEveryFrame;
     ViewCentre(st.drawHorizontal, st.drawVertical, values.centreRa, values.centreDec);
     const CalendarTime t = SplitJulianDay(st.clock);
-    EquatorialToHorizontal(t.hours, values.centreRa, NormalizeDegrees(values.centreDec), t.day,
-                           t.month, t.year, observer.location, values.centreAzimuth,
-                           values.centreAlt);
+    EquatorialToHorizontal(t, values.centreRa, NormalizeDegrees(values.centreDec),
+                           observer.location, values.centreAzimuth, values.centreAlt);
     DrawStatusPanel(f, observer, values);
 
     DrawBox(s, 0, 0, side, side, true, s.SystemColorValue(SystemColor::WindowText));

@@ -131,7 +131,7 @@ void BodyEclipticPlace(double jd, int body, double& alpha, double& delta, double
         semidiameter = 0;
     }
     double beta;
-    EquatorialToEcliptic(alpha, delta, t.hours, t.day, t.month, t.year, lambda, beta);
+    EquatorialToEcliptic(alpha, delta, t, lambda, beta);
 }
 
 double LongitudeSeparation(double a, double b) {

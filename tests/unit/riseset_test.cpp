@@ -135,23 +135,23 @@ TEST(Topocentric, MarsFromPalomar) {
                                    (7 + 47 / 60.0 + 27 / 3600.0) * 15, kWest, -8, 1706);
     double alpha = 22 + 38 / 60.0 + 7.25 / 3600;
     double delta = -(15 + 46 / 60.0 + 15.9 / 3600);
-    Topocentric(palomar, false, 0.37276, 0, 3 + 17 / 60.0, 28, 8, 2003, alpha, delta);
+    Topocentric(palomar, false, 0.37276, 0, {2003, 8, 28, 3 + 17 / 60.0}, alpha, delta);
     EXPECT_NEAR(alpha, 22 + 38 / 60.0 + 8.54 / 3600, 0.05 / 3600);
     EXPECT_NEAR(delta, -(15 + 46 / 60.0 + 30.0 / 3600), 0.5 / 3600);
 }
 
 TEST(Topocentric, NoShiftOnTheMeridianAtTheEquator) {
     const Location equator = Place(0, kNorth, 0, kWest, 0);
-    const double lst = ApparentSiderealTime(6.0, 1, 3, 2026);
+    const double lst = ApparentSiderealTime({2026, 3, 1, 6.0});
     double alpha = lst;
     double delta = 0;
-    Topocentric(equator, true, 0, 0.95, 6.0, 1, 3, 2026, alpha, delta);
+    Topocentric(equator, true, 0, 0.95, {2026, 3, 1, 6.0}, alpha, delta);
     EXPECT_NEAR(alpha, lst, 1e-9);
     EXPECT_NEAR(delta, 0, 1e-9);
     // Six hours from the meridian the Moon shifts by about its parallax.
     alpha = lst + 6;
     delta = 0;
-    Topocentric(equator, true, 0, 0.95, 6.0, 1, 3, 2026, alpha, delta);
+    Topocentric(equator, true, 0, 0.95, {2026, 3, 1, 6.0}, alpha, delta);
     EXPECT_NEAR(std::fabs(alpha - (lst + 6)) * 15, 0.95, 0.02);
 }
 
