@@ -13,10 +13,9 @@ namespace {
 void BM_SunPositionUncached(benchmark::State& state) {
     double hours = 0;
     for (auto _ : state) {
-        double alpha, delta, lambda, R, semidiameter, M;
         SunCacheInvalidate();
-        SunPosition(hours, 13, 10, 1992, true, alpha, delta, lambda, R, semidiameter, M);
-        benchmark::DoNotOptimize(alpha);
+        const SunPlace sun = SunPosition({1992, 10, 13, hours}, true);
+        benchmark::DoNotOptimize(sun.alpha);
         hours = hours < 23 ? hours + 0.25 : 0;
     }
 }

@@ -41,22 +41,25 @@ struct Row {
            diameter = NAN, altitude = NAN, azimuth = NAN, rise = NAN, set = NAN;
 };
 
-Row ComputeRow(int body, double hoursUt, int dayUt, int monthUt, int yearUt, const Location& loc) {
+Row ComputeRow(int body, CalendarTime ut, const Location& loc) {
+    const double hoursUt = ut.hours;
+    const int dayUt = ut.day;
+    const int monthUt = ut.month;
+    const int yearUt = ut.year;
     Row row;
     double alpha = 0;
     double delta = 0;
     if (body == kSun) {
-        double lambda, R, semidiameter, M;
-        SunPosition(hoursUt, dayUt, monthUt, yearUt, true, alpha, delta, lambda, R, semidiameter,
-                    M);
-        row.distance = R;
-        row.diameter = 2 * semidiameter * 3600;
+        const SunPlace sun = SunPosition(ut, true);
+        alpha = sun.alpha;
+        delta = sun.delta;
+        row.distance = sun.R;
+        row.diameter = 2 * sun.semidiameter * 3600;
     } else if (body == kMoon) {
         double lambda, beta, parallax, semidiameter, k, u;
         MoonPosition(hoursUt, dayUt, monthUt, yearUt, lambda, beta, parallax, semidiameter, k, u,
                      alpha, delta);
-        double sAlpha, sDelta, sLambda, R, sSemi, M;
-        SunPosition(hoursUt, dayUt, monthUt, yearUt, true, sAlpha, sDelta, sLambda, R, sSemi, M);
+        const double sLambda = SunPosition(ut, true).lambda;
         row.distance = 6378.14 / SinDeg(parallax);
         row.fraction = k;
         row.elongation = AcosDeg(CosDeg(lambda - sLambda) * CosDeg(beta));
@@ -179,12 +182,7 @@ int EphemerisCommand(int argc, char** argv) {
             JulianDayToCalendar(jdLocal + 0.5 / 1440, day, month, year);
             const long minutes = static_cast<long>(FractionalPart(day) * 1440);
             const double jdUt = jdLocal - loc.timeZone / 24;
-            double dayUt = 0;
-            int monthUt = 0;
-            int yearUt = 0;
-            JulianDayToCalendar(jdUt, dayUt, monthUt, yearUt);
-            Row row = ComputeRow(body, FractionalPart(dayUt) * 24, static_cast<int>(dayUt), monthUt,
-                                 yearUt, loc);
+            Row row = ComputeRow(body, SplitJulianDay(jdUt), loc);
             double rise = 0;
             double set = 0;
             RiseSet(body, static_cast<int>(day), month, year, rise, set, loc);

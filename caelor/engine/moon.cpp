@@ -235,9 +235,7 @@ void MoonPosition(double hours, int day, int month, int year, double& lambda, do
 
     // The phase angle from the elongation, with the Sun at the same UT
     // instant; AcosDeg cannot tell waxing from waning, and k does not need to.
-    double sunAlpha, sunDelta, lambda0, sunR, sunSemidiameter, sunM;
-    SunPosition(hours, day, month, year, true, sunAlpha, sunDelta, lambda0, sunR, sunSemidiameter,
-                sunM);
+    const double lambda0 = SunPosition({year, month, day, hours}, true).lambda;
     const double psi = AcosDeg(CosDeg(lambda - lambda0) * CosDeg(beta));
     const double q = (1 - 0.0549 * SinDeg(Mp)) / (1 - 0.0167 * SinDeg(M));
     const double i = 180 - psi - 0.1468 * q * SinDeg(psi);

@@ -157,11 +157,10 @@ void PlanetPosition(int body, double hours, int day, int month, int year, bool e
                     double& b, double& l, double& r) {
     const EphemerisDate ed = EphemerisDateOf(hours, day, month, year);
 
-    double Theta = 0;
-    double R = 0;
-    double semidiameter = 0;
-    double Ms = 0;
-    SunPosition(hours, day, month, year, false, alpha, delta, Theta, R, semidiameter, Ms);
+    const SunPlace sun = SunPosition({year, month, day, hours}, false);
+    const double Theta = sun.lambda;
+    const double R = sun.R;
+    const double Ms = sun.M;
 
     if (body == kPluto) {
         PlutoHeliocentric(ed.jde, b, l, r);
@@ -471,9 +470,7 @@ double BodyDistance(int body, double hours, int day, int month, int year, int wh
                        b, l, r);
         return which == 0 ? distance : r;
     }
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(hours, day, month, year, false, alpha, delta, lambda, R, semidiameter, M);
-    return which == 0 ? 0.0 : R;
+    return which == 0 ? 0.0 : SunPosition({year, month, day, hours}, false).R;
 }
 
 void ApplyNutationAberration(double& alpha, double& delta, double epsilon, double Theta,

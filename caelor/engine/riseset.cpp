@@ -31,8 +31,9 @@ double WestLongitudeOf(const Location& loc) {
 void BodyPlace(int body, double hours, int day, int month, int year, double& alpha, double& delta,
                double& parallax) {
     if (body == kSun) {
-        double lambda, R, semidiameter, M;
-        SunPosition(hours, day, month, year, true, alpha, delta, lambda, R, semidiameter, M);
+        const SunPlace sun = SunPosition({year, month, day, hours}, true);
+        alpha = sun.alpha;
+        delta = sun.delta;
     } else if (body == kMoon) {
         double lambda, beta, semidiameter, k, u;
         MoonPosition(hours, day, month, year, lambda, beta, parallax, semidiameter, k, u, alpha,

@@ -42,9 +42,7 @@ void StarApparentPlace(int epochYear, double alpha0, double delta0, double jd, d
     Nutation(ut, dpsi, deps);
     // Every star of a planetarium frame shares the instant, so this is
     // normally answered by the Sun's cache.
-    double sunAlpha, sunDelta, Theta, R, semidiameter, M;
-    SunPosition(ut.hours, ut.day, ut.month, ut.year, false, sunAlpha, sunDelta, Theta, R,
-                semidiameter, M);
+    const double Theta = SunPosition(ut, false).lambda;
     const double epsilon = Obliquity(ut, false);
 
     const double a = 15 * alpha0 + zeta;

@@ -300,11 +300,11 @@ double DayLengthHours(double jd, const Location& loc) {
         // A sunset after local midnight reads earlier than the sunrise.
         return set >= rise ? set - rise : set - rise + 24.0;
     }
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(12.0, t.day, t.month, t.year, false, alpha, delta, lambda, R, semidiameter, M);
+    const CalendarTime noon{t.year, t.month, t.day, 12.0};
+    const SunPlace sun = SunPosition(noon, false);
     double azimuth = 0.0;
     double altitude = 0.0;
-    EquatorialToHorizontal({t.year, t.month, t.day, 12.0}, alpha, delta, loc, azimuth, altitude);
+    EquatorialToHorizontal(noon, sun.alpha, sun.delta, loc, azimuth, altitude);
     return NormalizeDegrees(altitude) <= 90.0 ? 24.0 : 0.0;
 }
 
@@ -328,12 +328,10 @@ double SunAngleAtNoon(double jd, const Location& loc) {
     const double t = jd + 0.5 - EquationOfTime(date.day, date.month, date.year) / 24.0 +
                      LongitudeWest(loc) / 360.0;
     const CalendarTime noon = SplitJulianDay(t);
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(noon.hours, noon.day, noon.month, noon.year, true, alpha, delta, lambda, R,
-                semidiameter, M);
+    const SunPlace sun = SunPosition(noon, true);
     double azimuth = 0.0;
     double altitude = 0.0;
-    EquatorialToHorizontal(noon, alpha, delta, loc, azimuth, altitude);
+    EquatorialToHorizontal(noon, sun.alpha, sun.delta, loc, azimuth, altitude);
     const double angle = NormalizeDegrees(altitude);
     return angle > 90.0 ? 0.0 : angle;
 }
@@ -367,11 +365,10 @@ double SunriseAzimuth(double jd, const Location& loc) {
         t = SplitJulianDay(CalendarToJulianDay(date.day, date.month, date.year) +
                            (rise - loc.timeZone) / 24.0);
     }
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, R, semidiameter, M);
+    const SunPlace sun = SunPosition(t, true);
     double azimuth = 0.0;
     double altitude = 0.0;
-    EquatorialToHorizontal(t, alpha, delta, loc, azimuth, altitude);
+    EquatorialToHorizontal(t, sun.alpha, sun.delta, loc, azimuth, altitude);
     return NormalizeDegrees(azimuth);
 }
 

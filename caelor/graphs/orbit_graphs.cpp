@@ -147,9 +147,7 @@ struct RaScale {
 };
 
 double SunRightAscension(const CalendarTime& t) {
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, R, semidiameter, M);
-    return alpha;
+    return SunPosition(t, true).alpha;
 }
 
 } // namespace
@@ -254,13 +252,11 @@ void NoonShadow(double jd, const Location& loc, double& X, double& Y) {
     // Mean solar noon of the place, in UT.
     const double eastLongitude = loc.longitudeHemisphere == kEast ? loc.longitude : -loc.longitude;
     const double hours = 12.0 - eastLongitude / 15.0;
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(hours, date.day, date.month, date.year, false, alpha, delta, lambda, R,
-                semidiameter, M);
+    const CalendarTime noon{date.year, date.month, date.day, hours};
+    const SunPlace sun = SunPosition(noon, false);
     double azimuth = 0.0;
     double altitude = 0.0;
-    EquatorialToHorizontal({date.year, date.month, date.day, hours}, alpha, delta, loc, azimuth,
-                           altitude);
+    EquatorialToHorizontal(noon, sun.alpha, sun.delta, loc, azimuth, altitude);
     const double shadowAzimuth = NormalizeDegrees(azimuth + 180.0);
     const double length = altitude >= 89.999 ? 0.0 : 1.0 / TanDeg(altitude);
     PolarToRect(length, shadowAzimuth, X, Y);

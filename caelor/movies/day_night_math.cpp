@@ -35,12 +35,10 @@ double NextDayNightTime(double jd, double lastWallClock, int step, double wallCl
 
 SubsolarPoint SubsolarPointAt(double jdUt) {
     const CalendarTime ut = SplitJulianDay(jdUt);
-    double alpha = 0, delta = 0, lambda = 0, R = 0, semidiameter = 0, M = 0;
-    SunPosition(ut.hours, ut.day, ut.month, ut.year, true, alpha, delta, lambda, R, semidiameter,
-                M);
+    const SunPlace sun = SunPosition(ut, true);
     const double G = GreenwichSiderealTime(ut);
-    const double longitude = NormalizeDegrees((alpha - G) * 15.0 + 180.0);
-    return {longitude * 0.8916666666666667, delta};
+    const double longitude = NormalizeDegrees((sun.alpha - G) * 15.0 + 180.0);
+    return {longitude * 0.8916666666666667, sun.delta};
 }
 
 namespace {

@@ -107,12 +107,11 @@ void EclipticPositions(int mode, unsigned bodySet, double viewAngle, int side,
         }
     }
     if ((bodySet >> 2) & 1u) {
-        double alpha = 0, delta = 0, lambda = 0, R = 0, sd = 0, M = 0;
-        SunPosition(t.hours, t.day, t.month, t.year, false, alpha, delta, lambda, R, sd, M);
+        const SunPlace sun = SunPosition(t, false);
         double eclLongitude = 0, eclLatitude = 0;
-        EquatorialToEcliptic(alpha, delta, t, eclLongitude, eclLatitude);
+        EquatorialToEcliptic(sun.alpha, sun.delta, t, eclLongitude, eclLatitude);
         if (top) {
-            points[2] = TopPoint(R * scale, 90.0 - eclLongitude, half);
+            points[2] = TopPoint(sun.R * scale, 90.0 - eclLongitude, half);
         } else {
             points[2] = {StripX(strip, NormalizeDegrees(eclLongitude + 180.0)),
                          strip.y0 - strip.h / 2};

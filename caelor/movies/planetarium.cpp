@@ -36,11 +36,12 @@ void ComputeBody(int b, PlanetariumState& st, const Location& loc, const Calenda
     SkyBody& body = st.body[b];
     double alpha = 0, delta = 0;
     if (b == 0) {
-        double lambda = 0, dist = 0, sd = 0, M = 0;
-        SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, dist, sd, M);
-        Topocentric(loc, false, dist, 0.0, t, alpha, delta);
-        st.sunSemidiameter = sd;
-        body.radius = LuminaryRadius(viewAngle, sd, R, charWidth);
+        const SunPlace sun = SunPosition(t, true);
+        alpha = sun.alpha;
+        delta = sun.delta;
+        Topocentric(loc, false, sun.R, 0.0, t, alpha, delta);
+        st.sunSemidiameter = sun.semidiameter;
+        body.radius = LuminaryRadius(viewAngle, sun.semidiameter, R, charWidth);
     } else if (b == 1) {
         double lambda = 0, beta = 0, parallax = 0, sd = 0, k = 0, u = 0;
         MoonPosition(t.hours, t.day, t.month, t.year, lambda, beta, parallax, sd, k, u, alpha,
@@ -103,10 +104,9 @@ void ComputeShadow(PlanetariumState& st, const Location& loc, const SkyProjectio
         return;
     }
     const CalendarTime t = SplitJulianDay(st.clock - kLightTimeDays);
-    double alpha = 0, delta = 0, lambda = 0, dist = 0, sd = 0, M = 0;
-    SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, dist, sd, M);
-    alpha = NormalizeDegrees(15.0 * alpha + 180.0) / 15.0;
-    delta = NormalizeDegrees(-delta);
+    const SunPlace sun = SunPosition(t, true);
+    double alpha = NormalizeDegrees(15.0 * sun.alpha + 180.0) / 15.0;
+    double delta = NormalizeDegrees(-sun.delta);
     Topocentric(loc, true, 0.0, st.moonParallax, t, alpha, delta);
     SkyBody shadow;
     SphereUnitVector(alpha, delta, shadow.v);

@@ -120,9 +120,10 @@ void BodyEclipticPlace(double jd, int body, double& alpha, double& delta, double
                        double& semidiameter, double& k) {
     const CalendarTime t = SplitJulianDay(jd);
     if (body == kSun) {
-        double sunLambda, R, M;
-        SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, sunLambda, R, semidiameter,
-                    M);
+        const SunPlace sun = SunPosition(t, true);
+        alpha = sun.alpha;
+        delta = sun.delta;
+        semidiameter = sun.semidiameter;
         k = 0;
     } else {
         double distance, elongation, b, l, r;

@@ -156,9 +156,7 @@ void MeteorShowersReport(Location location, int year, int startMonth, int stopMo
         ReportProgress(index, insideAlmanac, 0.66 * ReportFraction(0, days - 1, i));
         const double jd = range.first - 1 + i;
         const CalendarTime at = SplitJulianDay(jd);
-        double alpha, delta, lambda, R, semidiameter, M;
-        SunPosition(0.0, at.day, at.month, at.year, false, alpha, delta, lambda, R, semidiameter,
-                    M);
+        const double lambda = SunPosition({at.year, at.month, at.day, 0.0}, false).lambda;
         table.push_back(
             MeteorDay{jd, NormalizeDegrees(lambda + (2000 - year) * kPrecessionPerYear)});
     }
@@ -220,10 +218,8 @@ void TwilightReport(Location location, int year, int startMonth, int stopMonth,
         }
         ReportProgress(index, insideAlmanac, ReportFraction(0, days, i));
         const CalendarTime date = SplitJulianDay(range.first + i);
-        double alpha, delta, lambda, R, semidiameter, M;
-        SunPosition(12.0, date.day, date.month, date.year, false, alpha, delta, lambda, R,
-                    semidiameter, M);
-        delta = SignedLatitude(delta);
+        const double delta =
+            SignedLatitude(SunPosition({date.year, date.month, date.day, 12.0}, false).delta);
         double rise = 0;
         double set = 0;
         RiseSet(kSun, date.day, date.month, date.year, rise, set, location);

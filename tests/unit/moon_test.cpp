@@ -24,31 +24,13 @@ Moon MoonAt(double hours, int day, int month, int year) {
     return m;
 }
 
-// A UT Julian day split into the (hours, day, month, year) the engine takes.
-struct Instant {
-    double hours;
-    int day, month, year;
-};
-
-Instant InstantOf(double jd) {
-    double day = 0;
-    Instant t{};
-    JulianDayToCalendar(jd, day, t.month, t.year);
-    t.day = static_cast<int>(day);
-    t.hours = FractionalPart(day) * 24;
-    return t;
-}
-
 Moon MoonAtJd(double jd) {
-    const Instant t = InstantOf(jd);
+    const CalendarTime t = SplitJulianDay(jd);
     return MoonAt(t.hours, t.day, t.month, t.year);
 }
 
 double SunApparentLongitudeAtJd(double jd) {
-    const Instant t = InstantOf(jd);
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, R, semidiameter, M);
-    return lambda;
+    return SunPosition(SplitJulianDay(jd), true).lambda;
 }
 
 struct Phase {
@@ -188,8 +170,7 @@ TEST(MoonPosition, ReplacesTheSunCache) {
     SunCacheInvalidate();
     MoonAt(5.25, 9, 9, 2029);
     const long after = SunPositionEvaluations();
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(5.25, 9, 9, 2029, true, alpha, delta, lambda, R, semidiameter, M);
+    SunPosition({2029, 9, 9, 5.25}, true);
     EXPECT_EQ(SunPositionEvaluations(), after);
 }
 
@@ -200,7 +181,7 @@ TEST(MoonDistanceKm, StaysBetweenPerigeeAndApogee) {
     double nearest = 1e9;
     double farthest = 0;
     for (int step = 0; step < 366 * 8; ++step) {
-        const Instant t = InstantOf(jd0 + step * 0.125);
+        const CalendarTime t = SplitJulianDay(jd0 + step * 0.125);
         const double km = MoonDistanceKm(t.hours, t.day, t.month, t.year);
         nearest = MinOf(nearest, km);
         farthest = MaxOf(farthest, km);

@@ -103,9 +103,7 @@ double FromOpposition(int body, double jd) {
     JulianDayToCalendar(jd, day, month, year);
     const double hours = FractionalPart(day) * 24;
     const Planet p = At(body, hours, static_cast<int>(day), month, year, false);
-    double alpha, delta, Theta, R, semidiameter, M;
-    SunPosition(hours, static_cast<int>(day), month, year, false, alpha, delta, Theta, R,
-                semidiameter, M);
+    const double Theta = SunPosition({year, month, static_cast<int>(day), hours}, false).lambda;
     return 180 - NormalizeDegrees(180 - (p.l - Theta - 180));
 }
 
@@ -257,8 +255,7 @@ TEST(BodyDistance, SelectsDistanceFromEarthOrSun) {
     const double hours = 9 + 51 / 60.0;
     EXPECT_NEAR(BodyDistance(kMars, hours, 27, 8, 2003, 0), 0.372719, 2e-4);
     EXPECT_NEAR(BodyDistance(kMars, hours, 27, 8, 2003, 1), 1.3814, 2e-3);
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(hours, 27, 8, 2003, false, alpha, delta, lambda, R, semidiameter, M);
+    const double R = SunPosition({2003, 8, 27, hours}, false).R;
     EXPECT_EQ(BodyDistance(kEarth, hours, 27, 8, 2003, 1), R);
     EXPECT_EQ(BodyDistance(kSun, hours, 27, 8, 2003, 0), 0.0);
 }

@@ -114,24 +114,17 @@ class Fixture {
     std::vector<std::vector<std::string>> rows_;
 };
 
-// The UT instant of a row, as (hours, day, month, year) the engine takes it.
-struct Instant {
-    double hours;
-    int day;
-    int month;
-    int year;
-};
-
-Instant InstantOf(const Fixture& f, size_t row) {
-    return {f.Number(row, "hour"), f.Integer(row, "day"), f.Integer(row, "month"),
-            f.Integer(row, "year")};
+// The UT instant of a row, in the calendar form the engine takes.
+CalendarTime InstantOf(const Fixture& f, size_t row) {
+    return {f.Integer(row, "year"), f.Integer(row, "month"), f.Integer(row, "day"),
+            f.Number(row, "hour")};
 }
 
-double JulianDayOf(const Instant& t) {
+double JulianDayOf(const CalendarTime& t) {
     return CalendarToJulianDay(t.day + t.hours / 24, t.month, t.year);
 }
 
-std::string Describe(const std::string& what, const Instant& t) {
+std::string Describe(const std::string& what, const CalendarTime& t) {
     char text[96];
     std::snprintf(text, sizeof text, "%s %04d-%02d-%02d %.6fh UT", what.c_str(), t.year, t.month,
                   t.day, t.hours);
@@ -217,11 +210,9 @@ TEST(ReferenceCrossCheck, SunPlaceAndDistanceFollowAModernEphemeris) {
         if (f.Text(row, "body") != "Sun") {
             continue;
         }
-        const Instant t = InstantOf(f, row);
-        double alpha = 0, delta = 0, lambda = 0, R = 0, semidiameter = 0, M = 0;
-        SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, R, semidiameter,
-                    M);
-        AddPlace(e, f, row, Describe("Sun", t), alpha, delta, R, "dist_au");
+        const CalendarTime t = InstantOf(f, row);
+        const SunPlace sun = SunPosition(t, true);
+        AddPlace(e, f, row, Describe("Sun", t), sun.alpha, sun.delta, sun.R, "dist_au");
     }
     // The five-term solar theory holds the apparent place to a few
     // thousandths of a degree and R to about 1e-5 of itself; a wrong term in
@@ -240,7 +231,7 @@ TEST(ReferenceCrossCheck, MoonPlaceDistanceAndPhaseFollowAModernEphemeris) {
         if (f.Text(row, "body") != "Moon") {
             continue;
         }
-        const Instant t = InstantOf(f, row);
+        const CalendarTime t = InstantOf(f, row);
         const std::string where = Describe("Moon", t);
         double lambda = 0, beta = 0, parallax = 0, semidiameter = 0, k = 0, u = 0;
         double alpha = 0, delta = 0;
@@ -300,7 +291,7 @@ TEST(ReferenceCrossCheck, PlanetsFollowAModernEphemeris) {
             if (f.Text(row, "body") != bounds.name) {
                 continue;
             }
-            const Instant t = InstantOf(f, row);
+            const CalendarTime t = InstantOf(f, row);
             const std::string where = Describe(bounds.name, t);
             double alpha = 0, delta = 0, distance = 0, k = 0, psi = 0, b = 0, l = 0, r = 0;
             PlanetPosition(bounds.body, t.hours, t.day, t.month, t.year, true, alpha, delta,
@@ -428,7 +419,7 @@ TEST(ReferenceCrossCheck, JupiterMoonOffsetsFollowAModernEphemeris) {
     int sideChecks = 0;
     int hiddenChecks = 0;
     for (size_t row = 0; row < f.Rows(); ++row) {
-        const Instant t = InstantOf(f, row);
+        const CalendarTime t = InstantOf(f, row);
         const int moon = f.Integer(row, "moon") - 1;
         ASSERT_TRUE(moon >= 0 && moon < 4) << "row " << row;
         const std::string where = Describe(kJovianMoonNames[moon], t);
@@ -471,7 +462,7 @@ TEST(ReferenceCrossCheck, StarApparentPlacesFollowAModernEphemeris) {
     ASSERT_GT(f.Rows(), 0u);
     MaxError separation;
     for (size_t row = 0; row < f.Rows(); ++row) {
-        const Instant t = InstantOf(f, row);
+        const CalendarTime t = InstantOf(f, row);
         const std::string where = Describe(f.Text(row, "star"), t);
         double alpha = 0, delta = 0;
         StarApparentPlace(2000, f.Number(row, "ra2000_h"), f.Number(row, "dec2000_deg"),
