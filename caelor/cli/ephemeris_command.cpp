@@ -56,22 +56,20 @@ Row ComputeRow(int body, CalendarTime ut, const Location& loc) {
         row.distance = sun.R;
         row.diameter = 2 * sun.semidiameter * 3600;
     } else if (body == kMoon) {
-        double lambda, beta, parallax, semidiameter, k, u;
-        MoonPosition(hoursUt, dayUt, monthUt, yearUt, lambda, beta, parallax, semidiameter, k, u,
-                     alpha, delta);
+        const MoonPlace moon = MoonPosition(ut);
+        alpha = moon.alpha;
+        delta = moon.delta;
         const double sLambda = SunPosition(ut, true).lambda;
-        row.distance = 6378.14 / SinDeg(parallax);
-        row.fraction = k;
-        row.elongation = AcosDeg(CosDeg(lambda - sLambda) * CosDeg(beta));
-        row.diameter = 2 * semidiameter * 3600;
+        row.distance = 6378.14 / SinDeg(moon.parallax);
+        row.fraction = moon.k;
+        row.elongation = AcosDeg(CosDeg(moon.lambda - sLambda) * CosDeg(moon.beta));
+        row.diameter = 2 * moon.semidiameter * 3600;
         // Altitude as seen from the observer's place, a degree off the
         // geocentric one for the Moon.
         double topoAlpha = alpha;
         double topoDelta = SignedLatitude(delta);
-        Topocentric(loc, true, 0.0, parallax, {yearUt, monthUt, dayUt, hoursUt}, topoAlpha,
-                    topoDelta);
-        EquatorialToHorizontal({yearUt, monthUt, dayUt, hoursUt}, topoAlpha, topoDelta, loc,
-                               row.azimuth, row.altitude);
+        Topocentric(loc, true, 0.0, moon.parallax, ut, topoAlpha, topoDelta);
+        EquatorialToHorizontal(ut, topoAlpha, topoDelta, loc, row.azimuth, row.altitude);
     } else {
         double distance, k, elongation, b, l, r;
         PlanetPosition(body, hoursUt, dayUt, monthUt, yearUt, true, alpha, delta, distance, k,

@@ -35,9 +35,10 @@ void BodyPlace(int body, double hours, int day, int month, int year, double& alp
         alpha = sun.alpha;
         delta = sun.delta;
     } else if (body == kMoon) {
-        double lambda, beta, semidiameter, k, u;
-        MoonPosition(hours, day, month, year, lambda, beta, parallax, semidiameter, k, u, alpha,
-                     delta);
+        const MoonPlace moon = MoonPosition({year, month, day, hours});
+        alpha = moon.alpha;
+        delta = moon.delta;
+        parallax = moon.parallax;
     } else {
         double distance, k, elongation, b, l, r;
         PlanetPosition(body, hours, day, month, year, true, alpha, delta, distance, k, elongation,

@@ -408,10 +408,7 @@ void MoonSpeedGraph(Surface& s, int year, const Location& loc) {
     SurfacePoint previous{0, 0};
     for (double jd = period.jdStart - 2.0; jd <= period.jdEnd; jd += 1.0) {
         const CalendarTime t = SplitJulianDay(jd - loc.timeZone / 24.0);
-        double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
-        MoonPosition(t.hours, t.day, t.month, t.year, lambda, beta, parallax, semidiameter, k, u,
-                     alpha, delta);
-        lambda = NormalizeDegrees(lambda);
+        const double lambda = NormalizeDegrees(MoonPosition(t).lambda);
         if (haveLongitude) {
             double speed = std::fabs(lambda - previousLongitude);
             if (speed > 180.0) {
@@ -505,10 +502,7 @@ void MoonIllumFracGraph(Surface& s, int year, int month, const Location& loc) {
             return;
         }
         const CalendarTime t = SplitJulianDay(jd0 + i);
-        double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
-        MoonPosition(t.hours, t.day, t.month, t.year, lambda, beta, parallax, semidiameter, k, u,
-                     alpha, delta);
-        const SurfacePoint point{g.L + i * m.step, toY(k)};
+        const SurfacePoint point{g.L + i * m.step, toY(MoonPosition(t).k)};
         if (i > 0) {
             DrawLine(s, previous.x, previous.y, point.x, point.y);
         }

@@ -43,15 +43,15 @@ void ComputeBody(int b, PlanetariumState& st, const Location& loc, const Calenda
         st.sunSemidiameter = sun.semidiameter;
         body.radius = LuminaryRadius(viewAngle, sun.semidiameter, R, charWidth);
     } else if (b == 1) {
-        double lambda = 0, beta = 0, parallax = 0, sd = 0, k = 0, u = 0;
-        MoonPosition(t.hours, t.day, t.month, t.year, lambda, beta, parallax, sd, k, u, alpha,
-                     delta);
-        Topocentric(loc, true, 0.0, parallax, t, alpha, delta);
-        body.k = k;
-        body.u = u;
-        st.moonParallax = parallax;
-        st.moonSemidiameter = sd;
-        body.radius = LuminaryRadius(viewAngle, sd, R, charWidth);
+        const MoonPlace moon = MoonPosition(t);
+        alpha = moon.alpha;
+        delta = moon.delta;
+        Topocentric(loc, true, 0.0, moon.parallax, t, alpha, delta);
+        body.k = moon.k;
+        body.u = moon.u;
+        st.moonParallax = moon.parallax;
+        st.moonSemidiameter = moon.semidiameter;
+        body.radius = LuminaryRadius(viewAngle, moon.semidiameter, R, charWidth);
     } else if (IsPlanet(b)) {
         double distance = 0, k = 0, elongation = 0, hb = 0, hl = 0, r = 0;
         PlanetPosition(b, t.hours, t.day, t.month, t.year, true, alpha, delta, distance, k,

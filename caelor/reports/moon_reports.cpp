@@ -29,11 +29,7 @@ MonthRangeDays MonthRangeJulianDays(int year, int startMonth, int stopMonth) {
 }
 
 double MoonFractionAt(double jdUt) {
-    const CalendarTime at = SplitJulianDay(jdUt);
-    double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
-    MoonPosition(at.hours, at.day, at.month, at.year, lambda, beta, parallax, semidiameter, k, u,
-                 alpha, delta);
-    return k;
+    return MoonPosition(SplitJulianDay(jdUt)).k;
 }
 
 double MoonNodePassageJde(double K) {
@@ -98,7 +94,7 @@ Apsis RefineApsis(double D, bool apogee, double timeZone) {
     double best = 0;
     for (int h = -23; h <= 23; ++h) {
         const CalendarTime at = SplitJulianDay(D + h / 24.0);
-        const double distance = MoonDistanceKm(at.hours, at.day, at.month, at.year);
+        const double distance = MoonDistanceKm(at);
         if (h == -23 || (apogee ? distance > best : distance < best)) {
             best = distance;
             hBest = h;
@@ -145,7 +141,7 @@ void MoonApsidesReport(Location location, int year, int startMonth, int stopMont
         }
         ReportProgress(index, insideAlmanac, 0.26 * ReportFraction(0, days + 3, i));
         const CalendarTime at = SplitJulianDay(range.first + i - 2);
-        dist[static_cast<size_t>(i)] = MoonDistanceKm(0.0, at.day, at.month, at.year);
+        dist[static_cast<size_t>(i)] = MoonDistanceKm({at.year, at.month, at.day, 0.0});
     }
 
     const int candidates = days + 2;

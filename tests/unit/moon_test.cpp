@@ -13,15 +13,10 @@
 
 namespace {
 
-struct Moon {
-    double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
-};
+using Moon = MoonPlace;
 
 Moon MoonAt(double hours, int day, int month, int year) {
-    Moon m{};
-    MoonPosition(hours, day, month, year, m.lambda, m.beta, m.parallax, m.semidiameter, m.k, m.u,
-                 m.alpha, m.delta);
-    return m;
+    return MoonPosition({year, month, day, hours});
 }
 
 Moon MoonAtJd(double jd) {
@@ -69,7 +64,7 @@ TEST(MoonPosition, MatchesAA47a) {
     EXPECT_NEAR(m.lambda, 133.162655, 0.003);
     EXPECT_NEAR(m.beta, -3.229126, 0.001);
     EXPECT_NEAR(m.parallax, 0.991990, 0.0002);
-    EXPECT_NEAR(MoonDistanceKm(hours, 12, 4, 1992), 368409.7, 20.0);
+    EXPECT_NEAR(MoonDistanceKm({1992, 4, 12, hours}), 368409.7, 20.0);
 }
 
 TEST(MoonPosition, EquatorialPlaceAndPhaseMatchAA47aAnd48a) {
@@ -182,7 +177,7 @@ TEST(MoonDistanceKm, StaysBetweenPerigeeAndApogee) {
     double farthest = 0;
     for (int step = 0; step < 366 * 8; ++step) {
         const CalendarTime t = SplitJulianDay(jd0 + step * 0.125);
-        const double km = MoonDistanceKm(t.hours, t.day, t.month, t.year);
+        const double km = MoonDistanceKm(t);
         nearest = MinOf(nearest, km);
         farthest = MaxOf(farthest, km);
     }

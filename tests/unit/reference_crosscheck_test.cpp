@@ -233,13 +233,10 @@ TEST(ReferenceCrossCheck, MoonPlaceDistanceAndPhaseFollowAModernEphemeris) {
         }
         const CalendarTime t = InstantOf(f, row);
         const std::string where = Describe("Moon", t);
-        double lambda = 0, beta = 0, parallax = 0, semidiameter = 0, k = 0, u = 0;
-        double alpha = 0, delta = 0;
-        MoonPosition(t.hours, t.day, t.month, t.year, lambda, beta, parallax, semidiameter, k, u,
-                     alpha, delta);
-        const double km = MoonDistanceKm(t.hours, t.day, t.month, t.year);
-        AddPlace(e, f, row, where, alpha, delta, km, "dist_km");
-        phase.Add(k - f.Number(row, "illum"), where);
+        const MoonPlace moon = MoonPosition(t);
+        const double km = MoonDistanceKm(t);
+        AddPlace(e, f, row, where, moon.alpha, moon.delta, km, "dist_km");
+        phase.Add(moon.k - f.Number(row, "illum"), where);
     }
     // The 50/45/30-term theory is good to about 0.01 degree; ours also lacks
     // the nutation in longitude (up to 0.005 degree) and carries its own
