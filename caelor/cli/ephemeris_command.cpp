@@ -42,10 +42,6 @@ struct Row {
 };
 
 Row ComputeRow(int body, CalendarTime ut, const Location& loc) {
-    const double hoursUt = ut.hours;
-    const int dayUt = ut.day;
-    const int monthUt = ut.month;
-    const int yearUt = ut.year;
     Row row;
     double alpha = 0;
     double delta = 0;
@@ -71,20 +67,19 @@ Row ComputeRow(int body, CalendarTime ut, const Location& loc) {
         Topocentric(loc, true, 0.0, moon.parallax, ut, topoAlpha, topoDelta);
         EquatorialToHorizontal(ut, topoAlpha, topoDelta, loc, row.azimuth, row.altitude);
     } else {
-        double distance, k, elongation, b, l, r;
-        PlanetPosition(body, hoursUt, dayUt, monthUt, yearUt, true, alpha, delta, distance, k,
-                       elongation, b, l, r);
-        row.distance = distance;
-        row.fraction = k;
-        row.elongation = elongation;
-        row.magnitude = PlanetMagnitude(body, hoursUt, dayUt, monthUt, yearUt);
-        row.diameter = PlanetDiameter(body, hoursUt, dayUt, monthUt, yearUt);
+        const PlanetPlace planet = PlanetPosition(body, ut, true);
+        alpha = planet.alpha;
+        delta = planet.delta;
+        row.distance = planet.distance;
+        row.fraction = planet.k;
+        row.elongation = planet.elongation;
+        row.magnitude = PlanetMagnitude(body, ut);
+        row.diameter = PlanetDiameter(body, ut);
     }
     row.ra = alpha;
     row.dec = SignedLatitude(delta);
     if (body != kMoon) {
-        EquatorialToHorizontal({yearUt, monthUt, dayUt, hoursUt}, alpha, delta, loc, row.azimuth,
-                               row.altitude);
+        EquatorialToHorizontal(ut, alpha, delta, loc, row.azimuth, row.altitude);
     }
     return row;
 }

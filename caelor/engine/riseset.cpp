@@ -40,9 +40,9 @@ void BodyPlace(int body, double hours, int day, int month, int year, double& alp
         delta = moon.delta;
         parallax = moon.parallax;
     } else {
-        double distance, k, elongation, b, l, r;
-        PlanetPosition(body, hours, day, month, year, true, alpha, delta, distance, k, elongation,
-                       b, l, r);
+        const PlanetPlace planet = PlanetPosition(body, {year, month, day, hours}, true);
+        alpha = planet.alpha;
+        delta = planet.delta;
     }
 }
 

@@ -201,10 +201,7 @@ void PlanetMagnitudeGraph(Surface& s, int year, BitSet bodies) {
             IntegerRows(s, g, -6, 20, 1, toY, "%2d", g.L - 2 * s.CharWidth(),
                         [](int v) { return v % 2 == 0; });
         },
-        toY,
-        [](int body, const CalendarTime& t) {
-            return PlanetMagnitude(body, t.hours, t.day, t.month, t.year);
-        });
+        toY, [](int body, const CalendarTime& t) { return PlanetMagnitude(body, t); });
 }
 
 void PlanetIllumFracGraph(Surface& s, int year, BitSet bodies) {
@@ -222,13 +219,7 @@ void PlanetIllumFracGraph(Surface& s, int year, BitSet bodies) {
                         AxisLabel{g.L - 3 * s.CharWidth(), AxisLabel::Centred});
             }
         },
-        toY,
-        [](int body, const CalendarTime& t) {
-            double alpha, delta, distance, k, elongation, b, l, r;
-            PlanetPosition(body, t.hours, t.day, t.month, t.year, false, alpha, delta, distance, k,
-                           elongation, b, l, r);
-            return k;
-        });
+        toY, [](int body, const CalendarTime& t) { return PlanetPosition(body, t, false).k; });
 }
 
 void PlanetDiameterGraph(Surface& s, int year, BitSet bodies) {
@@ -240,10 +231,7 @@ void PlanetDiameterGraph(Surface& s, int year, BitSet bodies) {
         [&](const GraphLayout& g) {
             IntegerRows(s, g, 70, 0, 10, toY, "%2d", g.L - 2 * s.CharWidth(), Always);
         },
-        toY,
-        [](int body, const CalendarTime& t) {
-            return PlanetDiameter(body, t.hours, t.day, t.month, t.year);
-        });
+        toY, [](int body, const CalendarTime& t) { return PlanetDiameter(body, t); });
 }
 
 void PlanetDistanceGraph(Surface& s, int year, BitSet bodies, int distanceFromSun) {
@@ -260,10 +248,7 @@ void PlanetDistanceGraph(Surface& s, int year, BitSet bodies, int distanceFromSu
         [&](const GraphLayout& g) {
             IntegerRows(s, g, 60, 0, 10, toY, "%2d", g.L - 2 * s.CharWidth(), Always);
         },
-        toY,
-        [which](int body, const CalendarTime& t) {
-            return BodyDistance(body, t.hours, t.day, t.month, t.year, which);
-        });
+        toY, [which](int body, const CalendarTime& t) { return BodyDistance(body, t, which); });
 }
 
 double EquationOfTimeMinutes(double jd) {
@@ -544,17 +529,14 @@ void PlanetAngleGraph(Surface& s, int year, int month, int mainPlanet, BitSet ot
                 return;
             }
             const CalendarTime t = SplitJulianDay(jd0 + i);
-            double alpha, delta, distance, kk, elongation, b, l, r;
             if (!mainKnown[i]) {
-                PlanetPosition(mainPlanet, t.hours, t.day, t.month, t.year, true, alpha, delta,
-                               distance, kk, elongation, b, l, r);
-                SphereUnitVector(alpha, delta, &mainVector[3 * i]);
+                const PlanetPlace main = PlanetPosition(mainPlanet, t, true);
+                SphereUnitVector(main.alpha, main.delta, &mainVector[3 * i]);
                 mainKnown[i] = true;
             }
-            PlanetPosition(k, t.hours, t.day, t.month, t.year, true, alpha, delta, distance, kk,
-                           elongation, b, l, r);
+            const PlanetPlace other = PlanetPosition(k, t, true);
             double v[3];
-            SphereUnitVector(alpha, delta, v);
+            SphereUnitVector(other.alpha, other.delta, v);
             const double angle = AngleBetween(&mainVector[3 * i], v);
             const SurfacePoint point{g.L + i * m.step, toY(angle)};
             if (i > 0) {

@@ -213,9 +213,7 @@ void PlanetOrbitGraph(Surface& s, int year, BitSet bodies) {
             if (body == 0) {
                 alpha = SunRightAscension(t);
             } else {
-                double delta, distance, k, elongation, b, l, r;
-                PlanetPosition(body, t.hours, t.day, t.month, t.year, true, alpha, delta, distance,
-                               k, elongation, b, l, r);
+                alpha = PlanetPosition(body, t, true).alpha;
             }
             const int x = DateToX(g.L, g.W, period.days, jd, period.jdStart);
             const SurfacePoint point{x, toY(alpha)};

@@ -96,14 +96,12 @@ void EclipticPositions(int mode, unsigned bodySet, double viewAngle, int side,
         if (!((bodySet >> b) & 1u)) {
             continue;
         }
-        double alpha = 0, delta = 0, distance = 0, k = 0, elong = 0, hb = 0, l = 0, r = 0;
-        PlanetPosition(b, t.hours, t.day, t.month, t.year, false, alpha, delta, distance, k, elong,
-                       hb, l, r);
+        const PlanetPlace planet = PlanetPosition(b, t, false);
         if (top) {
-            points[b] = TopPoint(r * scale, -90.0 - l, half);
+            points[b] = TopPoint(planet.r * scale, -90.0 - planet.l, half);
         } else {
-            const double y = (TanDeg(-hb) / TanDeg(18.0) + 1.0) * strip.h / 2.0;
-            points[b] = {StripX(strip, NormalizeDegrees(l)), strip.y0 - RoundHalfUp(y)};
+            const double y = (TanDeg(-planet.b) / TanDeg(18.0) + 1.0) * strip.h / 2.0;
+            points[b] = {StripX(strip, NormalizeDegrees(planet.l)), strip.y0 - RoundHalfUp(y)};
         }
     }
     if ((bodySet >> 2) & 1u) {

@@ -53,11 +53,11 @@ void ComputeBody(int b, PlanetariumState& st, const Location& loc, const Calenda
         st.moonSemidiameter = moon.semidiameter;
         body.radius = LuminaryRadius(viewAngle, moon.semidiameter, R, charWidth);
     } else if (IsPlanet(b)) {
-        double distance = 0, k = 0, elongation = 0, hb = 0, hl = 0, r = 0;
-        PlanetPosition(b, t.hours, t.day, t.month, t.year, true, alpha, delta, distance, k,
-                       elongation, hb, hl, r);
-        Topocentric(loc, false, distance, 0.0, t, alpha, delta);
-        body.k = k;
+        const PlanetPlace planet = PlanetPosition(b, t, true);
+        alpha = planet.alpha;
+        delta = planet.delta;
+        Topocentric(loc, false, planet.distance, 0.0, t, alpha, delta);
+        body.k = planet.k;
         body.radius = charWidth / 2;
     } else {
         return;

@@ -126,9 +126,10 @@ void BodyEclipticPlace(double jd, int body, double& alpha, double& delta, double
         semidiameter = sun.semidiameter;
         k = 0;
     } else {
-        double distance, elongation, b, l, r;
-        PlanetPosition(body, t.hours, t.day, t.month, t.year, true, alpha, delta, distance, k,
-                       elongation, b, l, r);
+        const PlanetPlace planet = PlanetPosition(body, t, true);
+        alpha = planet.alpha;
+        delta = planet.delta;
+        k = planet.k;
         semidiameter = 0;
     }
     double beta;
@@ -199,11 +200,9 @@ void PlanetViewInfoReport(int year, int startMonth, int stopMonth, Location loca
             const int day = static_cast<int>(d);
             double rise, set;
             RiseSet(p, day, month, y, rise, set, location);
-            double alpha, delta, distance, k, elongation, b, l, r;
-            PlanetPosition(p, 0.0, day, month, y, true, alpha, delta, distance, k, elongation, b, l,
-                           r);
-            delta = SignedLatitude(delta);
-            alpha = NormalizeDegrees(alpha * 15) * kOneOver15;
+            const PlanetPlace planet = PlanetPosition(p, {y, month, day, 0.0}, true);
+            const double delta = SignedLatitude(planet.delta);
+            const double alpha = NormalizeDegrees(planet.alpha * 15) * kOneOver15;
 
             char date[kFormatSize], riseText[kFormatSize], setText[kFormatSize];
             char ra[kFormatSize], dec[kFormatSize], elong[kFormatSize];
@@ -213,9 +212,9 @@ void PlanetViewInfoReport(int year, int startMonth, int stopMonth, Location loca
             FormatHoursMinutes(set, setText);
             FormatSexagesimal(alpha, 0, ra);
             FormatSexagesimal(delta, 1, dec);
-            FormatSexagesimal(elongation, 1, elong);
-            FormatFixed(k, 1, 3, illum);
-            FormatFixed(distance, 2, 5, dist);
+            FormatSexagesimal(planet.elongation, 1, elong);
+            FormatFixed(planet.k, 1, 3, illum);
+            FormatFixed(planet.distance, 2, 5, dist);
             std::snprintf(line, sizeof line, format, date, riseText, setText, ra, dec, elong, illum,
                           dist);
             ReportAddLine(line, buffer);
@@ -279,7 +278,7 @@ void PlanetApsidesReport(int startYear, int stopYear, Location location, BitSet 
                 char date[kFormatSize];
                 FormatDate(static_cast<int>(d), month, y, date);
                 const CalendarTime at = SplitJulianDay(jde);
-                const double r = BodyDistance(p, at.hours, at.day, at.month, at.year, 1);
+                const double r = BodyDistance(p, at, 1);
                 char distance[kFormatSize];
                 FormatFixed(r, 2, 2, distance);
                 std::snprintf(line, sizeof line, format, date, passName, distance);

@@ -290,16 +290,14 @@ TEST(ReferenceCrossCheck, PlanetsFollowAModernEphemeris) {
             }
             const CalendarTime t = InstantOf(f, row);
             const std::string where = Describe(bounds.name, t);
-            double alpha = 0, delta = 0, distance = 0, k = 0, psi = 0, b = 0, l = 0, r = 0;
-            PlanetPosition(bounds.body, t.hours, t.day, t.month, t.year, true, alpha, delta,
-                           distance, k, psi, b, l, r);
-            AddPlace(e, f, row, where, alpha, delta, distance, "dist_au");
-            longitude.Add(AngleDifference(l, f.Number(row, "helio_lon_deg")), where);
-            latitude.Add(SignedLatitude(b) - f.Number(row, "helio_lat_deg"), where);
+            const PlanetPlace p = PlanetPosition(bounds.body, t, true);
+            AddPlace(e, f, row, where, p.alpha, p.delta, p.distance, "dist_au");
+            longitude.Add(AngleDifference(p.l, f.Number(row, "helio_lon_deg")), where);
+            latitude.Add(SignedLatitude(p.b) - f.Number(row, "helio_lat_deg"), where);
             const double rRef = f.Number(row, "helio_r_au");
-            radius.Add((r - rRef) / rRef, where);
-            phase.Add(k - f.Number(row, "illum"), where);
-            elongation.Add(psi - f.Number(row, "elong_deg"), where);
+            radius.Add((p.r - rRef) / rRef, where);
+            phase.Add(p.k - f.Number(row, "illum"), where);
+            elongation.Add(p.elongation - f.Number(row, "elong_deg"), where);
         }
         const std::string name = bounds.name;
         ExpectWithin(name + " right ascension", e.alpha, bounds.place, "deg");
