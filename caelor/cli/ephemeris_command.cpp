@@ -176,11 +176,9 @@ int EphemerisCommand(int argc, char** argv) {
             const long minutes = static_cast<long>(FractionalPart(day) * 1440);
             const double jdUt = jdLocal - loc.timeZone / 24;
             Row row = ComputeRow(body, SplitJulianDay(jdUt), loc);
-            double rise = 0;
-            double set = 0;
-            RiseSet(body, static_cast<int>(day), month, year, rise, set, loc);
-            row.rise = rise < 0 ? NAN : rise;
-            row.set = set < 0 ? NAN : set;
+            const RiseSetTimes times = RiseSet(body, static_cast<int>(day), month, year, loc);
+            row.rise = times.rise.happens ? times.rise.hours : NAN;
+            row.set = times.set.happens ? times.set.hours : NAN;
 
             std::printf("%s%04d-%02d-%02d,%02ld:%02ld,%.6f", year < 0 ? "-" : "", std::abs(year),
                         month, static_cast<int>(day), minutes / 60, minutes % 60, jdUt);

@@ -59,7 +59,7 @@ double FoldDayFraction(double m) {
 
 } // namespace
 
-void RiseSet(int body, int day, int month, int year, double& rise, double& set, Location loc) {
+RiseSetTimes RiseSet(int body, int day, int month, int year, Location loc) {
     ClampPoleLatitude(loc);
     const double phi = SignedLatitudeOf(loc);
     const double L = WestLongitudeOf(loc);
@@ -100,9 +100,7 @@ void RiseSet(int body, int day, int month, int year, double& rise, double& set, 
     const double cosH0 =
         (SinDeg(h0) - SinDeg(phi) * SinDeg(delta[1])) / (CosDeg(phi) * CosDeg(delta[1]));
     if (std::fabs(cosH0) >= 1) {
-        rise = -1.0;
-        set = -1.0;
-        return;
+        return {{false, 0.0}, {false, 0.0}};
     }
     const double H0 = NormalizeDegrees(AcosDeg(cosH0));
 
@@ -138,12 +136,11 @@ void RiseSet(int body, int day, int month, int year, double& rise, double& set, 
     const auto result = [](double fraction, double correction) {
         const double hours = fraction * 24;
         if (hours > 24 || hours < 0 || std::fabs(correction) > kSettled || !std::isfinite(hours)) {
-            return -1.0;
+            return EventTime{false, 0.0};
         }
-        return hours;
+        return EventTime{true, hours};
     };
-    rise = result(m[0], lastCorrection[0]);
-    set = result(m[1], lastCorrection[1]);
+    return {result(m[0], lastCorrection[0]), result(m[1], lastCorrection[1])};
 }
 
 void GeocentricObserver(double elevation, double phi, double& rhoSinPhi, double& rhoCosPhi) {

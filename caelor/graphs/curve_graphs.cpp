@@ -278,10 +278,10 @@ void EquationOfTimeGraph(Surface& s, int year, const Location& loc) {
 
 double DayLengthHours(double jd, const Location& loc) {
     const CalendarTime t = SplitJulianDay(jd);
-    double rise = 0.0;
-    double set = 0.0;
-    RiseSet(0, t.day, t.month, t.year, rise, set, loc);
-    if (rise != -1.0 && set != -1.0) {
+    const RiseSetTimes times = RiseSet(kSun, t.day, t.month, t.year, loc);
+    if (times.rise.happens && times.set.happens) {
+        const double rise = times.rise.hours;
+        const double set = times.set.hours;
         // A sunset after local midnight reads earlier than the sunrise.
         return set >= rise ? set - rise : set - rise + 24.0;
     }
@@ -340,15 +340,14 @@ void SunAngleGraph(Surface& s, int year, const Location& loc) {
 
 double SunriseAzimuth(double jd, const Location& loc) {
     const CalendarTime date = SplitJulianDay(jd);
-    double rise = 0.0;
-    double set = 0.0;
-    RiseSet(0, date.day, date.month, date.year, rise, set, loc);
+    const EventTime rise = RiseSet(kSun, date.day, date.month, date.year, loc).rise;
     // The rise is local standard time; the Sun is taken at that instant in
-    // UT, on the date it falls on. A day without sunrise keeps the -1.0.
-    CalendarTime t{date.year, date.month, date.day, rise};
-    if (rise != -1.0) {
+    // UT, on the date it falls on. A day without sunrise takes the Sun at
+    // hour -1 of the date, an hour before its 0 h UT.
+    CalendarTime t{date.year, date.month, date.day, -1.0};
+    if (rise.happens) {
         t = SplitJulianDay(CalendarToJulianDay(date.day, date.month, date.year) +
-                           (rise - loc.timeZone) / 24.0);
+                           (rise.hours - loc.timeZone) / 24.0);
     }
     const SunPlace sun = SunPosition(t, true);
     double azimuth = 0.0;

@@ -67,13 +67,18 @@ __attribute__((format(printf, 3, 4))) void Append(char* line, size_t size, const
     }
 }
 
-// "|", an abbreviation, a colon, an optional blank and a time.
-void AppendTimeCell(char* line, size_t size, const char* format, int label, double hours) {
+// "|", an abbreviation, a colon, an optional blank and a time ("None " for
+// a rise or set that does not happen).
+void AppendTimeCell(char* line, size_t size, const char* format, int label, EventTime event) {
     char abbreviation[kTextSize];
     char time[kFormatSize];
     LoadText(label, abbreviation, sizeof abbreviation);
-    FormatHoursMinutes(hours, time);
+    FormatEventTime(event, time);
     Append(line, size, format, abbreviation, time);
+}
+
+void AppendTimeCell(char* line, size_t size, const char* format, int label, double hours) {
+    AppendTimeCell(line, size, format, label, EventTime{true, hours});
 }
 
 } // namespace
@@ -154,8 +159,8 @@ void CalendarReport(int year, int startMonth, int stopMonth, Location location,
 
         for (int r = 1; r <= rows; ++r) {
             // The set times found with the rises, for the line below them.
-            double sunSet[7] = {};
-            double moonSet[7] = {};
+            EventTime sunSet[7] = {};
+            EventTime moonSet[7] = {};
             for (int k = 1; k <= kTextLinesPerWeek; ++k) {
                 if (PumpMessages(0) != 0) {
                     return;
@@ -170,22 +175,24 @@ void CalendarReport(int year, int startMonth, int stopMonth, Location location,
                         Append(line, sizeof line, "|%*s", kCellWidth - 1, "");
                         continue;
                     }
-                    double rise = 0;
+                    RiseSetTimes times{};
                     const CalendarEvent* event = nullptr;
                     switch (k) {
                     case 1:
                         Append(line, sizeof line, "| %2d%*s", d, 6, "");
                         break;
                     case 2:
-                        RiseSet(kSun, d, m, year, rise, sunSet[c], location);
-                        AppendTimeCell(line, sizeof line, "|%2s: %s", 656, rise);
+                        times = RiseSet(kSun, d, m, year, location);
+                        sunSet[c] = times.set;
+                        AppendTimeCell(line, sizeof line, "|%2s: %s", 656, times.rise);
                         break;
                     case 3:
                         AppendTimeCell(line, sizeof line, "|%2s: %s", 657, sunSet[c]);
                         break;
                     case 4:
-                        RiseSet(kMoon, d, m, year, rise, moonSet[c], location);
-                        AppendTimeCell(line, sizeof line, "|%2s: %s", 658, rise);
+                        times = RiseSet(kMoon, d, m, year, location);
+                        moonSet[c] = times.set;
+                        AppendTimeCell(line, sizeof line, "|%2s: %s", 658, times.rise);
                         break;
                     case 5:
                         AppendTimeCell(line, sizeof line, "|%2s: %s", 659, moonSet[c]);

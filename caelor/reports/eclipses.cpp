@@ -48,6 +48,13 @@ void AddTimeLine(int formatId, double hours, ReportBuffer& buffer) {
     AddFormattedLine(formatId, time, buffer);
 }
 
+// A rise or set line: "None " for an event that does not happen.
+void AddEventLine(int formatId, EventTime event, ReportBuffer& buffer) {
+    char time[kFormatSize];
+    FormatEventTime(event, time);
+    AddFormattedLine(formatId, time, buffer);
+}
+
 // Hours brought into [0, 24), the way the contact times are shown.
 double WrapHours(double hours) {
     return NormalizeDegrees(hours * 15) * kOneOver15;
@@ -171,13 +178,11 @@ void AddEclipseOpening(int body, int dateId, int riseId, int setId, const Calend
                        const Location& location, ReportBuffer& buffer) {
     char date[kFormatSize];
     FormatDate(local.day, local.month, local.year, date);
-    double rise = 0;
-    double set = 0;
-    RiseSet(body, local.day, local.month, local.year, rise, set, location);
+    const RiseSetTimes times = RiseSet(body, local.day, local.month, local.year, location);
     ReportAddLine("", buffer);
     AddFormattedLine(dateId, date, buffer);
-    AddTimeLine(riseId, rise, buffer);
-    AddTimeLine(setId, set, buffer);
+    AddEventLine(riseId, times.rise, buffer);
+    AddEventLine(setId, times.set, buffer);
 }
 
 } // namespace

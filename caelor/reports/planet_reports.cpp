@@ -198,8 +198,7 @@ void PlanetViewInfoReport(int year, int startMonth, int stopMonth, Location loca
             int month, y;
             JulianDayToCalendar(jd, d, month, y);
             const int day = static_cast<int>(d);
-            double rise, set;
-            RiseSet(p, day, month, y, rise, set, location);
+            const RiseSetTimes times = RiseSet(p, day, month, y, location);
             const PlanetPlace planet = PlanetPosition(p, {y, month, day, 0.0}, true);
             const double delta = SignedLatitude(planet.delta);
             const double alpha = NormalizeDegrees(planet.alpha * 15) * kOneOver15;
@@ -208,8 +207,8 @@ void PlanetViewInfoReport(int year, int startMonth, int stopMonth, Location loca
             char ra[kFormatSize], dec[kFormatSize], elong[kFormatSize];
             char illum[kFormatSize], dist[kFormatSize];
             FormatDate(day, month, y, date);
-            FormatHoursMinutes(rise, riseText);
-            FormatHoursMinutes(set, setText);
+            FormatEventTime(times.rise, riseText);
+            FormatEventTime(times.set, setText);
             FormatSexagesimal(alpha, 0, ra);
             FormatSexagesimal(delta, 1, dec);
             FormatSexagesimal(planet.elongation, 1, elong);

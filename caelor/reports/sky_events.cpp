@@ -220,9 +220,11 @@ void TwilightReport(Location location, int year, int startMonth, int stopMonth,
         const CalendarTime date = SplitJulianDay(range.first + i);
         const double delta =
             SignedLatitude(SunPosition({date.year, date.month, date.day, 12.0}, false).delta);
-        double rise = 0;
-        double set = 0;
-        RiseSet(kSun, date.day, date.month, date.year, rise, set, location);
+        const RiseSetTimes times = RiseSet(kSun, date.day, date.month, date.year, location);
+        // Twilight runs from the printed sunrise and sunset; a day without
+        // one counts it as the hour -1 here, as this report always has.
+        const double rise = times.rise.happens ? times.rise.hours : -1.0;
+        const double set = times.set.happens ? times.set.hours : -1.0;
 
         char dateText[kFormatSize];
         char riseText[kFormatSize];
@@ -230,8 +232,8 @@ void TwilightReport(Location location, int year, int startMonth, int stopMonth,
         char begin[3][kReportSlot];
         char end[3][kReportSlot];
         FormatDate(date.day, date.month, date.year, dateText);
-        FormatHoursMinutes(rise, riseText);
-        FormatHoursMinutes(set, setText);
+        FormatEventTime(times.rise, riseText);
+        FormatEventTime(times.set, setText);
         for (int z = 0; z < 3; ++z) {
             const double offset = TwilightOffset(phi, delta, kZenith[z]);
             TwilightTime(rise - offset, begin[z]);

@@ -343,9 +343,10 @@ Location LocationOf(const Fixture& f, size_t row) {
     return loc;
 }
 
-void CompareEvent(double ours, const Fixture& f, size_t row, const char* column,
+void CompareEvent(EventTime event, const Fixture& f, size_t row, const char* column,
                   const std::string& where, MaxError& error) {
-    const bool oursHappens = ours >= 0;
+    const bool oursHappens = event.happens;
+    const double ours = event.hours;
     const bool refHappens = f.Has(row, column);
     if (oursHappens && refHappens) {
         const double difference = ours - f.Number(row, column);
@@ -385,10 +386,9 @@ TEST(ReferenceCrossCheck, RiseAndSetTimesFollowAModernEphemeris) {
             char where[96];
             std::snprintf(where, sizeof where, "%s at %s %04d-%02d-%02d", bounds.name,
                           f.Text(row, "place").c_str(), year, month, day);
-            double oursRise = 0, oursSet = 0;
-            RiseSet(bounds.body, day, month, year, oursRise, oursSet, LocationOf(f, row));
-            CompareEvent(oursRise, f, row, "rise", where, rise);
-            CompareEvent(oursSet, f, row, "set", where, set);
+            const RiseSetTimes ours = RiseSet(bounds.body, day, month, year, LocationOf(f, row));
+            CompareEvent(ours.rise, f, row, "rise", where, rise);
+            CompareEvent(ours.set, f, row, "set", where, set);
         }
         const std::string name = bounds.name;
         ExpectWithin(name + " rise", rise, bounds.minutes, "min");
