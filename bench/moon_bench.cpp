@@ -54,7 +54,7 @@ void BM_JupiterMoons(benchmark::State& state) {
     double jd = 2451545.0;
     for (auto _ : state) {
         MoonOfJupiter records[4];
-        JupiterMoons(jd, records);
+        JupiterMoons(InstantOfUt(jd), records);
         benchmark::DoNotOptimize(records);
         jd += 0.0417;
     }

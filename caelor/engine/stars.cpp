@@ -27,15 +27,15 @@ void PrecessionAngles(double jd0, double jd, double& zeta, double& z, double& th
     theta = thetaSeconds * kOneOver3600;
 }
 
-void StarApparentPlace(int epochYear, double alpha0, double delta0, double jd, double& alpha,
+void StarApparentPlace(int epochYear, double alpha0, double delta0, double jdUt, double& alpha,
                        double& delta) {
     const double jd0 = CalendarToJulianDay(1.0, 1, epochYear);
     double zeta = 0;
     double z = 0;
     double theta = 0;
-    PrecessionAngles(jd0, jd, zeta, z, theta);
+    PrecessionAngles(jd0, jdUt, zeta, z, theta);
 
-    const CalendarTime ut = SplitJulianDay(jd);
+    const CalendarTime ut = SplitJulianDay(jdUt);
 
     double dpsi = 0;
     double deps = 0;

@@ -81,7 +81,7 @@ void SunCacheInvalidate() {
     g_cache.valid = false;
 }
 
-void Seasons(int year, double instants[4]) {
+void Seasons(int year, double jdUt[4]) {
     for (int k = 0; k < 4; ++k) {
         double jd = (year + 0.25 * k) * 365.2422 + 1721141.3;
         const double target = 90.0 * k;
@@ -95,7 +95,7 @@ void Seasons(int year, double instants[4]) {
                 break;
             }
         }
-        instants[k] = jd;
+        jdUt[k] = jd;
     }
 }
 

@@ -37,8 +37,8 @@ long SunPositionEvaluations();
 void SunCacheInvalidate();
 
 // UT Julian days of the March equinox, June solstice, September equinox and
-// December solstice of the year (solar longitude 0, 90, 180, 270).
-void Seasons(int year, double instants[4]);
+// December solstice of the year (apparent solar longitude 0, 90, 180, 270).
+void Seasons(int year, double jdUt[4]);
 
 // Apparent minus mean solar time at 12h UT of the date, hours (positive when
 // the Sun transits before noon).

@@ -79,6 +79,10 @@ CalendarTime LocalTimeOf(double jdUt, double timeZone) {
     return SplitJulianDay(jdUt + timeZone / 24);
 }
 
+Instant InstantOfUt(double jdUt) {
+    return {jdUt, jdUt + DeltaTHours(SplitJulianDay(jdUt).year) * kOneOver24};
+}
+
 void MonthName(int month, char* text) {
     LoadText(173 + month, text, kTextSize);
 }

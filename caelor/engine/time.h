@@ -2,10 +2,11 @@
 //
 // A Julian day is a double in days with the day starting at noon. Dates
 // before 1582 October 15 are Julian-calendar dates, later ones Gregorian;
-// years are astronomical (year 0 is 1 BC). Engine routines take an instant
-// as (hours, day, month, year) and form the Julian day as
-// CalendarToJulianDay(day + hours / 24, month, year). Times are counted in
-// Julian centuries from 1900 January 0.5.
+// years are astronomical (year 0 is 1 BC). The position routines take a
+// moment as a CalendarTime of universal time and form its Julian day as
+// CalendarToJulianDay(day + hours / 24, month, year); routines that take a
+// Julian day name its scale (jdUt, jde, Instant). Times are counted in Julian
+// centuries from 1900 January 0.5.
 #pragma once
 
 // Size of the text buffers filled from the string table.
@@ -37,6 +38,19 @@ CalendarTime SplitJulianDay(double jd);
 // Local standard date and hours of a UT Julian day in the time zone (hours
 // ahead of UT): SplitJulianDay(jdUt + timeZone / 24).
 CalendarTime LocalTimeOf(double jdUt, double timeZone);
+
+// A moment as Julian days on both time scales, so that one is never taken
+// for the other: universal time (the clock's, and every date the user
+// gives) and terrestrial (ephemeris) time jdUt + DeltaTHours(year) / 24, the
+// year being that of jdUt. The theories that take a CalendarTime form their
+// ephemeris time from it themselves.
+struct Instant {
+    double jdUt;
+    double jdTt;
+};
+
+// The Instant of a UT Julian day.
+Instant InstantOfUt(double jdUt);
 
 // Month name (1 .. 12) from the string table into text (kTextSize bytes).
 void MonthName(int month, char* text);

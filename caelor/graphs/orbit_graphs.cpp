@@ -93,7 +93,7 @@ void JupiterMoonsGraph(Surface& s, int year, int month, BitSet moons, bool numbe
         const double t = step * 0.125;
         const int x = g.L + static_cast<int>(t / 0.125 * (d * 0.125));
         MoonOfJupiter records[4];
-        JupiterMoons(jdStart + t, records);
+        JupiterMoons(InstantOfUt(jdStart + t), records);
         for (int i = 0; i < 4; ++i) {
             if (!SetTest(i, moons)) {
                 continue;

@@ -419,7 +419,7 @@ TEST(ReferenceCrossCheck, JupiterMoonOffsetsFollowAModernEphemeris) {
         ASSERT_TRUE(moon >= 0 && moon < 4) << "row " << row;
         const std::string where = Describe(kJovianMoonNames[moon], t);
         MoonOfJupiter records[4];
-        JupiterMoons(JulianDayOf(t), records);
+        JupiterMoons(InstantOfUt(JulianDayOf(t)), records);
         const MoonOfJupiter& ours = records[moon];
         const double xRef = f.Number(row, "x");
         const double yRef = f.Number(row, "y");
