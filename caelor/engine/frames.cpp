@@ -15,9 +15,9 @@ double CenturiesAt(CalendarTime t) {
 // Newton's rounds for Kepler's equation from a given start; false when they
 // do not settle within the bound.
 bool KeplerRounds(double M, double e, double E, double& result) {
-    constexpr int kMaxRounds = 64;
+    constexpr int kMaxNewtonRounds = 64;
     const double eDegrees = RadiansToDegrees(e);
-    for (int round = 0; round < kMaxRounds; ++round) {
+    for (int round = 0; round < kMaxNewtonRounds; ++round) {
         const double delta = (M + eDegrees * SinDeg(E) - E) / (1 - e * CosDeg(E));
         E += delta;
         if (std::fabs(delta) <= 1e-08) {

@@ -14,7 +14,7 @@ namespace {
 constexpr double kSecondsToDays = 1.1574074074074073e-05;
 constexpr double kSunAltitude = -0.8333;
 constexpr double kPlanetAltitude = -0.5667;
-constexpr int kMaxRounds = 100;
+constexpr int kMaxIterationRounds = 100;
 constexpr double kSettled = 0.0001;
 
 // Latitude positive North, longitude positive West.
@@ -108,7 +108,7 @@ RiseSetTimes RiseSet(int body, int day, int month, int year, Location loc) {
     double m[2] = {FoldDayFraction(m0 - H0 / 360), FoldDayFraction(m0 + H0 / 360)};
     double lastCorrection[2] = {0, 0};
 
-    for (int round = 0; round < kMaxRounds; ++round) {
+    for (int round = 0; round < kMaxIterationRounds; ++round) {
         for (int event = 0; event < 2; ++event) {
             const double theta = NormalizeDegrees(theta0 + 360.985647 * m[event]);
             const double n = m[event] + deltaTs * kSecondsToDays;

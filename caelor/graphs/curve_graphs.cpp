@@ -20,10 +20,6 @@
 
 namespace {
 
-constexpr int kSunItem = 0;
-constexpr int kMoonItem = 1;
-constexpr char kDegreeSign = static_cast<char>(176);
-
 // A y-axis value row: its rule (when ruled) and its label.
 struct AxisLabel {
     enum Placement { Centred, LeftAligned };

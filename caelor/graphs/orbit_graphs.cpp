@@ -4,6 +4,7 @@
 
 #include "graphs/graph_frame.h"
 #include "graphs/graphs.h"
+#include "graphs/zodiac.h"
 
 #include "engine/angles.h"
 #include "engine/frames.h"
@@ -21,11 +22,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr int kSunItem = 0;
-constexpr int kMoonItem = 1;
-constexpr int kJupiterItem = 6;
-constexpr int kIoItem = 16;
 
 // A page coordinate from a computed value; values far off the page (a shadow
 // of a Sun on the horizon) are held at a distance the drawing can take.
@@ -118,18 +114,6 @@ void JupiterMoonsGraph(Surface& s, int year, int month, BitSet moons, bool numbe
 }
 
 namespace {
-
-struct ZodiacMark {
-    int id;
-    int boundary;
-    int halfWidth;
-};
-
-constexpr ZodiacMark kZodiac[] = {
-    {506, 52, 12},  {577, 89, 18},  {537, 117, 14}, {511, 137, 10}, {545, 173, 18},
-    {585, 217, 22}, {548, 240, 11}, {572, 247, 3},  {558, 266, 9},  {571, 299, 16},
-    {515, 327, 14}, {503, 351, 12}, {565, 28, 18},
-};
 
 // Right ascension (hours) to the page: RA0 on the bottom edge, increasing
 // upwards with one wrap.

@@ -5,25 +5,13 @@
 #include "engine/planets.h"
 #include "engine/sun.h"
 #include "engine/time.h"
+#include "graphs/zodiac.h"
 #include "reports/format.h"
 #include "resources/string_table.h"
 
 #include <cstdio>
 
 namespace {
-
-// The thirteen constellations along the ecliptic: abbreviation, eastern
-// boundary and half-width, whole degrees.
-struct ZodiacRow {
-    int id;
-    int boundary;
-    int halfWidth;
-};
-constexpr ZodiacRow kZodiac[13] = {
-    {506, 52, 12},  {577, 89, 18},  {537, 117, 14}, {511, 137, 10}, {545, 173, 18},
-    {585, 217, 22}, {548, 240, 11}, {572, 247, 3},  {558, 266, 9},  {571, 299, 16},
-    {515, 327, 14}, {503, 351, 12}, {565, 28, 18},
-};
 
 ScreenPoint TopPoint(double radius, double angle, int half) {
     double dx = 0, dy = 0;
@@ -40,7 +28,7 @@ void DrawTopBackground(MovieFrame& f) {
     const int half = f.side / 2;
     DrawBox(s, 0, 0, f.side, f.side, true, s.SystemColorValue(SystemColor::WindowText));
     char text[kTextSize];
-    for (const ZodiacRow& row : kZodiac) {
+    for (const ZodiacMark& row : kZodiac) {
         const ScreenPoint edge = TopPoint(half, -row.boundary - 90.0, half);
         DrawLine(s, half, half, edge.x, edge.y);
         const ScreenPoint label =
@@ -70,7 +58,7 @@ void DrawSideBackground(MovieFrame& f, const EclipticStrip& st) {
     std::snprintf(text, sizeof text, "%s%c%c", value, 176, 223);
     s.Text(x, st.y0 - st.h / 2 + f.lineHeight / 2, text);
     char name[kTextSize];
-    for (const ZodiacRow& row : kZodiac) {
+    for (const ZodiacMark& row : kZodiac) {
         const int bx = StripX(st, row.boundary);
         DrawLine(s, bx, st.y0, bx, st.y0 - st.h);
         LoadText(row.id, name, sizeof name);

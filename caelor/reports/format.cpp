@@ -13,8 +13,7 @@
 
 namespace {
 
-constexpr char kDegreeSign = '\260';
-constexpr char kNoEventText[] = "None ";
+constexpr char kNoneTimeText[] = "None ";
 
 // snprintf into an out buffer of kFormatSize bytes; a longer text is cut.
 __attribute__((format(printf, 2, 3))) void Emit(char* out, const char* format, ...) {
@@ -94,7 +93,7 @@ void FormatYearRange(int startYear, int stopYear, char* out) {
 
 void FormatHoursMinutes(double hours, char* out) {
     if (hours == -1.0) {
-        Emit(out, "%s", kNoEventText);
+        Emit(out, "%s", kNoneTimeText);
         return;
     }
     const double a = std::fabs(hours);
@@ -112,7 +111,7 @@ void FormatHoursMinutes(double hours, char* out) {
 
 void FormatEventTime(EventTime event, char* out) {
     if (!event.happens) {
-        Emit(out, "%s", kNoEventText);
+        Emit(out, "%s", kNoneTimeText);
         return;
     }
     FormatHoursMinutes(event.hours, out);

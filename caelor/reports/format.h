@@ -10,6 +10,9 @@
 
 constexpr int kFormatSize = 81;
 
+// The degree sign of the Windows-1252 text the reports and graphs write.
+constexpr char kDegreeSign = '\260';
+
 // The value with decimals digits after the locale's decimal separator and an
 // integer part of exactly width characters (blank-padded on the left, cut to
 // its first width characters when longer); without the leading-zero setting

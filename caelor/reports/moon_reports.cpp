@@ -181,8 +181,8 @@ void MoonNodesReport(Location location, int year, int startMonth, int stopMonth,
     ReportProgress(index, insideAlmanac, 0);
 
     const MonthRangeDays range = MonthRangeJulianDays(year, startMonth, stopMonth);
-    const int kFirst = static_cast<int>((year - 2 - 2000.05) * 13.4223);
-    const int kLast = static_cast<int>((year + 2 - 2000.05) * 13.4223);
+    const int firstK = static_cast<int>((year - 2 - 2000.05) * 13.4223);
+    const int lastK = static_cast<int>((year + 2 - 2000.05) * 13.4223);
     const double deltaTDays = MoonNodesDeltaTSeconds(year) * 1.1574074074074073e-05;
     char format[kReportSlot];
     LoadText(1105, format, sizeof format);
@@ -190,9 +190,9 @@ void MoonNodesReport(Location location, int year, int startMonth, int stopMonth,
     // About a hundred closed-form instants: the report does not pump and
     // cannot be stopped.
     int j = 0;
-    for (int k = kFirst; k <= kLast; ++k, ++j) {
+    for (int k = firstK; k <= lastK; ++k, ++j) {
         ReportProgress(index, insideAlmanac,
-                       static_cast<double>(j) / (std::abs(kLast - kFirst) + 1));
+                       static_cast<double>(j) / (std::abs(lastK - firstK) + 1));
         for (int node = 0; node < 2; ++node) {
             const double K = k + 0.5 * node;
             const double jdUt = MoonNodePassageJde(K) - deltaTDays;

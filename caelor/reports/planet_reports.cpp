@@ -255,16 +255,16 @@ void PlanetApsidesReport(int startYear, int stopYear, Location location, BitSet 
             const double fraction = pass == 0 ? 0.0 : 0.5;
             char passName[kReportSlot];
             LoadText(pass == 0 ? kPerihelionText : kAphelionText, passName, sizeof passName);
-            const double kFirst = std::trunc(factor * (startYear - 1900)) + fraction - 10;
-            const double kLast = std::trunc(factor * (stopYear - 1900)) + fraction + 10;
-            for (double k = kFirst; k <= kLast; k += 1) {
+            const double firstK = std::trunc(factor * (startYear - 1900)) + fraction - 10;
+            const double lastK = std::trunc(factor * (stopYear - 1900)) + fraction + 10;
+            for (double k = firstK; k <= lastK; k += 1) {
                 if (PumpMessages(0) != 0) {
                     return;
                 }
                 ReportProgress(index, insideAlmanac,
                                ReportNestedFraction(p, kEarth, kSaturn, pass, 0, 1,
-                                                    static_cast<int>(k), static_cast<int>(kFirst),
-                                                    static_cast<int>(kLast)));
+                                                    static_cast<int>(k), static_cast<int>(firstK),
+                                                    static_cast<int>(lastK)));
                 const double jde = ApsisJulianEphemerisDay(p, k);
                 const double t = jde + zone;
                 if (t < from || t >= to) {

@@ -1,5 +1,6 @@
 #include "settings/menu_state.h"
 
+#include "movies/movie_clock.h"
 #include "reports/host_hooks.h"
 
 #include <initializer_list>
@@ -8,10 +9,7 @@ namespace {
 
 constexpr int kInternalError = 690;
 constexpr int kMovieMenuPosition = 5;
-constexpr int kFastestTimeSpeed = 64;
 constexpr int kFastestDayNightStep = 4;
-constexpr double kNarrowestViewAngle = 5.0;
-constexpr double kWidestViewAngle = 90.0;
 
 // The movies whose view cannot be zoomed.
 bool HasFixedView(int command) {
