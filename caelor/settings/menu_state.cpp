@@ -9,7 +9,6 @@ namespace {
 
 constexpr int kInternalError = 690;
 constexpr int kMovieMenuPosition = 5;
-constexpr int kFastestDayNightStep = 4;
 
 // The movies whose view cannot be zoomed.
 bool HasFixedView(int command) {
@@ -69,7 +68,7 @@ MenuRefresh ComputeMenuRefresh(const MenuView& view) {
         items.Set(kJetTrails, true);
     } else {
         const bool dayNight = command == kDayNight;
-        items.Set(kSpeedUp, dayNight ? view.dayNightStep != kFastestDayNightStep
+        items.Set(kSpeedUp, dayNight ? view.dayNightStep != kDayNightLastStep
                                      : view.timeSpeed != kFastestTimeSpeed);
         items.Set(kSlowDown,
                   dayNight ? view.dayNightStep != 0 : view.timeSpeed != -kFastestTimeSpeed);
