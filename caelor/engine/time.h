@@ -65,6 +65,7 @@ void EasterDate(int year, int& day, int& month);
 // February 29 of a Julian-calendar century year does).
 bool IsValidDate(int day, int month, int year);
 
+// Days in the month (1 .. 12) of the year, in the calendar of its dates.
 int DaysInMonth(int month, int year);
 
 // Julian day of the PC clock's local date and time (local civil time: the
