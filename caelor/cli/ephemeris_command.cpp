@@ -41,7 +41,7 @@ struct Row {
            diameter = NAN, altitude = NAN, azimuth = NAN, rise = NAN, set = NAN;
 };
 
-Row ComputeRow(int body, CalendarTime ut, const Location& loc) {
+Row ComputeRow(int body, const CalendarTime& ut, const Location& loc) {
     Row row;
     double alpha = 0;
     double delta = 0;

@@ -8,7 +8,7 @@
 
 namespace {
 
-double CenturiesAt(CalendarTime t) {
+double CenturiesAt(const CalendarTime& t) {
     return CenturiesSince1900(CalendarToJulianDay(t.day + t.hours * kOneOver24, t.month, t.year));
 }
 
@@ -41,7 +41,7 @@ void BodyName(int body, char* text) {
     LoadText(870 + body, text, kTextSize);
 }
 
-double Obliquity(CalendarTime t, bool apparent) {
+double Obliquity(const CalendarTime& t, bool apparent) {
     const double T = CenturiesAt(t);
     double epsilon = 23.452294 - 0.0130125 * T - 0.00000164 * T * T + 0.000000503 * T * T * T;
     if (apparent) {
@@ -50,7 +50,7 @@ double Obliquity(CalendarTime t, bool apparent) {
     return epsilon;
 }
 
-void Nutation(CalendarTime t, double& dpsi, double& deps) {
+void Nutation(const CalendarTime& t, double& dpsi, double& deps) {
     const double T = CenturiesAt(t);
     const double L = NormalizeDegrees(279.6967 + 36000.7689 * T + 0.000303 * T * T);
     const double L1 = NormalizeDegrees(270.4342 + 481267.8831 * T - 0.001133 * T * T);
@@ -71,8 +71,8 @@ void Nutation(CalendarTime t, double& dpsi, double& deps) {
            0.0066 * CosDeg(2 * L - W);
 }
 
-void EclipticToEquatorial(CalendarTime t, double lambda, double beta, bool apparent, double& alpha,
-                          double& delta) {
+void EclipticToEquatorial(const CalendarTime& t, double lambda, double beta, bool apparent,
+                          double& alpha, double& delta) {
     const double epsilon = Obliquity(t, apparent);
     alpha = NormalizeDegrees(Atan2Deg(CosDeg(lambda), SinDeg(lambda) * CosDeg(epsilon) -
                                                           TanDeg(beta) * SinDeg(epsilon))) *
@@ -81,7 +81,7 @@ void EclipticToEquatorial(CalendarTime t, double lambda, double beta, bool appar
         AsinDeg(SinDeg(beta) * CosDeg(epsilon) + CosDeg(beta) * SinDeg(epsilon) * SinDeg(lambda)));
 }
 
-void EquatorialToEcliptic(double alpha, double delta, CalendarTime t, double& lambda,
+void EquatorialToEcliptic(double alpha, double delta, const CalendarTime& t, double& lambda,
                           double& beta) {
     const double epsilon = Obliquity(t, false);
     const double a = 15 * alpha;
@@ -100,7 +100,7 @@ double SignedLatitude(double x) {
     return x;
 }
 
-void EquatorialToHorizontal(CalendarTime ut, double alpha, double delta, Location loc,
+void EquatorialToHorizontal(const CalendarTime& ut, double alpha, double delta, Location loc,
                             double& azimuth, double& altitude) {
     const double G = GreenwichSiderealTime(ut);
     const double L = LocalSiderealTime(G, loc);

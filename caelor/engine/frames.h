@@ -30,21 +30,22 @@ void BodyName(int body, char* text);
 // centuries from 1900 January 0.5 of t's own scale: callers pass UT, the
 // planets and the Sun pass ephemeris time); with apparent set the nutation
 // in obliquity is added.
-double Obliquity(CalendarTime t, bool apparent);
+double Obliquity(const CalendarTime& t, bool apparent);
 
 // Nutation in longitude and in obliquity, seconds of arc, at t (scale as for
 // Obliquity).
-void Nutation(CalendarTime t, double& dpsi, double& deps);
+void Nutation(const CalendarTime& t, double& dpsi, double& deps);
 
 // Ecliptic of date (lambda, beta, degrees) to equatorial of date at t (scale
 // as for Obliquity; apparent obliquity when apparent is set): alpha in hours
 // [0, 24), delta in degrees in the [0, 360) form (fold with SignedLatitude).
-void EclipticToEquatorial(CalendarTime t, double lambda, double beta, bool apparent, double& alpha,
-                          double& delta);
+void EclipticToEquatorial(const CalendarTime& t, double lambda, double beta, bool apparent,
+                          double& alpha, double& delta);
 
 // Equatorial of date (alpha hours, delta degrees) to ecliptic of date at t,
 // mean obliquity; lambda in (-180, 180], beta in degrees.
-void EquatorialToEcliptic(double alpha, double delta, CalendarTime t, double& lambda, double& beta);
+void EquatorialToEcliptic(double alpha, double delta, const CalendarTime& t, double& lambda,
+                          double& beta);
 
 // An angle folded into [-90, 90].
 double SignedLatitude(double x);
@@ -52,7 +53,7 @@ double SignedLatitude(double x);
 // Equatorial of date (alpha hours, delta degrees) to horizontal at the UT
 // moment ut for the place (low-precision Greenwich sidereal time): azimuth
 // from North through East, altitude, degrees.
-void EquatorialToHorizontal(CalendarTime ut, double alpha, double delta, Location loc,
+void EquatorialToHorizontal(const CalendarTime& ut, double alpha, double delta, Location loc,
                             double& azimuth, double& altitude);
 
 // Sets a latitude of exactly 90 to 89.999 so cos(latitude) is never 0.

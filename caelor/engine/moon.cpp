@@ -182,7 +182,7 @@ double SumTerms(const MoonTerm (&terms)[N], const double ePow[3], double D, doub
 
 } // namespace
 
-MoonPlace MoonPosition(CalendarTime ut) {
+MoonPlace MoonPosition(const CalendarTime& ut) {
     const double jde = CalendarToJulianDay(ut.day + ut.hours * kOneOver24, ut.month, ut.year) +
                        DeltaTHours(ut.year) * kOneOver24;
     const double T = CenturiesSince1900(jde);
@@ -248,7 +248,7 @@ MoonPlace MoonPosition(CalendarTime ut) {
     return {lambda, beta, parallax, semidiameter, k, u, alpha, delta};
 }
 
-double MoonDistanceKm(CalendarTime ut) {
+double MoonDistanceKm(const CalendarTime& ut) {
     return kEarthEquatorialRadiusKm / SinDeg(MoonPosition(ut).parallax);
 }
 

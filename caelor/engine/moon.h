@@ -28,11 +28,11 @@ struct MoonPlace {
 // The Moon at the UT moment ut; the theory runs on ephemeris time
 // ut + DeltaTHours(ut.year). k comes from the elongation from the apparent
 // Sun at ut, so the call leaves the Sun's cache holding (ut, apparent).
-MoonPlace MoonPosition(CalendarTime ut);
+MoonPlace MoonPosition(const CalendarTime& ut);
 
 // Earth-Moon distance in kilometres at the UT moment ut: 6378.14 /
 // sin(parallax).
-double MoonDistanceKm(CalendarTime ut);
+double MoonDistanceKm(const CalendarTime& ut);
 
 // A lunar phase near the year with fraction (1994.5 is mid-1994); phase one of
 // MoonPhaseIndex. The lunation number, counted from the new Moon of 1900

@@ -144,7 +144,7 @@ struct EphemerisDate {
     CalendarTime et;
 };
 
-EphemerisDate EphemerisDateOf(CalendarTime ut) {
+EphemerisDate EphemerisDateOf(const CalendarTime& ut) {
     const double jde = CalendarToJulianDay(ut.day, ut.month, ut.year) +
                        DeltaTHours(ut.year) * kOneOver24 + ut.hours * kOneOver24;
     return {jde, SplitJulianDay(jde)};
@@ -152,7 +152,7 @@ EphemerisDate EphemerisDateOf(CalendarTime ut) {
 
 } // namespace
 
-PlanetPlace PlanetPosition(int body, CalendarTime ut, bool equatorial) {
+PlanetPlace PlanetPosition(int body, const CalendarTime& ut, bool equatorial) {
     const EphemerisDate ed = EphemerisDateOf(ut);
 
     const SunPlace sun = SunPosition(ut, false);
@@ -219,7 +219,7 @@ PlanetPlace PlanetPosition(int body, CalendarTime ut, bool equatorial) {
     return {alpha, delta, distance, k, elongation, b, l, r};
 }
 
-void PlanetElements(int body, CalendarTime et, double& L, double& a, double& e, double& i,
+void PlanetElements(int body, const CalendarTime& et, double& L, double& a, double& e, double& i,
                     double& omega, double& node, double& M) {
     const double T =
         CenturiesSince1900(CalendarToJulianDay(et.day + et.hours * kOneOver24, et.month, et.year));
@@ -448,7 +448,7 @@ void PrecessEcliptic1950(double jde, double& l, double& b) {
     l = 360 * PositiveFraction(c > 0 ? w : w + 0.5);
 }
 
-double PlanetMagnitude(int body, CalendarTime ut) {
+double PlanetMagnitude(int body, const CalendarTime& ut) {
     const PlanetPlace p = PlanetPosition(body, ut, false);
     if (p.k < 0.00001) {
         return 21.0;
@@ -456,11 +456,11 @@ double PlanetMagnitude(int body, CalendarTime ut) {
     return kAbsoluteMagnitude[body] + 5 * std::log10(p.r * p.distance / std::sqrt(p.k));
 }
 
-double PlanetDiameter(int body, CalendarTime ut) {
+double PlanetDiameter(int body, const CalendarTime& ut) {
     return (kDiameterAt1AU[body] / 2) / PlanetPosition(body, ut, false).distance * 2;
 }
 
-double BodyDistance(int body, CalendarTime ut, int which) {
+double BodyDistance(int body, const CalendarTime& ut, int which) {
     if (IsPlanet(body)) {
         const PlanetPlace p = PlanetPosition(body, ut, false);
         return which == 0 ? p.distance : p.r;

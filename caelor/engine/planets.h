@@ -26,12 +26,12 @@ struct PlanetPlace {
 // declination within a minute of arc of 0 may come back just below 0 or just
 // above 360 (fold it with SignedLatitude). No light-time correction. Leaves
 // the Sun's cache holding (ut, geometric).
-PlanetPlace PlanetPosition(int body, CalendarTime ut, bool equatorial);
+PlanetPlace PlanetPosition(int body, const CalendarTime& ut, bool equatorial);
 
 // Mean orbital elements of Mercury .. Neptune at the moment et (ephemeris
 // time): L, i, omega, node in degrees [0, 360); a in AU; e; M = L - node -
 // omega, not normalised.
-void PlanetElements(int body, CalendarTime et, double& L, double& a, double& e, double& i,
+void PlanetElements(int body, const CalendarTime& et, double& L, double& a, double& e, double& i,
                     double& omega, double& node, double& M);
 
 // Mean anomalies of Mercury (M1), Venus (M2), Mars (M4), Jupiter (M5), Saturn
@@ -68,15 +68,15 @@ void PrecessEcliptic1950(double jde, double& l, double& b);
 
 // Visual magnitude of a planet at the UT moment ut; 21.0 for a planet whose
 // illuminated fraction is below 0.00001.
-double PlanetMagnitude(int body, CalendarTime ut);
+double PlanetMagnitude(int body, const CalendarTime& ut);
 
 // Apparent diameter of a planet at the UT moment ut, seconds of arc.
-double PlanetDiameter(int body, CalendarTime ut);
+double PlanetDiameter(int body, const CalendarTime& ut);
 
 // At the UT moment ut, for a planet: which = 0 its distance from the Earth,
 // which = 1 from the Sun (AU). For any other code: 0 for which = 0, the
 // Earth-Sun distance for 1.
-double BodyDistance(int body, CalendarTime ut, int which);
+double BodyDistance(int body, const CalendarTime& ut, int which);
 
 // Adds nutation (dpsi, deps in seconds of arc) and annual aberration
 // (constant 20.49") to an equatorial place in place: alpha in hours, delta in

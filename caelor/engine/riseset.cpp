@@ -149,8 +149,8 @@ void GeocentricObserver(double elevation, double phi, double& rhoSinPhi, double&
     rhoCosPhi = CosDeg(u) + elevation * 1.5678552054360676e-07 * CosDeg(phi);
 }
 
-void Topocentric(Location loc, bool isMoon, double distance, double parallax, CalendarTime ut,
-                 double& alpha, double& delta) {
+void Topocentric(Location loc, bool isMoon, double distance, double parallax,
+                 const CalendarTime& ut, double& alpha, double& delta) {
     ClampPoleLatitude(loc);
     const double phi = SignedLatitudeOf(loc);
     const double L = WestLongitudeOf(loc);

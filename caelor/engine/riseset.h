@@ -32,5 +32,5 @@ void GeocentricObserver(double elevation, double phi, double& rhoSinPhi, double&
 // Corrects a geocentric place of date (alpha hours, delta degrees) in place
 // to the observer's place at the UT moment ut. distance in AU; parallax in
 // degrees, used only for the Moon (otherwise derived from the distance).
-void Topocentric(Location loc, bool isMoon, double distance, double parallax, CalendarTime ut,
-                 double& alpha, double& delta);
+void Topocentric(Location loc, bool isMoon, double distance, double parallax,
+                 const CalendarTime& ut, double& alpha, double& delta);

@@ -22,7 +22,7 @@ long g_evaluations;
 
 } // namespace
 
-SunPlace SunPosition(CalendarTime ut, bool apparent) {
+SunPlace SunPosition(const CalendarTime& ut, bool apparent) {
     SunCache& c = g_cache;
     if (c.valid && c.ut.hours == ut.hours && c.ut.day == ut.day && c.ut.month == ut.month &&
         c.ut.year == ut.year && c.apparent == apparent) {
@@ -69,8 +69,9 @@ SunPlace SunPosition(CalendarTime ut, bool apparent) {
     R = R + 0.00000927 * SinDeg(H);
     const double semidiameter = 0.2665638888888889 / R;
 
-    c = SunCache{true, ut, apparent, SunPlace{alpha, delta, lambda, R, semidiameter, M}};
-    return c.place;
+    const SunPlace place{alpha, delta, lambda, R, semidiameter, M};
+    c = SunCache{true, ut, apparent, place};
+    return place;
 }
 
 long SunPositionEvaluations() {

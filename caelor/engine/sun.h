@@ -27,7 +27,7 @@ struct SunPlace {
 // when the same moment is asked for again, as the Moon, the planets, the
 // stars of one planetarium frame and the reports' consecutive calls do.
 // Not safe to call from two threads at once.
-SunPlace SunPosition(CalendarTime ut, bool apparent);
+SunPlace SunPosition(const CalendarTime& ut, bool apparent);
 
 // Number of full evaluations SunPosition has made (cache misses), for tests
 // and benchmarks.

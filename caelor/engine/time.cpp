@@ -185,7 +185,7 @@ double SiderealYearConstant(int year) {
     return 24 - (R - 24.0 * (year - 1900));
 }
 
-double GreenwichSiderealTime(CalendarTime ut) {
+double GreenwichSiderealTime(const CalendarTime& ut) {
     const double N = DayNumber(ut.day, ut.month, ut.year);
     double S = 0.0657098 * N - SiderealYearConstant(ut.year) + 1.002738 * ut.hours;
     if (S > 24) {
@@ -222,13 +222,13 @@ double LocalSiderealTime(double g, const Location& loc) {
     return L;
 }
 
-double MeanSiderealTime(CalendarTime ut) {
+double MeanSiderealTime(const CalendarTime& ut) {
     const double T = CenturiesSince1900(CalendarToJulianDay(ut.day, ut.month, ut.year));
     const double theta0 = FractionalPart(0.276919398 + 100.0021359 * T + 0.000001075 * T * T);
     return NormalizeDegrees((24 * theta0 + 1.002737908 * ut.hours) * 15) * kOneOver15;
 }
 
-double ApparentSiderealTime(CalendarTime ut) {
+double ApparentSiderealTime(const CalendarTime& ut) {
     double dpsi = 0;
     double deps = 0;
     Nutation(ut, dpsi, deps);

@@ -91,7 +91,7 @@ double SiderealYearConstant(int year);
 
 // Greenwich sidereal time, hours, at the UT moment ut (low-precision
 // day-number method).
-double GreenwichSiderealTime(CalendarTime ut);
+double GreenwichSiderealTime(const CalendarTime& ut);
 
 // UT hours of the date at which Greenwich sidereal time is g hours.
 double UniversalTimeFromSidereal(double g, int day, int month, int year);
@@ -102,8 +102,8 @@ struct Location;
 double LocalSiderealTime(double g, const Location& loc);
 
 // Greenwich mean sidereal time, hours in [0, 24), at the UT moment ut.
-double MeanSiderealTime(CalendarTime ut);
+double MeanSiderealTime(const CalendarTime& ut);
 
 // Greenwich apparent sidereal time, hours, at the UT moment ut (mean time
 // plus the equation of the equinoxes; not normalised again).
-double ApparentSiderealTime(CalendarTime ut);
+double ApparentSiderealTime(const CalendarTime& ut);
