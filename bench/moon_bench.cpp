@@ -15,11 +15,10 @@ namespace {
 void BM_MoonPosition(benchmark::State& state) {
     double hours = 0;
     for (auto _ : state) {
-        double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
-        MoonPosition(hours, 10, 4, 1987, lambda, beta, parallax, semidiameter, k, u, alpha, delta);
-        benchmark::DoNotOptimize(lambda);
-        benchmark::DoNotOptimize(alpha);
-        benchmark::DoNotOptimize(k);
+        const MoonPlace moon = MoonPosition({1987, 4, 10, hours});
+        benchmark::DoNotOptimize(moon.lambda);
+        benchmark::DoNotOptimize(moon.alpha);
+        benchmark::DoNotOptimize(moon.k);
         hours = hours < 23 ? hours + 0.37 : 0;
     }
 }
@@ -30,11 +29,10 @@ BENCHMARK(BM_MoonPosition);
 void BM_MoonPositionSunUncached(benchmark::State& state) {
     for (auto _ : state) {
         SunCacheInvalidate();
-        double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
-        MoonPosition(6.5, 10, 4, 1987, lambda, beta, parallax, semidiameter, k, u, alpha, delta);
-        benchmark::DoNotOptimize(lambda);
-        benchmark::DoNotOptimize(alpha);
-        benchmark::DoNotOptimize(k);
+        const MoonPlace moon = MoonPosition({1987, 4, 10, 6.5});
+        benchmark::DoNotOptimize(moon.lambda);
+        benchmark::DoNotOptimize(moon.alpha);
+        benchmark::DoNotOptimize(moon.k);
     }
 }
 BENCHMARK(BM_MoonPositionSunUncached);
@@ -56,7 +54,7 @@ void BM_JupiterMoons(benchmark::State& state) {
     double jd = 2451545.0;
     for (auto _ : state) {
         MoonOfJupiter records[4];
-        JupiterMoons(jd, records);
+        JupiterMoons(InstantOfUt(jd), records);
         benchmark::DoNotOptimize(records);
         jd += 0.0417;
     }

@@ -18,12 +18,10 @@ void BM_PlanetPosition(benchmark::State& state) {
     double hours = 0;
     for (auto _ : state) {
         SunCacheInvalidate();
-        double alpha, delta, distance, k, elongation, b, l, r;
-        PlanetPosition(body, hours, 14, 3, 2026, true, alpha, delta, distance, k, elongation, b, l,
-                       r);
-        benchmark::DoNotOptimize(alpha);
-        benchmark::DoNotOptimize(delta);
-        benchmark::DoNotOptimize(distance);
+        const PlanetPlace planet = PlanetPosition(body, {2026, 3, 14, hours}, true);
+        benchmark::DoNotOptimize(planet.alpha);
+        benchmark::DoNotOptimize(planet.delta);
+        benchmark::DoNotOptimize(planet.distance);
         hours = hours < 23 ? hours + 0.37 : 0;
     }
 }

@@ -13,10 +13,9 @@ namespace {
 void BM_SunPositionUncached(benchmark::State& state) {
     double hours = 0;
     for (auto _ : state) {
-        double alpha, delta, lambda, R, semidiameter, M;
         SunCacheInvalidate();
-        SunPosition(hours, 13, 10, 1992, true, alpha, delta, lambda, R, semidiameter, M);
-        benchmark::DoNotOptimize(alpha);
+        const SunPlace sun = SunPosition({1992, 10, 13, hours}, true);
+        benchmark::DoNotOptimize(sun.alpha);
         hours = hours < 23 ? hours + 0.25 : 0;
     }
 }
@@ -30,11 +29,9 @@ void BM_RiseSet(benchmark::State& state) {
     loc.longitudeHemisphere = kWest;
     int day = 1;
     for (auto _ : state) {
-        double rise = 0;
-        double set = 0;
-        RiseSet(body, day, 3, 2026, rise, set, loc);
-        benchmark::DoNotOptimize(rise);
-        benchmark::DoNotOptimize(set);
+        const RiseSetTimes times = RiseSet(body, day, 3, 2026, loc);
+        benchmark::DoNotOptimize(times.rise.hours);
+        benchmark::DoNotOptimize(times.set.hours);
         day = day < 28 ? day + 1 : 1;
     }
     state.SetLabel(body == kSun ? "Sun" : "Moon");

@@ -25,7 +25,7 @@ void BM_Nutation(benchmark::State& state) {
     for (auto _ : state) {
         double dpsi = 0;
         double deps = 0;
-        Nutation(hours, 10, 4, 1987, dpsi, deps);
+        Nutation({1987, 4, 10, hours}, dpsi, deps);
         benchmark::DoNotOptimize(dpsi);
         benchmark::DoNotOptimize(deps);
         hours = hours < 23 ? hours + 0.5 : 0;

@@ -42,49 +42,45 @@ struct Row {
            diameter = NAN, altitude = NAN, azimuth = NAN, rise = NAN, set = NAN;
 };
 
-Row ComputeRow(int body, double hoursUt, int dayUt, int monthUt, int yearUt, const Location& loc) {
+Row ComputeRow(int body, const CalendarTime& ut, const Location& loc) {
     Row row;
     double alpha = 0;
     double delta = 0;
     if (body == kSun) {
-        double lambda, R, semidiameter, M;
-        SunPosition(hoursUt, dayUt, monthUt, yearUt, true, alpha, delta, lambda, R, semidiameter,
-                    M);
-        row.distance = R;
-        row.diameter = 2 * semidiameter * 3600;
+        const SunPlace sun = SunPosition(ut, true);
+        alpha = sun.alpha;
+        delta = sun.delta;
+        row.distance = sun.R;
+        row.diameter = 2 * sun.semidiameter * 3600;
     } else if (body == kMoon) {
-        double lambda, beta, parallax, semidiameter, k, u;
-        MoonPosition(hoursUt, dayUt, monthUt, yearUt, lambda, beta, parallax, semidiameter, k, u,
-                     alpha, delta);
-        double sAlpha, sDelta, sLambda, R, sSemi, M;
-        SunPosition(hoursUt, dayUt, monthUt, yearUt, true, sAlpha, sDelta, sLambda, R, sSemi, M);
-        row.distance = 6378.14 / SinDeg(parallax);
-        row.fraction = k;
-        row.elongation = AcosDeg(CosDeg(lambda - sLambda) * CosDeg(beta));
-        row.diameter = 2 * semidiameter * 3600;
+        const MoonPlace moon = MoonPosition(ut);
+        alpha = moon.alpha;
+        delta = moon.delta;
+        const double sLambda = SunPosition(ut, true).lambda;
+        row.distance = 6378.14 / SinDeg(moon.parallax);
+        row.fraction = moon.k;
+        row.elongation = AcosDeg(CosDeg(moon.lambda - sLambda) * CosDeg(moon.beta));
+        row.diameter = 2 * moon.semidiameter * 3600;
         // Altitude as seen from the observer's place, a degree off the
         // geocentric one for the Moon.
         double topoAlpha = alpha;
         double topoDelta = SignedLatitude(delta);
-        Topocentric(loc, true, 0.0, parallax, hoursUt, dayUt, monthUt, yearUt, topoAlpha,
-                    topoDelta);
-        EquatorialToHorizontal(hoursUt, topoAlpha, topoDelta, dayUt, monthUt, yearUt, loc,
-                               row.azimuth, row.altitude);
+        Topocentric(loc, true, 0.0, moon.parallax, ut, topoAlpha, topoDelta);
+        EquatorialToHorizontal(ut, topoAlpha, topoDelta, loc, row.azimuth, row.altitude);
     } else {
-        double distance, k, elongation, b, l, r;
-        PlanetPosition(body, hoursUt, dayUt, monthUt, yearUt, true, alpha, delta, distance, k,
-                       elongation, b, l, r);
-        row.distance = distance;
-        row.fraction = k;
-        row.elongation = elongation;
-        row.magnitude = PlanetMagnitude(body, hoursUt, dayUt, monthUt, yearUt);
-        row.diameter = PlanetDiameter(body, hoursUt, dayUt, monthUt, yearUt);
+        const PlanetPlace planet = PlanetPosition(body, ut, true);
+        alpha = planet.alpha;
+        delta = planet.delta;
+        row.distance = planet.distance;
+        row.fraction = planet.k;
+        row.elongation = planet.elongation;
+        row.magnitude = PlanetMagnitude(body, ut);
+        row.diameter = PlanetDiameter(body, ut);
     }
     row.ra = alpha;
     row.dec = SignedLatitude(delta);
     if (body != kMoon) {
-        EquatorialToHorizontal(hoursUt, alpha, delta, dayUt, monthUt, yearUt, loc, row.azimuth,
-                               row.altitude);
+        EquatorialToHorizontal(ut, alpha, delta, loc, row.azimuth, row.altitude);
     }
     return row;
 }
@@ -188,17 +184,10 @@ int EphemerisCommand(int argc, char** argv) {
             JulianDayToCalendar(jdLocal + 0.5 / 1440, day, month, year);
             const long minutes = static_cast<long>(FractionalPart(day) * 1440);
             const double jdUt = jdLocal - loc.timeZone / 24;
-            double dayUt = 0;
-            int monthUt = 0;
-            int yearUt = 0;
-            JulianDayToCalendar(jdUt, dayUt, monthUt, yearUt);
-            Row row = ComputeRow(body, FractionalPart(dayUt) * 24, static_cast<int>(dayUt), monthUt,
-                                 yearUt, loc);
-            double rise = 0;
-            double set = 0;
-            RiseSet(body, static_cast<int>(day), month, year, rise, set, loc);
-            row.rise = rise < 0 ? NAN : rise;
-            row.set = set < 0 ? NAN : set;
+            Row row = ComputeRow(body, SplitJulianDay(jdUt), loc);
+            const RiseSetTimes times = RiseSet(body, static_cast<int>(day), month, year, loc);
+            row.rise = times.rise.happens ? times.rise.hours : NAN;
+            row.set = times.set.happens ? times.set.hours : NAN;
 
             std::printf("%s%04d-%02d-%02d,%02ld:%02ld,%.6f", year < 0 ? "-" : "", std::abs(year),
                         month, static_cast<int>(day), minutes / 60, minutes % 60, jdUt);

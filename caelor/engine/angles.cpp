@@ -5,7 +5,6 @@
 namespace {
 constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr double kRadiansPerDegree = 0.017453292519943295;
-constexpr double kOneOver360 = 0.002777777777777778;
 } // namespace
 
 int32_t MulDivInt(int32_t a, int32_t b, int32_t c) {

@@ -5,6 +5,14 @@
 
 #include <cstdint>
 
+// Reciprocals the engine multiplies by, written out once: x * kOneOver24 and
+// x / 24 can differ in the last bit, and every module must round alike.
+constexpr double kOneOver15 = 0.06666666666666667;     // hours per degree of hour angle
+constexpr double kOneOver24 = 0.041666666666666664;    // days per hour
+constexpr double kOneOver60 = 0.016666666666666666;    // hours per minute, degrees per arcminute
+constexpr double kOneOver360 = 0.002777777777777778;   // turns per degree
+constexpr double kOneOver3600 = 0.0002777777777777778; // hours per second, degrees per arcsecond
+
 // (a * b) / c in 32-bit signed integers: the product wraps at 32 bits and the
 // quotient truncates toward zero. c must not be 0.
 int32_t MulDivInt(int32_t a, int32_t b, int32_t c);

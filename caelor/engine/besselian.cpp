@@ -97,35 +97,25 @@ double RateOf(const BesselianCubic& p, double t) {
 // goes first: it evaluates the apparent Sun for the same instant, so the
 // Sun's call that follows is answered from the Sun's cache.
 SunMoonPlaces SunMoonPlacesAt(double jdUt) {
-    double dayWithFraction = 0;
-    int month = 0;
-    int year = 0;
-    JulianDayToCalendar(jdUt, dayWithFraction, month, year);
-    const int day = static_cast<int>(dayWithFraction);
-    const double hours = FractionalPart(dayWithFraction) * 24;
-
-    double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
-    MoonPosition(hours, day, month, year, lambda, beta, parallax, semidiameter, k, u, alpha, delta);
+    const CalendarTime ut = SplitJulianDay(jdUt);
+    const MoonPlace moon = MoonPosition(ut);
     double dpsi = 0;
     double deps = 0;
-    Nutation(hours, day, month, year, dpsi, deps);
+    Nutation(ut, dpsi, deps);
     double moonAlpha = 0;
     double moonDelta = 0;
-    EclipticToEquatorial(hours, day, month, year, lambda + dpsi * kSecondsOfArcToDegrees, beta,
-                         true, moonAlpha, moonDelta);
-
-    double sunAlpha, sunDelta, sunLambda, R, sunSemidiameter, M;
-    SunPosition(hours, day, month, year, true, sunAlpha, sunDelta, sunLambda, R, sunSemidiameter,
-                M);
+    EclipticToEquatorial(ut, moon.lambda + dpsi * kSecondsOfArcToDegrees, moon.beta, true,
+                         moonAlpha, moonDelta);
+    const SunPlace sun = SunPosition(ut, true);
 
     SunMoonPlaces places{};
-    places.sunAlpha = sunAlpha;
-    places.sunDelta = SignedLatitude(sunDelta);
-    places.sunDistance = R * kEclipse.astronomicalUnitKm / kEclipse.earthRadiusKm;
+    places.sunAlpha = sun.alpha;
+    places.sunDelta = SignedLatitude(sun.delta);
+    places.sunDistance = sun.R * kEclipse.astronomicalUnitKm / kEclipse.earthRadiusKm;
     places.moonAlpha = moonAlpha;
     places.moonDelta = SignedLatitude(moonDelta);
-    places.moonDistance = 1 / SinDeg(parallax);
-    places.gast = ApparentSiderealTime(hours, day, month, year);
+    places.moonDistance = 1 / SinDeg(moon.parallax);
+    places.gast = ApparentSiderealTime(ut);
     return places;
 }
 

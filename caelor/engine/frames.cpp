@@ -8,19 +8,16 @@
 
 namespace {
 
-constexpr double kOneOver24 = 0.041666666666666664;
-constexpr double kOneOver15 = 0.06666666666666667;
-
-double CenturiesAt(double hours, int day, int month, int year) {
-    return CenturiesSince1900(CalendarToJulianDay(day + hours * kOneOver24, month, year));
+double CenturiesAt(const CalendarTime& t) {
+    return CenturiesSince1900(CalendarToJulianDay(t.day + t.hours * kOneOver24, t.month, t.year));
 }
 
 // Newton's rounds for Kepler's equation from a given start; false when they
 // do not settle within the bound.
 bool KeplerRounds(double M, double e, double E, double& result) {
-    constexpr int kMaxRounds = 64;
+    constexpr int kMaxNewtonRounds = 64;
     const double eDegrees = RadiansToDegrees(e);
-    for (int round = 0; round < kMaxRounds; ++round) {
+    for (int round = 0; round < kMaxNewtonRounds; ++round) {
         const double delta = (M + eDegrees * SinDeg(E) - E) / (1 - e * CosDeg(E));
         E += delta;
         if (std::fabs(delta) <= 1e-08) {
@@ -44,8 +41,8 @@ void BodyName(int body, char* text) {
     LoadText(870 + body, text, kTextSize);
 }
 
-double Obliquity(double hours, int day, int month, int year, bool apparent) {
-    const double T = CenturiesAt(hours, day, month, year);
+double Obliquity(const CalendarTime& t, bool apparent) {
+    const double T = CenturiesAt(t);
     double epsilon = 23.452294 - 0.0130125 * T - 0.00000164 * T * T + 0.000000503 * T * T * T;
     if (apparent) {
         epsilon += 0.00256 * CosDeg(259.18 - 1934.142 * T);
@@ -53,8 +50,8 @@ double Obliquity(double hours, int day, int month, int year, bool apparent) {
     return epsilon;
 }
 
-void Nutation(double hours, int day, int month, int year, double& dpsi, double& deps) {
-    const double T = CenturiesAt(hours, day, month, year);
+void Nutation(const CalendarTime& t, double& dpsi, double& deps) {
+    const double T = CenturiesAt(t);
     const double L = NormalizeDegrees(279.6967 + 36000.7689 * T + 0.000303 * T * T);
     const double L1 = NormalizeDegrees(270.4342 + 481267.8831 * T - 0.001133 * T * T);
     const double M = NormalizeDegrees(358.4758 + 35999.0498 * T - 0.00015 * T * T);
@@ -74,9 +71,9 @@ void Nutation(double hours, int day, int month, int year, double& dpsi, double& 
            0.0066 * CosDeg(2 * L - W);
 }
 
-void EclipticToEquatorial(double hours, int day, int month, int year, double lambda, double beta,
-                          bool apparent, double& alpha, double& delta) {
-    const double epsilon = Obliquity(hours, day, month, year, apparent);
+void EclipticToEquatorial(const CalendarTime& t, double lambda, double beta, bool apparent,
+                          double& alpha, double& delta) {
+    const double epsilon = Obliquity(t, apparent);
     alpha = NormalizeDegrees(Atan2Deg(CosDeg(lambda), SinDeg(lambda) * CosDeg(epsilon) -
                                                           TanDeg(beta) * SinDeg(epsilon))) *
             kOneOver15;
@@ -84,9 +81,9 @@ void EclipticToEquatorial(double hours, int day, int month, int year, double lam
         AsinDeg(SinDeg(beta) * CosDeg(epsilon) + CosDeg(beta) * SinDeg(epsilon) * SinDeg(lambda)));
 }
 
-void EquatorialToEcliptic(double alpha, double delta, double hours, int day, int month, int year,
-                          double& lambda, double& beta) {
-    const double epsilon = Obliquity(hours, day, month, year, false);
+void EquatorialToEcliptic(double alpha, double delta, const CalendarTime& t, double& lambda,
+                          double& beta) {
+    const double epsilon = Obliquity(t, false);
     const double a = 15 * alpha;
     lambda = Atan2Deg(CosDeg(a), SinDeg(a) * CosDeg(epsilon) + TanDeg(delta) * SinDeg(epsilon));
     beta = AsinDeg(SinDeg(delta) * CosDeg(epsilon) - CosDeg(delta) * SinDeg(epsilon) * SinDeg(a));
@@ -103,9 +100,9 @@ double SignedLatitude(double x) {
     return x;
 }
 
-void EquatorialToHorizontal(double ut, double alpha, double delta, int day, int month, int year,
-                            Location loc, double& azimuth, double& altitude) {
-    const double G = GreenwichSiderealTime(ut, day, month, year);
+void EquatorialToHorizontal(const CalendarTime& ut, double alpha, double delta, Location loc,
+                            double& azimuth, double& altitude) {
+    const double G = GreenwichSiderealTime(ut);
     const double L = LocalSiderealTime(G, loc);
     ClampPoleLatitude(loc);
     const double phi = loc.latitudeHemisphere == kSouth ? -loc.latitude : loc.latitude;

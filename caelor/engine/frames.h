@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/location.h"
+#include "engine/time.h"
 
 enum BodyCode : int {
     kSun = 0,
@@ -25,30 +26,35 @@ bool IsPlanet(int body);
 // bytes).
 void BodyName(int body, char* text);
 
-// Obliquity of the ecliptic, degrees, at (hours, day, month, year); with
-// apparent set the nutation in obliquity is added.
-double Obliquity(double hours, int day, int month, int year, bool apparent);
+// Obliquity of the ecliptic, degrees, of the date t (its T counted in Julian
+// centuries from 1900 January 0.5 of t's own scale: callers pass UT, the
+// planets and the Sun pass ephemeris time); with apparent set the nutation
+// in obliquity is added.
+double Obliquity(const CalendarTime& t, bool apparent);
 
-// Nutation in longitude and in obliquity, seconds of arc.
-void Nutation(double hours, int day, int month, int year, double& dpsi, double& deps);
+// Nutation in longitude and in obliquity, seconds of arc, at t (scale as for
+// Obliquity).
+void Nutation(const CalendarTime& t, double& dpsi, double& deps);
 
-// Ecliptic (lambda, beta, degrees) to equatorial: alpha in hours, delta in
-// degrees in the [0, 360) form (fold with SignedLatitude).
-void EclipticToEquatorial(double hours, int day, int month, int year, double lambda, double beta,
-                          bool apparent, double& alpha, double& delta);
+// Ecliptic of date (lambda, beta, degrees) to equatorial of date at t (scale
+// as for Obliquity; apparent obliquity when apparent is set): alpha in hours
+// [0, 24), delta in degrees in the [0, 360) form (fold with SignedLatitude).
+void EclipticToEquatorial(const CalendarTime& t, double lambda, double beta, bool apparent,
+                          double& alpha, double& delta);
 
-// Equatorial (alpha hours, delta degrees) to ecliptic, mean obliquity;
-// lambda in (-180, 180].
-void EquatorialToEcliptic(double alpha, double delta, double hours, int day, int month, int year,
-                          double& lambda, double& beta);
+// Equatorial of date (alpha hours, delta degrees) to ecliptic of date at t,
+// mean obliquity; lambda in (-180, 180], beta in degrees.
+void EquatorialToEcliptic(double alpha, double delta, const CalendarTime& t, double& lambda,
+                          double& beta);
 
 // An angle folded into [-90, 90].
 double SignedLatitude(double x);
 
-// Equatorial (alpha hours, delta degrees) to horizontal at UT hours of the
-// date for the place: azimuth from North through East, altitude, degrees.
-void EquatorialToHorizontal(double ut, double alpha, double delta, int day, int month, int year,
-                            Location loc, double& azimuth, double& altitude);
+// Equatorial of date (alpha hours, delta degrees) to horizontal at the UT
+// moment ut for the place (low-precision Greenwich sidereal time): azimuth
+// from North through East, altitude, degrees.
+void EquatorialToHorizontal(const CalendarTime& ut, double alpha, double delta, Location loc,
+                            double& azimuth, double& altitude);
 
 // Sets a latitude of exactly 90 to 89.999 so cos(latitude) is never 0.
 void ClampPoleLatitude(Location& loc);

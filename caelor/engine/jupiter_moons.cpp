@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr double kOneOver24 = 0.041666666666666664;
 constexpr double kLightDaysPerAu = 0.005780346820809248; // 1 / 173
 
 // Apparent place of one moon on its circle of radius r at angle u (degrees)
@@ -31,12 +30,8 @@ MoonOfJupiter PlaceOnCircle(double u, double r, double De) {
 
 } // namespace
 
-void JupiterMoons(double jd, MoonOfJupiter records[4]) {
-    double day = 0;
-    int month = 0;
-    int year = 0;
-    JulianDayToCalendar(jd, day, month, year);
-    const double d = jd + AddDeltaT(0.0, year) * kOneOver24 - 2415020.0;
+void JupiterMoons(Instant at, MoonOfJupiter records[4]) {
+    const double d = at.jdTt - 2415020.0;
 
     const double V = 134.63 + 0.00111587 * d;
     const double M = NormalizeDegrees(358.476 + 0.9856003 * d);

@@ -1,6 +1,8 @@
 // Apparent places of Io, Europa, Ganymede and Callisto relative to Jupiter.
 #pragma once
 
+#include "engine/time.h"
+
 // x along Jupiter's equator and y perpendicular to it, in Jupiter radii as
 // seen from the Earth; z toward or away from the observer (negative on the far
 // side); visible 0 while hidden behind the disk. With u the moon's angle from
@@ -14,6 +16,6 @@ struct MoonOfJupiter {
     int visible;
 };
 
-// The four moons in the order Io, Europa, Ganymede, Callisto at the UT
-// Julian day.
-void JupiterMoons(double jd, MoonOfJupiter records[4]);
+// The four moons, in the order Io, Europa, Ganymede, Callisto, at a moment;
+// the theory runs on its terrestrial time jdTt.
+void JupiterMoons(Instant at, MoonOfJupiter records[4]);

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr double kOneOver24 = 0.041666666666666664;
 constexpr double kOneOverLunationsPerCentury = 0.0008085054776246109; // 1 / 1236.85
 constexpr double kEarthEquatorialRadiusKm = 6378.14;
 
@@ -183,11 +182,9 @@ double SumTerms(const MoonTerm (&terms)[N], const double ePow[3], double D, doub
 
 } // namespace
 
-void MoonPosition(double hours, int day, int month, int year, double& lambda, double& beta,
-                  double& parallax, double& semidiameter, double& k, double& u, double& alpha,
-                  double& delta) {
-    const double jde =
-        CalendarToJulianDay(day + hours * kOneOver24, month, year) + DeltaTHours(year) * kOneOver24;
+MoonPlace MoonPosition(const CalendarTime& ut) {
+    const double jde = CalendarToJulianDay(ut.day + ut.hours * kOneOver24, ut.month, ut.year) +
+                       DeltaTHours(ut.year) * kOneOver24;
     const double T = CenturiesSince1900(jde);
     const double T2 = T * T;
     const double T3 = T2 * T;
@@ -226,34 +223,33 @@ void MoonPosition(double hours, int day, int month, int year, double& lambda, do
     const double E = 1 - 0.002495 * T - 0.00000752 * T2;
     const double ePow[3] = {1.0, E, E * E};
 
-    lambda = Lp + SumTerms(kLongitudeTerms, ePow, D, M, Mp, F, SinDeg);
+    const double lambda = Lp + SumTerms(kLongitudeTerms, ePow, D, M, Mp, F, SinDeg);
 
     const double B = SumTerms(kLatitudeTerms, ePow, D, M, Mp, F, SinDeg);
-    beta = B * (1 - 0.0004664 * CosDeg(Omega) - 0.0000754 * CosDeg(c));
+    const double beta = B * (1 - 0.0004664 * CosDeg(Omega) - 0.0000754 * CosDeg(c));
 
-    parallax = 0.950724 + SumTerms(kParallaxTerms, ePow, D, M, Mp, F, CosDeg);
-    semidiameter = 0.272476 * parallax;
+    const double parallax = 0.950724 + SumTerms(kParallaxTerms, ePow, D, M, Mp, F, CosDeg);
+    const double semidiameter = 0.272476 * parallax;
 
     // The phase angle from the elongation, with the Sun at the same UT
     // instant; AcosDeg cannot tell waxing from waning, and k does not need to.
-    double sunAlpha, sunDelta, lambda0, sunR, sunSemidiameter, sunM;
-    SunPosition(hours, day, month, year, true, sunAlpha, sunDelta, lambda0, sunR, sunSemidiameter,
-                sunM);
+    const double lambda0 = SunPosition(ut, true).lambda;
     const double psi = AcosDeg(CosDeg(lambda - lambda0) * CosDeg(beta));
     const double q = (1 - 0.0549 * SinDeg(Mp)) / (1 - 0.0167 * SinDeg(M));
     const double i = 180 - psi - 0.1468 * q * SinDeg(psi);
-    k = (1 + CosDeg(i)) / 2;
+    const double k = (1 + CosDeg(i)) / 2;
 
-    u = 0.0059 + 0.0046 * CosDeg(M) - 0.0182 * CosDeg(Mp) + 0.0004 * CosDeg(2 * Mp) -
-        0.0005 * CosDeg(M + Mp);
+    const double u = 0.0059 + 0.0046 * CosDeg(M) - 0.0182 * CosDeg(Mp) + 0.0004 * CosDeg(2 * Mp) -
+                     0.0005 * CosDeg(M + Mp);
 
-    EclipticToEquatorial(hours, day, month, year, lambda, beta, true, alpha, delta);
+    double alpha = 0;
+    double delta = 0;
+    EclipticToEquatorial(ut, lambda, beta, true, alpha, delta);
+    return {lambda, beta, parallax, semidiameter, k, u, alpha, delta};
 }
 
-double MoonDistanceKm(double hours, int day, int month, int year) {
-    double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
-    MoonPosition(hours, day, month, year, lambda, beta, parallax, semidiameter, k, u, alpha, delta);
-    return kEarthEquatorialRadiusKm / SinDeg(parallax);
+double MoonDistanceKm(const CalendarTime& ut) {
+    return kEarthEquatorialRadiusKm / SinDeg(MoonPosition(ut).parallax);
 }
 
 void MoonPhase(double year, int phase, double& F, double& M, double& M1, double& T,

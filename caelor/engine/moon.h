@@ -4,6 +4,8 @@
 // phases.
 #pragma once
 
+#include "engine/time.h"
+
 enum MoonPhaseIndex : int {
     kNewMoon = 0,
     kFirstQuarter = 1,
@@ -11,17 +13,26 @@ enum MoonPhaseIndex : int {
     kLastQuarter = 3,
 };
 
-// The Moon at UT hours of the date. lambda (degrees, not brought back into
-// [0, 360)), beta (degrees), parallax (degrees), semidiameter (degrees), k the
-// illuminated fraction 0..1, u the eclipse quantity, alpha (hours [0, 24),
-// apparent obliquity), delta (degrees, [0, 360) form). Evaluates the Sun at
-// the same instant (apparent), which replaces the Sun cache.
-void MoonPosition(double hours, int day, int month, int year, double& lambda, double& beta,
-                  double& parallax, double& semidiameter, double& k, double& u, double& alpha,
-                  double& delta);
+// The Moon's geocentric place.
+struct MoonPlace {
+    double lambda;       // longitude of date, degrees, not brought back into [0, 360)
+    double beta;         // latitude, degrees
+    double parallax;     // equatorial horizontal parallax, degrees
+    double semidiameter; // degrees
+    double k;            // illuminated fraction, 0 .. 1
+    double u;            // the eclipse quantity u, Earth radii
+    double alpha;        // right ascension of date, hours [0, 24), apparent obliquity
+    double delta;        // declination of date, degrees, [0, 360) form
+};
 
-// Earth-Moon distance in kilometres: 6378.14 / sin(parallax).
-double MoonDistanceKm(double hours, int day, int month, int year);
+// The Moon at the UT moment ut; the theory runs on ephemeris time
+// ut + DeltaTHours(ut.year). k comes from the elongation from the apparent
+// Sun at ut, so the call leaves the Sun's cache holding (ut, apparent).
+MoonPlace MoonPosition(const CalendarTime& ut);
+
+// Earth-Moon distance in kilometres at the UT moment ut: 6378.14 /
+// sin(parallax).
+double MoonDistanceKm(const CalendarTime& ut);
 
 // A lunar phase near the year with fraction (1994.5 is mid-1994); phase one of
 // MoonPhaseIndex. The lunation number, counted from the new Moon of 1900

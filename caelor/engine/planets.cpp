@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr double kOneOver24 = 0.041666666666666664;
-constexpr double kOneOver15 = 0.06666666666666667;
-constexpr double kOneOver3600 = 0.0002777777777777778;
-
 // Mean elements of Mercury .. Neptune, one row per planet indexed by body
 // code - 3. Each element is a0 + a1 T + a2 T^2 + a3 T^3 with T in Julian
 // centuries from 1900.0, stored as L(4), e(4), i(4), node(4), omega(4), a(1).
@@ -141,42 +137,37 @@ double PositiveFraction(double x) {
     return f;
 }
 
-// The ephemeris instant of a UT date and time, and its calendar split.
+// The ephemeris instant of a UT date and time: its Julian day and its
+// calendar form, both ephemeris time.
 struct EphemerisDate {
     double jde;
-    double hours;
-    int day, month, year;
+    CalendarTime et;
 };
 
-EphemerisDate EphemerisDateOf(double hours, int day, int month, int year) {
-    EphemerisDate e{};
-    e.jde =
-        CalendarToJulianDay(day, month, year) + DeltaTHours(year) * kOneOver24 + hours * kOneOver24;
-    double d = 0;
-    JulianDayToCalendar(e.jde, d, e.month, e.year);
-    e.hours = FractionalPart(d) * 24;
-    e.day = static_cast<int>(d);
-    return e;
+EphemerisDate EphemerisDateOf(const CalendarTime& ut) {
+    const double jde = CalendarToJulianDay(ut.day, ut.month, ut.year) +
+                       DeltaTHours(ut.year) * kOneOver24 + ut.hours * kOneOver24;
+    return {jde, SplitJulianDay(jde)};
 }
 
 } // namespace
 
-void PlanetPosition(int body, double hours, int day, int month, int year, bool equatorial,
-                    double& alpha, double& delta, double& distance, double& k, double& elongation,
-                    double& b, double& l, double& r) {
-    const EphemerisDate ed = EphemerisDateOf(hours, day, month, year);
+PlanetPlace PlanetPosition(int body, const CalendarTime& ut, bool equatorial) {
+    const EphemerisDate ed = EphemerisDateOf(ut);
 
-    double Theta = 0;
-    double R = 0;
-    double semidiameter = 0;
-    double Ms = 0;
-    SunPosition(hours, day, month, year, false, alpha, delta, Theta, R, semidiameter, Ms);
+    const SunPlace sun = SunPosition(ut, false);
+    const double Theta = sun.lambda;
+    const double R = sun.R;
+    const double Ms = sun.M;
 
+    double b = 0;
+    double l = 0;
+    double r = 0;
     if (body == kPluto) {
         PlutoHeliocentric(ed.jde, b, l, r);
     } else {
         double L, a, e, i, omega, node, M;
-        PlanetElements(body, ed.hours, ed.day, ed.month, ed.year, L, a, e, i, omega, node, M);
+        PlanetElements(body, ed.et, L, a, e, i, omega, node, M);
 
         const double T = CenturiesSince1900(ed.jde);
         double M1, M2, M4, M5, M6, M7, M8;
@@ -205,31 +196,33 @@ void PlanetPosition(int body, double hours, int day, int month, int year, bool e
     const double x = r * CosDeg(b) * CosDeg(l - Theta) + R;
     const double y = r * CosDeg(b) * SinDeg(l - Theta);
     const double z = r * SinDeg(b);
-    distance = std::sqrt(z * z + x * x + y * y);
+    const double distance = std::sqrt(z * z + x * x + y * y);
 
-    k = (R * CosDeg(b) * CosDeg(l - Theta) + r + distance) / (2 * distance);
-    elongation = AcosDeg((distance * distance + R * R - r * r) / (2 * R * distance));
+    const double k = (R * CosDeg(b) * CosDeg(l - Theta) + r + distance) / (2 * distance);
+    const double elongation = AcosDeg((distance * distance + R * R - r * r) / (2 * R * distance));
 
     if (!equatorial) {
-        alpha = 0;
-        delta = 0;
-        return;
+        return {0, 0, distance, k, elongation, b, l, r};
     }
 
     const double lambda = NormalizeDegrees(Atan2Deg(x, y) + Theta);
     const double beta = AsinDeg(r / distance * SinDeg(b));
-    EclipticToEquatorial(ed.hours, ed.day, ed.month, ed.year, lambda, beta, true, alpha, delta);
+    double alpha = 0;
+    double delta = 0;
+    EclipticToEquatorial(ed.et, lambda, beta, true, alpha, delta);
 
     double dpsi = 0;
     double deps = 0;
-    Nutation(ed.hours, ed.day, ed.month, ed.year, dpsi, deps);
-    const double epsilon = Obliquity(ed.hours, ed.day, ed.month, ed.year, false);
+    Nutation(ed.et, dpsi, deps);
+    const double epsilon = Obliquity(ed.et, false);
     ApplyNutationAberration(alpha, delta, epsilon, Theta, dpsi, deps);
+    return {alpha, delta, distance, k, elongation, b, l, r};
 }
 
-void PlanetElements(int body, double hours, int day, int month, int year, double& L, double& a,
-                    double& e, double& i, double& omega, double& node, double& M) {
-    const double T = CenturiesSince1900(CalendarToJulianDay(day + hours * kOneOver24, month, year));
+void PlanetElements(int body, const CalendarTime& et, double& L, double& a, double& e, double& i,
+                    double& omega, double& node, double& M) {
+    const double T =
+        CenturiesSince1900(CalendarToJulianDay(et.day + et.hours * kOneOver24, et.month, et.year));
     const double* row = kElements[body - kMercury];
     L = NormalizeDegrees(Polynomial(row + kColL, T));
     e = Polynomial(row + kColE, T);
@@ -455,33 +448,24 @@ void PrecessEcliptic1950(double jde, double& l, double& b) {
     l = 360 * PositiveFraction(c > 0 ? w : w + 0.5);
 }
 
-double PlanetMagnitude(int body, double hours, int day, int month, int year) {
-    double alpha, delta, distance, k, elongation, b, l, r;
-    PlanetPosition(body, hours, day, month, year, false, alpha, delta, distance, k, elongation, b,
-                   l, r);
-    if (k < 0.00001) {
+double PlanetMagnitude(int body, const CalendarTime& ut) {
+    const PlanetPlace p = PlanetPosition(body, ut, false);
+    if (p.k < 0.00001) {
         return 21.0;
     }
-    return kAbsoluteMagnitude[body] + 5 * std::log10(r * distance / std::sqrt(k));
+    return kAbsoluteMagnitude[body] + 5 * std::log10(p.r * p.distance / std::sqrt(p.k));
 }
 
-double PlanetDiameter(int body, double hours, int day, int month, int year) {
-    double alpha, delta, distance, k, elongation, b, l, r;
-    PlanetPosition(body, hours, day, month, year, false, alpha, delta, distance, k, elongation, b,
-                   l, r);
-    return (kDiameterAt1AU[body] / 2) / distance * 2;
+double PlanetDiameter(int body, const CalendarTime& ut) {
+    return (kDiameterAt1AU[body] / 2) / PlanetPosition(body, ut, false).distance * 2;
 }
 
-double BodyDistance(int body, double hours, int day, int month, int year, int which) {
+double BodyDistance(int body, const CalendarTime& ut, int which) {
     if (IsPlanet(body)) {
-        double alpha, delta, distance, k, elongation, b, l, r;
-        PlanetPosition(body, hours, day, month, year, false, alpha, delta, distance, k, elongation,
-                       b, l, r);
-        return which == 0 ? distance : r;
+        const PlanetPlace p = PlanetPosition(body, ut, false);
+        return which == 0 ? p.distance : p.r;
     }
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(hours, day, month, year, false, alpha, delta, lambda, R, semidiameter, M);
-    return which == 0 ? 0.0 : R;
+    return which == 0 ? 0.0 : SunPosition(ut, false).R;
 }
 
 void ApplyNutationAberration(double& alpha, double& delta, double epsilon, double Theta,

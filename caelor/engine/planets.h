@@ -4,25 +4,35 @@
 // Body codes are those of frames.h (kMercury .. kPluto).
 #pragma once
 
-// Position of a planet (kMercury .. kPluto) at UT hours of the date. alpha
-// (hours) and delta (degrees, [0, 360) form) are the apparent place, with
-// nutation and aberration, when equatorial is set, and exactly 0 otherwise;
-// the corrections are added after the wrap, so a declination within a minute
-// of arc of 0 may come back just below 0 or just above 360 (fold it with
-// SignedLatitude). distance is from the Earth in AU; k the illuminated
-// fraction; elongation the angle Sun-Earth-planet in degrees 0..180; b, l the
-// heliocentric latitude and longitude in degrees (Pluto's b in [0, 360)
-// form); r the distance from the Sun in AU. No light-time correction.
-// Replaces the Sun cache with the Sun of the same instant.
-void PlanetPosition(int body, double hours, int day, int month, int year, bool equatorial,
-                    double& alpha, double& delta, double& distance, double& k, double& elongation,
-                    double& b, double& l, double& r);
+#include "engine/time.h"
 
-// Mean orbital elements of Mercury .. Neptune at hours of the date (treated as
-// ephemeris time): L, i, omega, node in degrees [0, 360); a in AU; e;
-// M = L - node - omega, not normalised.
-void PlanetElements(int body, double hours, int day, int month, int year, double& L, double& a,
-                    double& e, double& i, double& omega, double& node, double& M);
+// A planet's place: geocentric apparent place, distances, phase and
+// heliocentric ecliptic coordinates of date.
+struct PlanetPlace {
+    double alpha;      // right ascension, hours (see PlanetPosition)
+    double delta;      // declination, degrees, [0, 360) form (see PlanetPosition)
+    double distance;   // from the Earth, AU
+    double k;          // illuminated fraction, 0 .. 1
+    double elongation; // angle Sun-Earth-planet, degrees 0 .. 180
+    double b;          // heliocentric latitude, degrees (Pluto's in [0, 360) form)
+    double l;          // heliocentric longitude, degrees
+    double r;          // distance from the Sun, AU
+};
+
+// Position of a planet (kMercury .. kPluto) at the UT moment ut; the theory
+// runs on ephemeris time ut + DeltaTHours(ut.year). alpha and delta are the
+// apparent place, with nutation and aberration, when equatorial is set, and
+// exactly 0 otherwise; the corrections are added after the wrap, so a
+// declination within a minute of arc of 0 may come back just below 0 or just
+// above 360 (fold it with SignedLatitude). No light-time correction. Leaves
+// the Sun's cache holding (ut, geometric).
+PlanetPlace PlanetPosition(int body, const CalendarTime& ut, bool equatorial);
+
+// Mean orbital elements of Mercury .. Neptune at the moment et (ephemeris
+// time): L, i, omega, node in degrees [0, 360); a in AU; e; M = L - node -
+// omega, not normalised.
+void PlanetElements(int body, const CalendarTime& et, double& L, double& a, double& e, double& i,
+                    double& omega, double& node, double& M);
 
 // Mean anomalies of Mercury (M1), Venus (M2), Mars (M4), Jupiter (M5), Saturn
 // (M6), Uranus (M7) and Neptune (M8), degrees [0, 360), T in centuries from
@@ -56,16 +66,17 @@ void PlutoHeliocentric(double jde, double& b, double& l, double& r);
 // the date of jde; changes both in place.
 void PrecessEcliptic1950(double jde, double& l, double& b);
 
-// Visual magnitude; 21.0 for a planet whose illuminated fraction is below
-// 0.00001.
-double PlanetMagnitude(int body, double hours, int day, int month, int year);
+// Visual magnitude of a planet at the UT moment ut; 21.0 for a planet whose
+// illuminated fraction is below 0.00001.
+double PlanetMagnitude(int body, const CalendarTime& ut);
 
-// Apparent diameter in seconds of arc.
-double PlanetDiameter(int body, double hours, int day, int month, int year);
+// Apparent diameter of a planet at the UT moment ut, seconds of arc.
+double PlanetDiameter(int body, const CalendarTime& ut);
 
-// For a planet: which = 0 its distance from the Earth, which = 1 from the Sun
-// (AU). For any other code: 0 for which = 0, the Earth-Sun distance for 1.
-double BodyDistance(int body, double hours, int day, int month, int year, int which);
+// At the UT moment ut, for a planet: which = 0 its distance from the Earth,
+// which = 1 from the Sun (AU). For any other code: 0 for which = 0, the
+// Earth-Sun distance for 1.
+double BodyDistance(int body, const CalendarTime& ut, int which);
 
 // Adds nutation (dpsi, deps in seconds of arc) and annual aberration
 // (constant 20.49") to an equatorial place in place: alpha in hours, delta in

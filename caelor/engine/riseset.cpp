@@ -11,12 +11,10 @@
 
 namespace {
 
-constexpr double kOneOver24 = 0.041666666666666664;
-constexpr double kOneOver15 = 0.06666666666666667;
 constexpr double kSecondsToDays = 1.1574074074074073e-05;
 constexpr double kSunAltitude = -0.8333;
 constexpr double kPlanetAltitude = -0.5667;
-constexpr int kMaxRounds = 100;
+constexpr int kMaxIterationRounds = 100;
 constexpr double kSettled = 0.0001;
 
 // Latitude positive North, longitude positive West.
@@ -28,30 +26,23 @@ double WestLongitudeOf(const Location& loc) {
     return loc.longitudeHemisphere == kEast ? -loc.longitude : loc.longitude;
 }
 
-// Splits a Julian day into the (hours, day, month, year) form the position
-// routines take.
-void SplitJulianDay(double jd, double& hours, int& day, int& month, int& year) {
-    double d = 0;
-    JulianDayToCalendar(jd, d, month, year);
-    hours = FractionalPart(d) * 24;
-    day = static_cast<int>(d);
-}
-
 // Right ascension (hours) and declination of a body; parallax is set for the
 // Moon only.
 void BodyPlace(int body, double hours, int day, int month, int year, double& alpha, double& delta,
                double& parallax) {
     if (body == kSun) {
-        double lambda, R, semidiameter, M;
-        SunPosition(hours, day, month, year, true, alpha, delta, lambda, R, semidiameter, M);
+        const SunPlace sun = SunPosition({year, month, day, hours}, true);
+        alpha = sun.alpha;
+        delta = sun.delta;
     } else if (body == kMoon) {
-        double lambda, beta, semidiameter, k, u;
-        MoonPosition(hours, day, month, year, lambda, beta, parallax, semidiameter, k, u, alpha,
-                     delta);
+        const MoonPlace moon = MoonPosition({year, month, day, hours});
+        alpha = moon.alpha;
+        delta = moon.delta;
+        parallax = moon.parallax;
     } else {
-        double distance, k, elongation, b, l, r;
-        PlanetPosition(body, hours, day, month, year, true, alpha, delta, distance, k, elongation,
-                       b, l, r);
+        const PlanetPlace planet = PlanetPosition(body, {year, month, day, hours}, true);
+        alpha = planet.alpha;
+        delta = planet.delta;
     }
 }
 
@@ -68,7 +59,7 @@ double FoldDayFraction(double m) {
 
 } // namespace
 
-void RiseSet(int body, int day, int month, int year, double& rise, double& set, Location loc) {
+RiseSetTimes RiseSet(int body, int day, int month, int year, Location loc) {
     ClampPoleLatitude(loc);
     const double phi = SignedLatitudeOf(loc);
     const double L = WestLongitudeOf(loc);
@@ -83,12 +74,8 @@ void RiseSet(int body, int day, int month, int year, double& rise, double& set, 
     double delta[3];
     double parallax = 0;
     for (int i = 0; i < 3; ++i) {
-        double hours = 0;
-        int d = 0;
-        int m = 0;
-        int y = 0;
-        SplitJulianDay(midnight + (i - 1), hours, d, m, y);
-        BodyPlace(body, hours, d, m, y, alpha[i], delta[i], parallax);
+        const CalendarTime t = SplitJulianDay(midnight + (i - 1));
+        BodyPlace(body, t.hours, t.day, t.month, t.year, alpha[i], delta[i], parallax);
         alpha[i] = NormalizeDegrees(15 * alpha[i]);
         if (i > 0 && std::fabs(alpha[i] - alpha[i - 1]) >= 180) {
             if (alpha[i - 1] <= alpha[i]) {
@@ -107,21 +94,13 @@ void RiseSet(int body, int day, int month, int year, double& rise, double& set, 
         h0 = 0.7275 * parallax - 0.5667;
     }
 
-    double stHours = 0;
-    int stDay = 0;
-    int stMonth = 0;
-    int stYear = 0;
-    SplitJulianDay(CalendarToJulianDay(day, month, year) - tz * kOneOver24, stHours, stDay, stMonth,
-                   stYear);
-    const double theta0 =
-        NormalizeDegrees(15 * ApparentSiderealTime(stHours, stDay, stMonth, stYear));
+    const CalendarTime st = SplitJulianDay(CalendarToJulianDay(day, month, year) - tz * kOneOver24);
+    const double theta0 = NormalizeDegrees(15 * ApparentSiderealTime(st));
 
     const double cosH0 =
         (SinDeg(h0) - SinDeg(phi) * SinDeg(delta[1])) / (CosDeg(phi) * CosDeg(delta[1]));
     if (std::fabs(cosH0) >= 1) {
-        rise = -1.0;
-        set = -1.0;
-        return;
+        return {{false, 0.0}, {false, 0.0}};
     }
     const double H0 = NormalizeDegrees(AcosDeg(cosH0));
 
@@ -129,7 +108,7 @@ void RiseSet(int body, int day, int month, int year, double& rise, double& set, 
     double m[2] = {FoldDayFraction(m0 - H0 / 360), FoldDayFraction(m0 + H0 / 360)};
     double lastCorrection[2] = {0, 0};
 
-    for (int round = 0; round < kMaxRounds; ++round) {
+    for (int round = 0; round < kMaxIterationRounds; ++round) {
         for (int event = 0; event < 2; ++event) {
             const double theta = NormalizeDegrees(theta0 + 360.985647 * m[event]);
             const double n = m[event] + deltaTs * kSecondsToDays;
@@ -157,12 +136,11 @@ void RiseSet(int body, int day, int month, int year, double& rise, double& set, 
     const auto result = [](double fraction, double correction) {
         const double hours = fraction * 24;
         if (hours > 24 || hours < 0 || std::fabs(correction) > kSettled || !std::isfinite(hours)) {
-            return -1.0;
+            return EventTime{false, 0.0};
         }
-        return hours;
+        return EventTime{true, hours};
     };
-    rise = result(m[0], lastCorrection[0]);
-    set = result(m[1], lastCorrection[1]);
+    return {result(m[0], lastCorrection[0]), result(m[1], lastCorrection[1])};
 }
 
 void GeocentricObserver(double elevation, double phi, double& rhoSinPhi, double& rhoCosPhi) {
@@ -171,8 +149,8 @@ void GeocentricObserver(double elevation, double phi, double& rhoSinPhi, double&
     rhoCosPhi = CosDeg(u) + elevation * 1.5678552054360676e-07 * CosDeg(phi);
 }
 
-void Topocentric(Location loc, bool isMoon, double distance, double parallax, double hours, int day,
-                 int month, int year, double& alpha, double& delta) {
+void Topocentric(Location loc, bool isMoon, double distance, double parallax,
+                 const CalendarTime& ut, double& alpha, double& delta) {
     ClampPoleLatitude(loc);
     const double phi = SignedLatitudeOf(loc);
     const double L = WestLongitudeOf(loc);
@@ -182,8 +160,7 @@ void Topocentric(Location loc, bool isMoon, double distance, double parallax, do
     if (!isMoon) {
         parallax = NormalizeDegrees(AsinDeg(SinDeg(0.002442777777777778) / distance));
     }
-    const double H = NormalizeDegrees(
-        (ApparentSiderealTime(hours, day, month, year) - L * kOneOver15 - alpha) * 15);
+    const double H = NormalizeDegrees((ApparentSiderealTime(ut) - L * kOneOver15 - alpha) * 15);
     const double sinPi = SinDeg(parallax);
     const double dAlpha =
         Atan2Deg(CosDeg(delta) - rhoCosPhi * sinPi * CosDeg(H), -rhoCosPhi * sinPi * SinDeg(H));

@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr double kOneOver15 = 0.06666666666666667;
-constexpr double kOneOver3600 = 0.0002777777777777778;
-
 // Newcomb's angles run in tropical centuries of 36524.2199 days, counted
 // from the start of 1900 (JD 2415020.313).
 constexpr double kOneOverTropicalCentury = 2.7379092633269358e-05;
@@ -30,29 +27,23 @@ void PrecessionAngles(double jd0, double jd, double& zeta, double& z, double& th
     theta = thetaSeconds * kOneOver3600;
 }
 
-void StarApparentPlace(int epochYear, double alpha0, double delta0, double jd, double& alpha,
+void StarApparentPlace(int epochYear, double alpha0, double delta0, double jdUt, double& alpha,
                        double& delta) {
     const double jd0 = CalendarToJulianDay(1.0, 1, epochYear);
     double zeta = 0;
     double z = 0;
     double theta = 0;
-    PrecessionAngles(jd0, jd, zeta, z, theta);
+    PrecessionAngles(jd0, jdUt, zeta, z, theta);
 
-    double dayOfMonth = 0;
-    int month = 0;
-    int year = 0;
-    JulianDayToCalendar(jd, dayOfMonth, month, year);
-    const double hours = FractionalPart(dayOfMonth) * 24;
-    const int day = static_cast<int>(dayOfMonth);
+    const CalendarTime ut = SplitJulianDay(jdUt);
 
     double dpsi = 0;
     double deps = 0;
-    Nutation(hours, day, month, year, dpsi, deps);
+    Nutation(ut, dpsi, deps);
     // Every star of a planetarium frame shares the instant, so this is
     // normally answered by the Sun's cache.
-    double sunAlpha, sunDelta, Theta, R, semidiameter, M;
-    SunPosition(hours, day, month, year, false, sunAlpha, sunDelta, Theta, R, semidiameter, M);
-    const double epsilon = Obliquity(hours, day, month, year, false);
+    const double Theta = SunPosition(ut, false).lambda;
+    const double epsilon = Obliquity(ut, false);
 
     const double a = 15 * alpha0 + zeta;
     const double A = CosDeg(delta0) * SinDeg(a);

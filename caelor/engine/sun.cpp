@@ -8,18 +8,13 @@
 
 namespace {
 
-constexpr double kOneOver24 = 0.041666666666666664;
-
-// The last position asked for: graphs, reports and movies ask for the same
-// instant several times in a row.
+// SunPosition's one-entry cache (see sun.h): the last moment asked for and
+// its place.
 struct SunCache {
     bool valid;
-    double hours;
-    int day;
-    int month;
-    int year;
+    CalendarTime ut;
     bool apparent;
-    double alpha, delta, lambda, R, semidiameter, M;
+    SunPlace place;
 };
 
 SunCache g_cache;
@@ -27,47 +22,29 @@ long g_evaluations;
 
 } // namespace
 
-void SunPosition(double hours, int day, int month, int year, bool apparent, double& alpha,
-                 double& delta, double& lambda, double& R, double& semidiameter, double& M) {
+SunPlace SunPosition(const CalendarTime& ut, bool apparent) {
     SunCache& c = g_cache;
-    if (c.valid && c.hours == hours && c.day == day && c.month == month && c.year == year &&
-        c.apparent == apparent) {
-        alpha = c.alpha;
-        delta = c.delta;
-        lambda = c.lambda;
-        R = c.R;
-        semidiameter = c.semidiameter;
-        M = c.M;
-        return;
+    if (c.valid && c.ut.hours == ut.hours && c.ut.day == ut.day && c.ut.month == ut.month &&
+        c.ut.year == ut.year && c.apparent == apparent) {
+        return c.place;
     }
     ++g_evaluations;
-    c.valid = true;
-    c.hours = hours;
-    c.day = day;
-    c.month = month;
-    c.year = year;
-    c.apparent = apparent;
 
-    const double jde =
-        CalendarToJulianDay(day + hours * kOneOver24, month, year) + DeltaTHours(year) * kOneOver24;
+    const double jde = CalendarToJulianDay(ut.day + ut.hours * kOneOver24, ut.month, ut.year) +
+                       DeltaTHours(ut.year) * kOneOver24;
     const double T = CenturiesSince1900(jde);
     const double T2 = T * T;
 
-    double eDay = 0;
-    int eMonth = 0;
-    int eYear = 0;
-    JulianDayToCalendar(jde, eDay, eMonth, eYear);
-    const int eDayInt = static_cast<int>(eDay);
-    const double eHours = FractionalPart(eDay) * 24;
+    const CalendarTime et = SplitJulianDay(jde);
 
     const double L = NormalizeDegrees(279.69668 + 36000.76892 * T + 0.0003025 * T2);
-    M = NormalizeDegrees(358.47583 + (35999.04975 - 0.0000033 * T) * T - 0.00015 * T2);
+    const double M = NormalizeDegrees(358.47583 + (35999.04975 - 0.0000033 * T) * T - 0.00015 * T2);
     const double e = 0.01675104 - 0.0000418 * T - 0.000000126 * T2;
 
     const double E = NormalizeDegrees(SolveKepler(M, e));
     const double nu = NormalizeDegrees(2 * AtanDeg(std::sqrt((1 + e) / (1 - e)) * TanDeg(E / 2)));
-    lambda = (nu - M) + L;
-    R = (1 - e * CosDeg(E)) * 1.0000002;
+    double lambda = (nu - M) + L;
+    double R = (1 - e * CosDeg(E)) * 1.0000002;
 
     const double A = 153.23 + 22518.7541 * T;
     const double B = 216.57 + 45037.5082 * T;
@@ -83,19 +60,18 @@ void SunPosition(double hours, int day, int month, int year, bool apparent, doub
     if (apparent) {
         lambda = lambda - 0.00569 - 0.00479 * SinDeg(259.18 - 1934.142 * T);
     }
-    EclipticToEquatorial(eHours, eDayInt, eMonth, eYear, lambda, 0.0, apparent, alpha, delta);
+    double alpha = 0;
+    double delta = 0;
+    EclipticToEquatorial(et, lambda, 0.0, apparent, alpha, delta);
 
     R = R + 0.00000543 * SinDeg(A) + 0.00001575 * SinDeg(B);
     R = R + 0.00001627 * SinDeg(C) + 0.00003076 * CosDeg(D);
     R = R + 0.00000927 * SinDeg(H);
-    semidiameter = 0.2665638888888889 / R;
+    const double semidiameter = 0.2665638888888889 / R;
 
-    c.alpha = alpha;
-    c.delta = delta;
-    c.lambda = lambda;
-    c.R = R;
-    c.semidiameter = semidiameter;
-    c.M = M;
+    const SunPlace place{alpha, delta, lambda, R, semidiameter, M};
+    c = SunCache{true, ut, apparent, place};
+    return place;
 }
 
 long SunPositionEvaluations() {
@@ -106,34 +82,26 @@ void SunCacheInvalidate() {
     g_cache.valid = false;
 }
 
-void Seasons(int year, double instants[4]) {
+void Seasons(int year, double jdUt[4]) {
     for (int k = 0; k < 4; ++k) {
         double jd = (year + 0.25 * k) * 365.2422 + 1721141.3;
         const double target = 90.0 * k;
         // The correction shrinks by two orders of magnitude each round; the
         // bound only guards against a non-finite input.
         for (int round = 0; round < 100; ++round) {
-            double day = 0;
-            int month = 0;
-            int y = 0;
-            JulianDayToCalendar(jd, day, month, y);
-            const double hours = FractionalPart(day) * 24;
-            double alpha, delta, lambda, R, semidiameter, M;
-            SunPosition(hours, static_cast<int>(day), month, y, true, alpha, delta, lambda, R,
-                        semidiameter, M);
-            const double c = 58 * SinDeg(target - lambda);
+            const SunPlace sun = SunPosition(SplitJulianDay(jd), true);
+            const double c = 58 * SinDeg(target - sun.lambda);
             jd += c;
             if (std::fabs(c) <= 0.001) {
                 break;
             }
         }
-        instants[k] = jd;
+        jdUt[k] = jd;
     }
 }
 
 double EquationOfTime(int day, int month, int year) {
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(12.0, day, month, year, true, alpha, delta, lambda, R, semidiameter, M);
-    const double G = NormalizeDegrees(alpha * 15) * 0.06666666666666667;
+    const SunPlace sun = SunPosition({year, month, day, 12.0}, true);
+    const double G = NormalizeDegrees(sun.alpha * 15) * kOneOver15;
     return 12.0 - UniversalTimeFromSidereal(G, day, month, year);
 }

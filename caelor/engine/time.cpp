@@ -11,10 +11,6 @@
 
 namespace {
 
-constexpr double kOneOver24 = 0.041666666666666664;
-constexpr double kOneOver60 = 0.016666666666666666;
-constexpr double kOneOver3600 = 0.0002777777777777778;
-constexpr double kOneOver15 = 0.06666666666666667;
 constexpr double kOneOverCentury = 2.7378507871321012e-05;
 
 struct DeltaTRow {
@@ -68,6 +64,23 @@ void JulianDayToCalendar(double jd, double& day, int& month, int& year) {
     day = B - D - std::trunc(30.6001 * E) + F;
     month = static_cast<int>(E <= 13 ? E - 1 : E - 13);
     year = static_cast<int>(month > 2 ? C - 4716 : C - 4715);
+}
+
+CalendarTime SplitJulianDay(double jd) {
+    double day = 0;
+    CalendarTime t{};
+    JulianDayToCalendar(jd, day, t.month, t.year);
+    t.day = static_cast<int>(day);
+    t.hours = FractionalPart(day) * 24;
+    return t;
+}
+
+CalendarTime LocalTimeOf(double jdUt, double timeZone) {
+    return SplitJulianDay(jdUt + timeZone / 24);
+}
+
+Instant InstantOfUt(double jdUt) {
+    return {jdUt, jdUt + DeltaTHours(SplitJulianDay(jdUt).year) * kOneOver24};
 }
 
 void MonthName(int month, char* text) {
@@ -172,9 +185,9 @@ double SiderealYearConstant(int year) {
     return 24 - (R - 24.0 * (year - 1900));
 }
 
-double GreenwichSiderealTime(double ut, int day, int month, int year) {
-    const double N = DayNumber(day, month, year);
-    double S = 0.0657098 * N - SiderealYearConstant(year) + 1.002738 * ut;
+double GreenwichSiderealTime(const CalendarTime& ut) {
+    const double N = DayNumber(ut.day, ut.month, ut.year);
+    double S = 0.0657098 * N - SiderealYearConstant(ut.year) + 1.002738 * ut.hours;
     if (S > 24) {
         S -= 24;
     }
@@ -209,16 +222,16 @@ double LocalSiderealTime(double g, const Location& loc) {
     return L;
 }
 
-double MeanSiderealTime(double ut, int day, int month, int year) {
-    const double T = CenturiesSince1900(CalendarToJulianDay(day, month, year));
+double MeanSiderealTime(const CalendarTime& ut) {
+    const double T = CenturiesSince1900(CalendarToJulianDay(ut.day, ut.month, ut.year));
     const double theta0 = FractionalPart(0.276919398 + 100.0021359 * T + 0.000001075 * T * T);
-    return NormalizeDegrees((24 * theta0 + 1.002737908 * ut) * 15) * kOneOver15;
+    return NormalizeDegrees((24 * theta0 + 1.002737908 * ut.hours) * 15) * kOneOver15;
 }
 
-double ApparentSiderealTime(double ut, int day, int month, int year) {
+double ApparentSiderealTime(const CalendarTime& ut) {
     double dpsi = 0;
     double deps = 0;
-    Nutation(ut, day, month, year, dpsi, deps);
-    const double epsilon = Obliquity(ut, day, month, year, true);
-    return MeanSiderealTime(ut, day, month, year) + dpsi * CosDeg(epsilon) * 1.8518518518518518e-05;
+    Nutation(ut, dpsi, deps);
+    const double epsilon = Obliquity(ut, true);
+    return MeanSiderealTime(ut) + dpsi * CosDeg(epsilon) * 1.8518518518518518e-05;
 }

@@ -20,10 +20,6 @@
 
 namespace {
 
-constexpr int kSunItem = 0;
-constexpr int kMoonItem = 1;
-constexpr char kDegreeSign = static_cast<char>(176);
-
 // A y-axis value row: its rule (when ruled) and its label.
 struct AxisLabel {
     enum Placement { Centred, LeftAligned };
@@ -141,7 +137,7 @@ struct PlanetFamily {
 // The skeleton shared by the planet graphs over a year.
 void PlanetYearGraph(Surface& s, int year, BitSet bodies, const PlanetFamily& f, int titleId,
                      const std::function<void(const GraphLayout&)>& yAxis, const ValueMapping& toY,
-                     const std::function<double(int body, const EngineInstant&)>& quantity) {
+                     const std::function<double(int body, const CalendarTime&)>& quantity) {
     const GraphLayout g = CentredLayout(s, f.leftChars, f.bottomLines);
     YearHeader(s, g, kPageHeight - f.titleLines * s.LineHeight(),
                g.L - f.yTitleChars * s.CharWidth(), f.yTitleId, titleId, year);
@@ -155,7 +151,7 @@ void PlanetYearGraph(Surface& s, int year, BitSet bodies, const PlanetFamily& f,
         if (!SetTest(k, bodies)) {
             continue;
         }
-        const SampleValue value = [&](double jd) { return quantity(k, InstantOfJulianDay(jd)); };
+        const SampleValue value = [&](double jd) { return quantity(k, SplitJulianDay(jd)); };
         if (!YearCurve(
                 s, g, period, k, value, toY,
                 [](double jd, double end) { return EveryDays(7.0, jd, end); }, &slots[k - 2], k)) {
@@ -201,10 +197,7 @@ void PlanetMagnitudeGraph(Surface& s, int year, BitSet bodies) {
             IntegerRows(s, g, -6, 20, 1, toY, "%2d", g.L - 2 * s.CharWidth(),
                         [](int v) { return v % 2 == 0; });
         },
-        toY,
-        [](int body, const EngineInstant& t) {
-            return PlanetMagnitude(body, t.hours, t.day, t.month, t.year);
-        });
+        toY, [](int body, const CalendarTime& t) { return PlanetMagnitude(body, t); });
 }
 
 void PlanetIllumFracGraph(Surface& s, int year, BitSet bodies) {
@@ -222,13 +215,7 @@ void PlanetIllumFracGraph(Surface& s, int year, BitSet bodies) {
                         AxisLabel{g.L - 3 * s.CharWidth(), AxisLabel::Centred});
             }
         },
-        toY,
-        [](int body, const EngineInstant& t) {
-            double alpha, delta, distance, k, elongation, b, l, r;
-            PlanetPosition(body, t.hours, t.day, t.month, t.year, false, alpha, delta, distance, k,
-                           elongation, b, l, r);
-            return k;
-        });
+        toY, [](int body, const CalendarTime& t) { return PlanetPosition(body, t, false).k; });
 }
 
 void PlanetDiameterGraph(Surface& s, int year, BitSet bodies) {
@@ -240,10 +227,7 @@ void PlanetDiameterGraph(Surface& s, int year, BitSet bodies) {
         [&](const GraphLayout& g) {
             IntegerRows(s, g, 70, 0, 10, toY, "%2d", g.L - 2 * s.CharWidth(), Always);
         },
-        toY,
-        [](int body, const EngineInstant& t) {
-            return PlanetDiameter(body, t.hours, t.day, t.month, t.year);
-        });
+        toY, [](int body, const CalendarTime& t) { return PlanetDiameter(body, t); });
 }
 
 void PlanetDistanceGraph(Surface& s, int year, BitSet bodies, int distanceFromSun) {
@@ -260,14 +244,11 @@ void PlanetDistanceGraph(Surface& s, int year, BitSet bodies, int distanceFromSu
         [&](const GraphLayout& g) {
             IntegerRows(s, g, 60, 0, 10, toY, "%2d", g.L - 2 * s.CharWidth(), Always);
         },
-        toY,
-        [which](int body, const EngineInstant& t) {
-            return BodyDistance(body, t.hours, t.day, t.month, t.year, which);
-        });
+        toY, [which](int body, const CalendarTime& t) { return BodyDistance(body, t, which); });
 }
 
 double EquationOfTimeMinutes(double jd) {
-    const EngineInstant t = InstantOfJulianDay(jd);
+    const CalendarTime t = SplitJulianDay(jd);
     return EquationOfTime(t.day, t.month, t.year) * 60.0;
 }
 
@@ -292,19 +273,19 @@ void EquationOfTimeGraph(Surface& s, int year, const Location& loc) {
 }
 
 double DayLengthHours(double jd, const Location& loc) {
-    const EngineInstant t = InstantOfJulianDay(jd);
-    double rise = 0.0;
-    double set = 0.0;
-    RiseSet(0, t.day, t.month, t.year, rise, set, loc);
-    if (rise != -1.0 && set != -1.0) {
+    const CalendarTime t = SplitJulianDay(jd);
+    const RiseSetTimes times = RiseSet(kSun, t.day, t.month, t.year, loc);
+    if (times.rise.happens && times.set.happens) {
+        const double rise = times.rise.hours;
+        const double set = times.set.hours;
         // A sunset after local midnight reads earlier than the sunrise.
         return set >= rise ? set - rise : set - rise + 24.0;
     }
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(12.0, t.day, t.month, t.year, false, alpha, delta, lambda, R, semidiameter, M);
+    const CalendarTime noon{t.year, t.month, t.day, 12.0};
+    const SunPlace sun = SunPosition(noon, false);
     double azimuth = 0.0;
     double altitude = 0.0;
-    EquatorialToHorizontal(12.0, alpha, delta, t.day, t.month, t.year, loc, azimuth, altitude);
+    EquatorialToHorizontal(noon, sun.alpha, sun.delta, loc, azimuth, altitude);
     return NormalizeDegrees(altitude) <= 90.0 ? 24.0 : 0.0;
 }
 
@@ -322,19 +303,16 @@ void DayLengthGraph(Surface& s, int year, const Location& loc) {
 }
 
 double SunAngleAtNoon(double jd, const Location& loc) {
-    const EngineInstant date = InstantOfJulianDay(jd);
+    const CalendarTime date = SplitJulianDay(jd);
     // Local apparent noon: mean noon of the place's meridian, moved by the
     // equation of time.
     const double t = jd + 0.5 - EquationOfTime(date.day, date.month, date.year) / 24.0 +
                      LongitudeWest(loc) / 360.0;
-    const EngineInstant noon = InstantOfJulianDay(t);
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(noon.hours, noon.day, noon.month, noon.year, true, alpha, delta, lambda, R,
-                semidiameter, M);
+    const CalendarTime noon = SplitJulianDay(t);
+    const SunPlace sun = SunPosition(noon, true);
     double azimuth = 0.0;
     double altitude = 0.0;
-    EquatorialToHorizontal(noon.hours, alpha, delta, noon.day, noon.month, noon.year, loc, azimuth,
-                           altitude);
+    EquatorialToHorizontal(noon, sun.alpha, sun.delta, loc, azimuth, altitude);
     const double angle = NormalizeDegrees(altitude);
     return angle > 90.0 ? 0.0 : angle;
 }
@@ -357,22 +335,20 @@ void SunAngleGraph(Surface& s, int year, const Location& loc) {
 }
 
 double SunriseAzimuth(double jd, const Location& loc) {
-    const EngineInstant date = InstantOfJulianDay(jd);
-    double rise = 0.0;
-    double set = 0.0;
-    RiseSet(0, date.day, date.month, date.year, rise, set, loc);
+    const CalendarTime date = SplitJulianDay(jd);
+    const EventTime rise = RiseSet(kSun, date.day, date.month, date.year, loc).rise;
     // The rise is local standard time; the Sun is taken at that instant in
-    // UT, on the date it falls on. A day without sunrise keeps the -1.0.
-    EngineInstant t{rise, date.day, date.month, date.year};
-    if (rise != -1.0) {
-        t = InstantOfJulianDay(CalendarToJulianDay(date.day, date.month, date.year) +
-                               (rise - loc.timeZone) / 24.0);
+    // UT, on the date it falls on. A day without sunrise takes the Sun at
+    // hour -1 of the date, an hour before its 0 h UT.
+    CalendarTime t{date.year, date.month, date.day, -1.0};
+    if (rise.happens) {
+        t = SplitJulianDay(CalendarToJulianDay(date.day, date.month, date.year) +
+                           (rise.hours - loc.timeZone) / 24.0);
     }
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, R, semidiameter, M);
+    const SunPlace sun = SunPosition(t, true);
     double azimuth = 0.0;
     double altitude = 0.0;
-    EquatorialToHorizontal(t.hours, alpha, delta, t.day, t.month, t.year, loc, azimuth, altitude);
+    EquatorialToHorizontal(t, sun.alpha, sun.delta, loc, azimuth, altitude);
     return NormalizeDegrees(azimuth);
 }
 
@@ -411,11 +387,8 @@ void MoonSpeedGraph(Surface& s, int year, const Location& loc) {
     bool havePoint = false;
     SurfacePoint previous{0, 0};
     for (double jd = period.jdStart - 2.0; jd <= period.jdEnd; jd += 1.0) {
-        const EngineInstant t = InstantOfJulianDay(jd - loc.timeZone / 24.0);
-        double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
-        MoonPosition(t.hours, t.day, t.month, t.year, lambda, beta, parallax, semidiameter, k, u,
-                     alpha, delta);
-        lambda = NormalizeDegrees(lambda);
+        const CalendarTime t = SplitJulianDay(jd - loc.timeZone / 24.0);
+        const double lambda = NormalizeDegrees(MoonPosition(t).lambda);
         if (haveLongitude) {
             double speed = std::fabs(lambda - previousLongitude);
             if (speed > 180.0) {
@@ -508,11 +481,8 @@ void MoonIllumFracGraph(Surface& s, int year, int month, const Location& loc) {
         if (StopDrawing()) {
             return;
         }
-        const EngineInstant t = InstantOfJulianDay(jd0 + i);
-        double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
-        MoonPosition(t.hours, t.day, t.month, t.year, lambda, beta, parallax, semidiameter, k, u,
-                     alpha, delta);
-        const SurfacePoint point{g.L + i * m.step, toY(k)};
+        const CalendarTime t = SplitJulianDay(jd0 + i);
+        const SurfacePoint point{g.L + i * m.step, toY(MoonPosition(t).k)};
         if (i > 0) {
             DrawLine(s, previous.x, previous.y, point.x, point.y);
         }
@@ -553,18 +523,15 @@ void PlanetAngleGraph(Surface& s, int year, int month, int mainPlanet, BitSet ot
             if (StopDrawing()) {
                 return;
             }
-            const EngineInstant t = InstantOfJulianDay(jd0 + i);
-            double alpha, delta, distance, kk, elongation, b, l, r;
+            const CalendarTime t = SplitJulianDay(jd0 + i);
             if (!mainKnown[i]) {
-                PlanetPosition(mainPlanet, t.hours, t.day, t.month, t.year, true, alpha, delta,
-                               distance, kk, elongation, b, l, r);
-                SphereUnitVector(alpha, delta, &mainVector[3 * i]);
+                const PlanetPlace main = PlanetPosition(mainPlanet, t, true);
+                SphereUnitVector(main.alpha, main.delta, &mainVector[3 * i]);
                 mainKnown[i] = true;
             }
-            PlanetPosition(k, t.hours, t.day, t.month, t.year, true, alpha, delta, distance, kk,
-                           elongation, b, l, r);
+            const PlanetPlace other = PlanetPosition(k, t, true);
             double v[3];
-            SphereUnitVector(alpha, delta, v);
+            SphereUnitVector(other.alpha, other.delta, v);
             const double angle = AngleBetween(&mainVector[3 * i], v);
             const SurfacePoint point{g.L + i * m.step, toY(angle)};
             if (i > 0) {

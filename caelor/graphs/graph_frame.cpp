@@ -54,15 +54,6 @@ YearPeriod PeriodOfYear(int year) {
     return p;
 }
 
-EngineInstant InstantOfJulianDay(double jd) {
-    double day = 0.0;
-    EngineInstant t{};
-    JulianDayToCalendar(jd, day, t.month, t.year);
-    t.day = static_cast<int>(day);
-    t.hours = FractionalPart(day) * 24.0;
-    return t;
-}
-
 bool StopDrawing() {
     return PumpMessages(1) == 1;
 }

@@ -1,6 +1,5 @@
 // What the graph routines share: the layout of a plot on the page, the
-// titles, the period of a year graph and the split of a Julian day into the
-// engine's (hours, day, month, year).
+// titles and the period of a year graph.
 #pragma once
 
 #include "engine/location.h"
@@ -37,15 +36,6 @@ struct YearPeriod {
     double days;
 };
 YearPeriod PeriodOfYear(int year);
-
-// A Julian day as the engine takes an instant.
-struct EngineInstant {
-    double hours;
-    int day;
-    int month;
-    int year;
-};
-EngineInstant InstantOfJulianDay(double jd);
 
 // PumpMessages(1) said stop (Stop, or the window was resized).
 bool StopDrawing();

@@ -4,6 +4,7 @@
 
 #include "graphs/graph_frame.h"
 #include "graphs/graphs.h"
+#include "graphs/zodiac.h"
 
 #include "engine/angles.h"
 #include "engine/frames.h"
@@ -21,11 +22,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr int kSunItem = 0;
-constexpr int kMoonItem = 1;
-constexpr int kJupiterItem = 6;
-constexpr int kIoItem = 16;
 
 // A page coordinate from a computed value; values far off the page (a shadow
 // of a Sun on the horizon) are held at a distance the drawing can take.
@@ -93,7 +89,7 @@ void JupiterMoonsGraph(Surface& s, int year, int month, BitSet moons, bool numbe
         const double t = step * 0.125;
         const int x = g.L + static_cast<int>(t / 0.125 * (d * 0.125));
         MoonOfJupiter records[4];
-        JupiterMoons(jdStart + t, records);
+        JupiterMoons(InstantOfUt(jdStart + t), records);
         for (int i = 0; i < 4; ++i) {
             if (!SetTest(i, moons)) {
                 continue;
@@ -119,18 +115,6 @@ void JupiterMoonsGraph(Surface& s, int year, int month, BitSet moons, bool numbe
 
 namespace {
 
-struct ZodiacMark {
-    int id;
-    int boundary;
-    int halfWidth;
-};
-
-constexpr ZodiacMark kZodiac[] = {
-    {506, 52, 12},  {577, 89, 18},  {537, 117, 14}, {511, 137, 10}, {545, 173, 18},
-    {585, 217, 22}, {548, 240, 11}, {572, 247, 3},  {558, 266, 9},  {571, 299, 16},
-    {515, 327, 14}, {503, 351, 12}, {565, 28, 18},
-};
-
 // Right ascension (hours) to the page: RA0 on the bottom edge, increasing
 // upwards with one wrap.
 struct RaScale {
@@ -146,10 +130,8 @@ struct RaScale {
     }
 };
 
-double SunRightAscension(const EngineInstant& t) {
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, R, semidiameter, M);
-    return alpha;
+double SunRightAscension(const CalendarTime& t) {
+    return SunPosition(t, true).alpha;
 }
 
 } // namespace
@@ -164,7 +146,7 @@ void PlanetOrbitGraph(Surface& s, int year, BitSet bodies) {
     VerticalTitle(s, g, g.L - 6 * CW, 6);
     const YearPeriod period = PeriodOfYear(year);
 
-    const RaScale toY{g.B, g.H, SunRightAscension(EngineInstant{0.0, 1, 1, year})};
+    const RaScale toY{g.B, g.H, SunRightAscension(CalendarTime{year, 1, 1, 0.0})};
     for (int h = 0; h <= 23; ++h) {
         const int y = toY(h);
         HorizontalRule(s, y, g.L, g.W);
@@ -179,7 +161,7 @@ void PlanetOrbitGraph(Surface& s, int year, BitSet bodies) {
     for (int j = 0; j < 13; ++j) {
         double alpha = 0.0;
         double delta = 0.0;
-        EclipticToEquatorial(0.0, 1, 1, year, kZodiac[j].boundary - kZodiac[j].halfWidth, 0.0,
+        EclipticToEquatorial({year, 1, 1, 0.0}, kZodiac[j].boundary - kZodiac[j].halfWidth, 0.0,
                              false, alpha, delta);
         int y = toY(alpha);
         const int labelX = g.L + (j % 2 == 1 ? 2 : 5) * CW;
@@ -210,14 +192,12 @@ void PlanetOrbitGraph(Surface& s, int year, BitSet bodies) {
         SurfacePoint previousOpposite{0, 0};
         double jd = period.jdStart;
         for (;;) {
-            const EngineInstant t = InstantOfJulianDay(jd);
+            const CalendarTime t = SplitJulianDay(jd);
             double alpha = 0.0;
             if (body == 0) {
                 alpha = SunRightAscension(t);
             } else {
-                double delta, distance, k, elongation, b, l, r;
-                PlanetPosition(body, t.hours, t.day, t.month, t.year, true, alpha, delta, distance,
-                               k, elongation, b, l, r);
+                alpha = PlanetPosition(body, t, true).alpha;
             }
             const int x = DateToX(g.L, g.W, period.days, jd, period.jdStart);
             const SurfacePoint point{x, toY(alpha)};
@@ -250,17 +230,15 @@ void PlanetOrbitGraph(Surface& s, int year, BitSet bodies) {
 }
 
 void NoonShadow(double jd, const Location& loc, double& X, double& Y) {
-    const EngineInstant date = InstantOfJulianDay(jd);
+    const CalendarTime date = SplitJulianDay(jd);
     // Mean solar noon of the place, in UT.
     const double eastLongitude = loc.longitudeHemisphere == kEast ? loc.longitude : -loc.longitude;
     const double hours = 12.0 - eastLongitude / 15.0;
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(hours, date.day, date.month, date.year, false, alpha, delta, lambda, R,
-                semidiameter, M);
+    const CalendarTime noon{date.year, date.month, date.day, hours};
+    const SunPlace sun = SunPosition(noon, false);
     double azimuth = 0.0;
     double altitude = 0.0;
-    EquatorialToHorizontal(hours, alpha, delta, date.day, date.month, date.year, loc, azimuth,
-                           altitude);
+    EquatorialToHorizontal(noon, sun.alpha, sun.delta, loc, azimuth, altitude);
     const double shadowAzimuth = NormalizeDegrees(azimuth + 180.0);
     const double length = altitude >= 89.999 ? 0.0 : 1.0 / TanDeg(altitude);
     PolarToRect(length, shadowAzimuth, X, Y);

@@ -71,7 +71,7 @@ void DayNightFrame(const MovieObserver& observer, const MovieStart& start,
     char title[kTextSize];
     LoadText(186, title, sizeof title);
     s.Text(f.charWidth, 2 * f.lineHeight, title);
-    const LocalDateTime local = LocalDateTimeOf(state.clock, observer.timeZone);
+    const CalendarTime local = LocalTimeOf(state.clock, observer.timeZone);
     char date[kFormatSize];
     char time[kFormatSize];
     char step[kTextSize];

@@ -12,7 +12,7 @@ double NextDayNightTime(double jd, double lastWallClock, int step, double wallCl
     case 0:
         return jd + (wallClockNow - lastWallClock);
     case 1:
-        return jd + 0.041666666666666664;
+        return jd + kOneOver24;
     case 2:
         return jd + 1.0;
     case 3:
@@ -34,17 +34,11 @@ double NextDayNightTime(double jd, double lastWallClock, int step, double wallCl
 }
 
 SubsolarPoint SubsolarPointAt(double jdUt) {
-    double day = 0;
-    int month = 0;
-    int year = 0;
-    JulianDayToCalendar(jdUt, day, month, year);
-    const double hours = FractionalPart(day) * 24.0;
-    const int d = static_cast<int>(day);
-    double alpha = 0, delta = 0, lambda = 0, R = 0, semidiameter = 0, M = 0;
-    SunPosition(hours, d, month, year, true, alpha, delta, lambda, R, semidiameter, M);
-    const double G = GreenwichSiderealTime(hours, d, month, year);
-    const double longitude = NormalizeDegrees((alpha - G) * 15.0 + 180.0);
-    return {longitude * 0.8916666666666667, delta};
+    const CalendarTime ut = SplitJulianDay(jdUt);
+    const SunPlace sun = SunPosition(ut, true);
+    const double G = GreenwichSiderealTime(ut);
+    const double longitude = NormalizeDegrees((sun.alpha - G) * 15.0 + 180.0);
+    return {longitude * 0.8916666666666667, sun.delta};
 }
 
 namespace {

@@ -5,25 +5,13 @@
 #include "engine/planets.h"
 #include "engine/sun.h"
 #include "engine/time.h"
+#include "graphs/zodiac.h"
 #include "reports/format.h"
 #include "resources/string_table.h"
 
 #include <cstdio>
 
 namespace {
-
-// The thirteen constellations along the ecliptic: abbreviation, eastern
-// boundary and half-width, whole degrees.
-struct ZodiacRow {
-    int id;
-    int boundary;
-    int halfWidth;
-};
-constexpr ZodiacRow kZodiac[13] = {
-    {506, 52, 12},  {577, 89, 18},  {537, 117, 14}, {511, 137, 10}, {545, 173, 18},
-    {585, 217, 22}, {548, 240, 11}, {572, 247, 3},  {558, 266, 9},  {571, 299, 16},
-    {515, 327, 14}, {503, 351, 12}, {565, 28, 18},
-};
 
 ScreenPoint TopPoint(double radius, double angle, int half) {
     double dx = 0, dy = 0;
@@ -32,7 +20,7 @@ ScreenPoint TopPoint(double radius, double angle, int half) {
 }
 
 int StripX(const EclipticStrip& strip, double longitude) {
-    return strip.x0 + RoundHalfUp(longitude * 0.002777777777777778 * strip.w);
+    return strip.x0 + RoundHalfUp(longitude * kOneOver360 * strip.w);
 }
 
 void DrawTopBackground(MovieFrame& f) {
@@ -40,7 +28,7 @@ void DrawTopBackground(MovieFrame& f) {
     const int half = f.side / 2;
     DrawBox(s, 0, 0, f.side, f.side, true, s.SystemColorValue(SystemColor::WindowText));
     char text[kTextSize];
-    for (const ZodiacRow& row : kZodiac) {
+    for (const ZodiacMark& row : kZodiac) {
         const ScreenPoint edge = TopPoint(half, -row.boundary - 90.0, half);
         DrawLine(s, half, half, edge.x, edge.y);
         const ScreenPoint label =
@@ -70,7 +58,7 @@ void DrawSideBackground(MovieFrame& f, const EclipticStrip& st) {
     std::snprintf(text, sizeof text, "%s%c%c", value, 176, 223);
     s.Text(x, st.y0 - st.h / 2 + f.lineHeight / 2, text);
     char name[kTextSize];
-    for (const ZodiacRow& row : kZodiac) {
+    for (const ZodiacMark& row : kZodiac) {
         const int bx = StripX(st, row.boundary);
         DrawLine(s, bx, st.y0, bx, st.y0 - st.h);
         LoadText(row.id, name, sizeof name);
@@ -88,7 +76,7 @@ EclipticStrip EclipticSideStrip(int charWidth, int lineHeight) {
 
 void EclipticPositions(int mode, unsigned bodySet, double viewAngle, int side,
                        const EclipticStrip& strip, double jd, ScreenPoint points[11]) {
-    const LocalDateTime t = LocalDateTimeOf(jd, 0.0);
+    const CalendarTime t = SplitJulianDay(jd);
     const int half = side / 2;
     const double scale = 0.02 * (90.0 / viewAngle) * half;
     const bool top = mode == kEclipticTopMode;
@@ -96,24 +84,20 @@ void EclipticPositions(int mode, unsigned bodySet, double viewAngle, int side,
         if (!((bodySet >> b) & 1u)) {
             continue;
         }
-        double alpha = 0, delta = 0, distance = 0, k = 0, elong = 0, hb = 0, l = 0, r = 0;
-        PlanetPosition(b, t.hours, t.day, t.month, t.year, false, alpha, delta, distance, k, elong,
-                       hb, l, r);
+        const PlanetPlace planet = PlanetPosition(b, t, false);
         if (top) {
-            points[b] = TopPoint(r * scale, -90.0 - l, half);
+            points[b] = TopPoint(planet.r * scale, -90.0 - planet.l, half);
         } else {
-            const double y = (TanDeg(-hb) / TanDeg(18.0) + 1.0) * strip.h / 2.0;
-            points[b] = {StripX(strip, NormalizeDegrees(l)), strip.y0 - RoundHalfUp(y)};
+            const double y = (TanDeg(-planet.b) / TanDeg(18.0) + 1.0) * strip.h / 2.0;
+            points[b] = {StripX(strip, NormalizeDegrees(planet.l)), strip.y0 - RoundHalfUp(y)};
         }
     }
     if ((bodySet >> 2) & 1u) {
-        double alpha = 0, delta = 0, lambda = 0, R = 0, sd = 0, M = 0;
-        SunPosition(t.hours, t.day, t.month, t.year, false, alpha, delta, lambda, R, sd, M);
+        const SunPlace sun = SunPosition(t, false);
         double eclLongitude = 0, eclLatitude = 0;
-        EquatorialToEcliptic(alpha, delta, t.hours, t.day, t.month, t.year, eclLongitude,
-                             eclLatitude);
+        EquatorialToEcliptic(sun.alpha, sun.delta, t, eclLongitude, eclLatitude);
         if (top) {
-            points[2] = TopPoint(R * scale, 90.0 - eclLongitude, half);
+            points[2] = TopPoint(sun.R * scale, 90.0 - eclLongitude, half);
         } else {
             points[2] = {StripX(strip, NormalizeDegrees(eclLongitude + 180.0)),
                          strip.y0 - strip.h / 2};

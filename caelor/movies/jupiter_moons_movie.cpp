@@ -14,7 +14,7 @@ JupiterSystemLayout LayOutJupiterSystem(double jd, int mode, unsigned moonSet, i
     l.k = side * 0.03333333333333333;
     l.rJ = RoundHalfUp(l.k);
     MoonOfJupiter moons[4];
-    JupiterMoons(jd, moons);
+    JupiterMoons(InstantOfUt(jd), moons);
     const bool top = mode == kJupiterTopMode;
     for (int i = 0; i < 4; ++i) {
         JupiterMoonMark& m = l.moon[i];

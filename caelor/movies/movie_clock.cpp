@@ -10,7 +10,7 @@ int MovieModeOfCommand(int command) {
 }
 
 double StartHours(const MovieStart& start) {
-    return start.hour + start.minute * 0.016666666666666666;
+    return start.hour + start.minute * kOneOver60;
 }
 
 double StartJulianDay(const MovieStart& start, double timeZone) {
@@ -69,12 +69,4 @@ int MovieSquareSide(int charWidth) {
 
 int StatusRowY(int lineHeight, int top, int row) {
     return top + lineHeight * (1 - row);
-}
-
-LocalDateTime LocalDateTimeOf(double jdUt, double timeZone) {
-    double day = 0;
-    int month = 0;
-    int year = 0;
-    JulianDayToCalendar(jdUt + timeZone / 24.0, day, month, year);
-    return {static_cast<int>(day), month, year, FractionalPart(day) * 24.0};
 }

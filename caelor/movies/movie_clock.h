@@ -78,12 +78,3 @@ int MovieSquareSide(int charWidth);
 
 // top + lineHeight * (1 - row): row 1 at top, each further row a line lower.
 int StatusRowY(int lineHeight, int top, int row);
-
-// Local calendar date and clock hours of a UT Julian day in the time zone.
-struct LocalDateTime {
-    int day;
-    int month;
-    int year;
-    double hours;
-};
-LocalDateTime LocalDateTimeOf(double jdUt, double timeZone);

@@ -124,7 +124,7 @@ int StatusPanelRows(int mode, const MovieObserver& observer, const StatusValues&
     if (mode == kBinaryStarMode) {
         std::snprintf(add(2), kSize, "%s", values.extra);
     }
-    const LocalDateTime local = LocalDateTimeOf(values.jd, observer.timeZone);
+    const CalendarTime local = LocalTimeOf(values.jd, observer.timeZone);
     FormatDate(local.day, local.month, local.year, value);
     Fill(add(3), kSize, 136, value);
     FormatHoursMinutes(local.hours, value);
@@ -132,12 +132,8 @@ int StatusPanelRows(int mode, const MovieObserver& observer, const StatusValues&
 
     const bool planetarium = mode == kPlanetariumMode;
     if (planetarium) {
-        double day = 0;
-        int month = 0;
-        int year = 0;
-        JulianDayToCalendar(values.jd, day, month, year);
-        const double gst =
-            GreenwichSiderealTime(FractionalPart(day) * 24.0, static_cast<int>(day), month, year);
+        const CalendarTime ut = SplitJulianDay(values.jd);
+        const double gst = GreenwichSiderealTime(ut);
         FormatHoursMinutes(gst, value);
         Fill(add(5), kSize, 143, value);
         FormatHoursMinutes(LocalSiderealTime(gst, observer.location), value);

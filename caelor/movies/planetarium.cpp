@@ -31,32 +31,33 @@ double LuminaryRadius(double viewAngle, double semidiameter, double R, int charW
     return 3.0 * charWidth;
 }
 
-void ComputeBody(int b, PlanetariumState& st, const Location& loc, const LocalDateTime& t,
+void ComputeBody(int b, PlanetariumState& st, const Location& loc, const CalendarTime& t,
                  double viewAngle, double R, int charWidth) {
     SkyBody& body = st.body[b];
     double alpha = 0, delta = 0;
     if (b == 0) {
-        double lambda = 0, dist = 0, sd = 0, M = 0;
-        SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, dist, sd, M);
-        Topocentric(loc, false, dist, 0.0, t.hours, t.day, t.month, t.year, alpha, delta);
-        st.sunSemidiameter = sd;
-        body.radius = LuminaryRadius(viewAngle, sd, R, charWidth);
+        const SunPlace sun = SunPosition(t, true);
+        alpha = sun.alpha;
+        delta = sun.delta;
+        Topocentric(loc, false, sun.R, 0.0, t, alpha, delta);
+        st.sunSemidiameter = sun.semidiameter;
+        body.radius = LuminaryRadius(viewAngle, sun.semidiameter, R, charWidth);
     } else if (b == 1) {
-        double lambda = 0, beta = 0, parallax = 0, sd = 0, k = 0, u = 0;
-        MoonPosition(t.hours, t.day, t.month, t.year, lambda, beta, parallax, sd, k, u, alpha,
-                     delta);
-        Topocentric(loc, true, 0.0, parallax, t.hours, t.day, t.month, t.year, alpha, delta);
-        body.k = k;
-        body.u = u;
-        st.moonParallax = parallax;
-        st.moonSemidiameter = sd;
-        body.radius = LuminaryRadius(viewAngle, sd, R, charWidth);
+        const MoonPlace moon = MoonPosition(t);
+        alpha = moon.alpha;
+        delta = moon.delta;
+        Topocentric(loc, true, 0.0, moon.parallax, t, alpha, delta);
+        body.k = moon.k;
+        body.u = moon.u;
+        st.moonParallax = moon.parallax;
+        st.moonSemidiameter = moon.semidiameter;
+        body.radius = LuminaryRadius(viewAngle, moon.semidiameter, R, charWidth);
     } else if (IsPlanet(b)) {
-        double distance = 0, k = 0, elongation = 0, hb = 0, hl = 0, r = 0;
-        PlanetPosition(b, t.hours, t.day, t.month, t.year, true, alpha, delta, distance, k,
-                       elongation, hb, hl, r);
-        Topocentric(loc, false, distance, 0.0, t.hours, t.day, t.month, t.year, alpha, delta);
-        body.k = k;
+        const PlanetPlace planet = PlanetPosition(b, t, true);
+        alpha = planet.alpha;
+        delta = planet.delta;
+        Topocentric(loc, false, planet.distance, 0.0, t, alpha, delta);
+        body.k = planet.k;
         body.radius = charWidth / 2;
     } else {
         return;
@@ -102,12 +103,11 @@ void ComputeShadow(PlanetariumState& st, const Location& loc, const SkyProjectio
     if (!moon.computed || moon.k <= 0.75) {
         return;
     }
-    const LocalDateTime t = LocalDateTimeOf(st.clock - kLightTimeDays, 0.0);
-    double alpha = 0, delta = 0, lambda = 0, dist = 0, sd = 0, M = 0;
-    SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, dist, sd, M);
-    alpha = NormalizeDegrees(15.0 * alpha + 180.0) / 15.0;
-    delta = NormalizeDegrees(-delta);
-    Topocentric(loc, true, 0.0, st.moonParallax, t.hours, t.day, t.month, t.year, alpha, delta);
+    const CalendarTime t = SplitJulianDay(st.clock - kLightTimeDays);
+    const SunPlace sun = SunPosition(t, true);
+    double alpha = NormalizeDegrees(15.0 * sun.alpha + 180.0) / 15.0;
+    double delta = NormalizeDegrees(-sun.delta);
+    Topocentric(loc, true, 0.0, st.moonParallax, t, alpha, delta);
     SkyBody shadow;
     SphereUnitVector(alpha, delta, shadow.v);
     shadow.computed = true;
@@ -162,7 +162,7 @@ void ViewAnglesOf(const double v[3], double& horizontal, double& vertical) {
 
 void ViewCentre(double horizontal, double vertical, double& ra, double& dec) {
     // The horizontal angle of a place at right ascension a is 180 - 15 a.
-    ra = NormalizeDegrees(180.0 - horizontal) * 0.06666666666666667;
+    ra = NormalizeDegrees(180.0 - horizontal) * kOneOver15;
     dec = SignedLatitude(vertical - 180.0);
 }
 
@@ -214,7 +214,7 @@ void PlanetariumCompute(MovieObserver& observer, const MovieStart& start,
     st.lastWallClock = wallClock;
 
     const Location& loc = observer.location;
-    const LocalDateTime t = LocalDateTimeOf(st.clock, 0.0);
+    const CalendarTime t = SplitJulianDay(st.clock);
     const bool tracks = st.tracking == kTrackEveryFrame || st.tracking == kCentreOnce;
     const int target = settings.target;
     const bool starTarget = target == kStarTarget && catalogue != nullptr && settings.star >= 0 &&
@@ -310,10 +310,9 @@ void PlanetariumFrame(MovieObserver& observer, const MovieStart& start,
     values.paused = paused;
     values.tracking = st.tracking == kTrackEveryFrame;
     ViewCentre(st.drawHorizontal, st.drawVertical, values.centreRa, values.centreDec);
-    const LocalDateTime t = LocalDateTimeOf(st.clock, 0.0);
-    EquatorialToHorizontal(t.hours, values.centreRa, NormalizeDegrees(values.centreDec), t.day,
-                           t.month, t.year, observer.location, values.centreAzimuth,
-                           values.centreAlt);
+    const CalendarTime t = SplitJulianDay(st.clock);
+    EquatorialToHorizontal(t, values.centreRa, NormalizeDegrees(values.centreDec),
+                           observer.location, values.centreAzimuth, values.centreAlt);
     DrawStatusPanel(f, observer, values);
 
     DrawBox(s, 0, 0, side, side, true, s.SystemColorValue(SystemColor::WindowText));

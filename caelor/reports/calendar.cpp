@@ -25,21 +25,12 @@ constexpr int kTextLinesPerWeek = 8;
 
 // An event of the calendar's lists at its local date.
 struct CalendarEvent {
-    int day;
-    int month;
-    int year;
-    double hours;
+    CalendarTime local;
     int label; // string id of its abbreviation
 };
 
 CalendarEvent LocalEvent(double jd, double timeZone, int label) {
-    double day = 0;
-    CalendarEvent event{};
-    JulianDayToCalendar(jd + timeZone / 24, day, event.month, event.year);
-    event.day = static_cast<int>(day);
-    event.hours = FractionalPart(day) * 24;
-    event.label = label;
-    return event;
+    return {LocalTimeOf(jd, timeZone), label};
 }
 
 // The last event of the list on the date, or nullptr; seasons compare only
@@ -49,7 +40,7 @@ const CalendarEvent* EventOn(const CalendarEvent* events, int count, int day, in
     const CalendarEvent* found = nullptr;
     for (int n = 0; n < count; ++n) {
         const CalendarEvent& e = events[n];
-        if (e.day == day && e.month == month && (!matchYear || e.year == year)) {
+        if (e.local.day == day && e.local.month == month && (!matchYear || e.local.year == year)) {
             found = &e;
         }
     }
@@ -76,13 +67,18 @@ __attribute__((format(printf, 3, 4))) void Append(char* line, size_t size, const
     }
 }
 
-// "|", an abbreviation, a colon, an optional blank and a time.
-void AppendTimeCell(char* line, size_t size, const char* format, int label, double hours) {
+// "|", an abbreviation, a colon, an optional blank and a time ("None " for
+// a rise or set that does not happen).
+void AppendTimeCell(char* line, size_t size, const char* format, int label, EventTime event) {
     char abbreviation[kTextSize];
     char time[kFormatSize];
     LoadText(label, abbreviation, sizeof abbreviation);
-    FormatHoursMinutes(hours, time);
+    FormatEventTime(event, time);
     Append(line, size, format, abbreviation, time);
+}
+
+void AppendTimeCell(char* line, size_t size, const char* format, int label, double hours) {
+    AppendTimeCell(line, size, format, label, EventTime{true, hours});
 }
 
 } // namespace
@@ -167,8 +163,8 @@ void CalendarReport(const ReportRequest& request, ReportBuffer& buffer, Location
 
         for (int r = 1; r <= rows; ++r) {
             // The set times found with the rises, for the line below them.
-            double sunSet[7] = {};
-            double moonSet[7] = {};
+            EventTime sunSet[7] = {};
+            EventTime moonSet[7] = {};
             for (int k = 1; k <= kTextLinesPerWeek; ++k) {
                 if (PumpMessages(0) != 0) {
                     return;
@@ -183,22 +179,24 @@ void CalendarReport(const ReportRequest& request, ReportBuffer& buffer, Location
                         Append(line, sizeof line, "|%*s", kCellWidth - 1, "");
                         continue;
                     }
-                    double rise = 0;
+                    RiseSetTimes times{};
                     const CalendarEvent* event = nullptr;
                     switch (k) {
                     case 1:
                         Append(line, sizeof line, "| %2d%*s", d, 6, "");
                         break;
                     case 2:
-                        RiseSet(kSun, d, m, year, rise, sunSet[c], location);
-                        AppendTimeCell(line, sizeof line, "|%2s: %s", 656, rise);
+                        times = RiseSet(kSun, d, m, year, location);
+                        sunSet[c] = times.set;
+                        AppendTimeCell(line, sizeof line, "|%2s: %s", 656, times.rise);
                         break;
                     case 3:
                         AppendTimeCell(line, sizeof line, "|%2s: %s", 657, sunSet[c]);
                         break;
                     case 4:
-                        RiseSet(kMoon, d, m, year, rise, moonSet[c], location);
-                        AppendTimeCell(line, sizeof line, "|%2s: %s", 658, rise);
+                        times = RiseSet(kMoon, d, m, year, location);
+                        moonSet[c] = times.set;
+                        AppendTimeCell(line, sizeof line, "|%2s: %s", 658, times.rise);
                         break;
                     case 5:
                         AppendTimeCell(line, sizeof line, "|%2s: %s", 659, moonSet[c]);
@@ -207,20 +205,21 @@ void CalendarReport(const ReportRequest& request, ReportBuffer& buffer, Location
                         event = EventOn(phaseEvents, phases.count, d, m, year, true);
                         if (event != nullptr) {
                             AppendTimeCell(line, sizeof line, "|%s: %s", event->label,
-                                           event->hours);
+                                           event->local.hours);
                         }
                         break;
                     case 7:
                         event = EventOn(eclipseEvents, eclipses.count, d, m, year, true);
                         if (event != nullptr) {
                             AppendTimeCell(line, sizeof line, "|%2s: %s", event->label,
-                                           event->hours);
+                                           event->local.hours);
                         }
                         break;
                     default:
                         event = EventOn(seasonEvents, 4, d, m, year, false);
                         if (event != nullptr) {
-                            AppendTimeCell(line, sizeof line, "|%s:%s", event->label, event->hours);
+                            AppendTimeCell(line, sizeof line, "|%s:%s", event->label,
+                                           event->local.hours);
                         }
                         break;
                     }
@@ -276,8 +275,8 @@ void SeasonsReport(const ReportRequest& request, ReportBuffer& buffer, Location 
             char length[kFormatSize];
             char line[kReportSlot];
             SeasonAbbreviation(i, abbreviation);
-            FormatDate(event.day, event.month, event.year, date);
-            FormatHoursMinutes(event.hours, time);
+            FormatDate(event.local.day, event.local.month, event.local.year, date);
+            FormatHoursMinutes(event.local.hours, time);
             LoadText(188 + i, season, sizeof season);
             FormatFixed(lengths[i], 6, 2, length);
             Print(line, sizeof line, format, abbreviation, date, time, season, length);

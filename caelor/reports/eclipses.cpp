@@ -24,23 +24,6 @@ bool NeverPressed() {
 
 EscapePoll g_escapePoll = NeverPressed;
 
-// The local calendar date and clock time of a UT Julian day.
-struct LocalInstant {
-    int day;
-    int month;
-    int year;
-    double hours;
-};
-
-LocalInstant ToLocal(double jd, const Location& location) {
-    double day = 0;
-    LocalInstant local{};
-    JulianDayToCalendar(jd + location.timeZone / 24, day, local.month, local.year);
-    local.day = static_cast<int>(day);
-    local.hours = FractionalPart(day) * 24;
-    return local;
-}
-
 void AddEclipse(EclipseList& eclipses, int kind, double maximum) {
     if (eclipses.count + 1 >= kEclipseListLimit) {
         FatalError(kInternalError, "REPORTS2", __LINE__);
@@ -65,13 +48,20 @@ void AddTimeLine(int formatId, double hours, ReportBuffer& buffer) {
     AddFormattedLine(formatId, time, buffer);
 }
 
+// A rise or set line: "None " for an event that does not happen.
+void AddEventLine(int formatId, EventTime event, ReportBuffer& buffer) {
+    char time[kFormatSize];
+    FormatEventTime(event, time);
+    AddFormattedLine(formatId, time, buffer);
+}
+
 // Hours brought into [0, 24), the way the contact times are shown.
 double WrapHours(double hours) {
-    return NormalizeDegrees(hours * 15) * 0.06666666666666667;
+    return NormalizeDegrees(hours * 15) * kOneOver15;
 }
 
 bool InLocalYear(const MoonPhaseEntry& entry, int year, const Location& location) {
-    return ToLocal(entry.meanInstant, location).year == year;
+    return LocalTimeOf(entry.meanInstant, location.timeZone).year == year;
 }
 
 } // namespace
@@ -184,17 +174,15 @@ namespace {
 
 // An eclipse block opens with an empty line, the local date of the maximum
 // and the rise and set of the eclipsed body on that date.
-void AddEclipseOpening(int body, int dateId, int riseId, int setId, const LocalInstant& local,
+void AddEclipseOpening(int body, int dateId, int riseId, int setId, const CalendarTime& local,
                        const Location& location, ReportBuffer& buffer) {
     char date[kFormatSize];
     FormatDate(local.day, local.month, local.year, date);
-    double rise = 0;
-    double set = 0;
-    RiseSet(body, local.day, local.month, local.year, rise, set, location);
+    const RiseSetTimes times = RiseSet(body, local.day, local.month, local.year, location);
     ReportAddLine("", buffer);
     AddFormattedLine(dateId, date, buffer);
-    AddTimeLine(riseId, rise, buffer);
-    AddTimeLine(setId, set, buffer);
+    AddEventLine(riseId, times.rise, buffer);
+    AddEventLine(setId, times.set, buffer);
 }
 
 } // namespace
@@ -211,7 +199,7 @@ void SolarEclipse(const MoonPhaseEntry& phase, bool listOnly, EclipseList& eclip
     if (listOnly || buffer == nullptr) {
         return;
     }
-    const LocalInstant local = ToLocal(e.maximum, location);
+    const CalendarTime local = LocalTimeOf(e.maximum, location.timeZone);
     AddEclipseOpening(kSun, 831, 832, 833, local, location, *buffer);
     AddTimeLine(834, local.hours, *buffer);
     const int type = SolarEclipseType(e.gamma, e.u);
@@ -239,7 +227,7 @@ void LunarEclipse(const MoonPhaseEntry& phase, bool listOnly, EclipseList& eclip
     if (listOnly || buffer == nullptr) {
         return;
     }
-    const LocalInstant local = ToLocal(e.maximum, location);
+    const CalendarTime local = LocalTimeOf(e.maximum, location.timeZone);
     AddEclipseOpening(kMoon, 842, 843, 844, local, location, *buffer);
     char text[kFormatSize];
     FormatFixed(shadow.magnitude, 2, 2, text);

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr char kDegreeSign = '\260';
+constexpr char kNoneTimeText[] = "None ";
 
 // snprintf into an out buffer of kFormatSize bytes; a longer text is cut.
 __attribute__((format(printf, 2, 3))) void Emit(char* out, const char* format, ...) {
@@ -93,7 +93,7 @@ void FormatYearRange(int startYear, int stopYear, char* out) {
 
 void FormatHoursMinutes(double hours, char* out) {
     if (hours == -1.0) {
-        Emit(out, "None ");
+        Emit(out, "%s", kNoneTimeText);
         return;
     }
     const double a = std::fabs(hours);
@@ -107,6 +107,14 @@ void FormatHoursMinutes(double hours, char* out) {
     }
     Emit(out, LocaleTimeLeadingZero(false) ? "%02ld%c%02d" : "%2ld%c%02d", h,
          LocaleTimeSeparator(false), m);
+}
+
+void FormatEventTime(EventTime event, char* out) {
+    if (!event.happens) {
+        Emit(out, "%s", kNoneTimeText);
+        return;
+    }
+    FormatHoursMinutes(event.hours, out);
 }
 
 void FormatSexagesimal(double angle, int degreeMode, char* out) {

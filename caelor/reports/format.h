@@ -5,9 +5,13 @@
 // wide for it is cut, never written past it.
 #pragma once
 
+#include "engine/riseset.h"
 #include "reports/locale.h"
 
 constexpr int kFormatSize = 81;
+
+// The degree sign of the Windows-1252 text the reports and graphs write.
+constexpr char kDegreeSign = '\260';
 
 // The value with decimals digits after the locale's decimal separator and an
 // integer part of exactly width characters (blank-padded on the left, cut to
@@ -25,10 +29,14 @@ void FormatMonthRange(int startMonth, int stopMonth, int year, char* out);
 // "A to B", or "A" when both years are equal.
 void FormatYearRange(int startYear, int stopYear, char* out);
 
-// "hh:mm" (the locale's separator and hour leading zero); -1.0, the engine's
-// "no event", gives "None ". The minutes round; 60 carries into the hours
-// (23.999 reads 24:00). The sign is dropped.
+// "hh:mm" (the locale's separator and hour leading zero); exactly -1.0 gives
+// "None ". The minutes round; 60 carries into the hours (23.999 reads
+// 24:00). The sign is dropped.
 void FormatHoursMinutes(double hours, char* out);
+
+// A rise or set time as FormatHoursMinutes shows it, or "None " when the
+// event does not happen that day.
+void FormatEventTime(EventTime event, char* out);
 
 // Degrees, minutes, seconds with the degree sign (degreeMode != 0) or hours,
 // minutes, seconds with the letters h, m, s (degreeMode == 0, angle in

@@ -28,21 +28,8 @@ MonthRangeDays MonthRangeJulianDays(int year, int startMonth, int stopMonth) {
     return range;
 }
 
-CalendarInstant SplitJulianDay(double jd) {
-    double day = 0;
-    CalendarInstant instant;
-    JulianDayToCalendar(jd, day, instant.month, instant.year);
-    instant.hours = FractionalPart(day) * 24.0;
-    instant.day = static_cast<int>(day);
-    return instant;
-}
-
 double MoonFractionAt(double jdUt) {
-    const CalendarInstant at = SplitJulianDay(jdUt);
-    double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
-    MoonPosition(at.hours, at.day, at.month, at.year, lambda, beta, parallax, semidiameter, k, u,
-                 alpha, delta);
-    return k;
+    return MoonPosition(SplitJulianDay(jdUt)).k;
 }
 
 double MoonNodePassageJde(double K) {
@@ -106,8 +93,8 @@ Apsis RefineApsis(double D, bool apogee, double timeZone) {
     int hBest = -23;
     double best = 0;
     for (int h = -23; h <= 23; ++h) {
-        const CalendarInstant at = SplitJulianDay(D + h / 24.0);
-        const double distance = MoonDistanceKm(at.hours, at.day, at.month, at.year);
+        const CalendarTime at = SplitJulianDay(D + h / 24.0);
+        const double distance = MoonDistanceKm(at);
         if (h == -23 || (apogee ? distance > best : distance < best)) {
             best = distance;
             hBest = h;
@@ -122,7 +109,7 @@ void AddApsisRow(const Apsis& apsis, ReportBuffer& buffer) {
     char name[kReportSlot];
     char diameter[kFormatSize];
     char line[kReportSlot];
-    const CalendarInstant local = SplitJulianDay(apsis.tBest);
+    const CalendarTime local = SplitJulianDay(apsis.tBest);
     FormatDate(local.day, local.month, local.year, date);
     LoadText(apsis.apogee ? 641 : 642, name, sizeof name);
     FormatFixed(kMoonDiameterKmDegrees / apsis.distance, 1, 4, diameter);
@@ -157,8 +144,8 @@ void MoonApsidesReport(const ReportRequest& request, ReportBuffer& buffer, Locat
             return;
         }
         ReportProgress(index, insideAlmanac, 0.26 * ReportFraction(0, days + 3, i));
-        const CalendarInstant at = SplitJulianDay(range.first + i - 2);
-        dist[static_cast<size_t>(i)] = MoonDistanceKm(0.0, at.day, at.month, at.year);
+        const CalendarTime at = SplitJulianDay(range.first + i - 2);
+        dist[static_cast<size_t>(i)] = MoonDistanceKm({at.year, at.month, at.day, 0.0});
     }
 
     const int candidates = days + 2;
@@ -180,7 +167,7 @@ void MoonApsidesReport(const ReportRequest& request, ReportBuffer& buffer, Locat
         if (apsis.tBest < range.first || apsis.tBest >= range.last + 1.0) {
             continue;
         }
-        const CalendarInstant local = SplitJulianDay(apsis.tBest);
+        const CalendarTime local = SplitJulianDay(apsis.tBest);
         if (local.month < startMonth || local.month > stopMonth) {
             continue;
         }
@@ -202,8 +189,8 @@ void MoonNodesReport(const ReportRequest& request, ReportBuffer& buffer, Locatio
     ReportProgress(index, insideAlmanac, 0);
 
     const MonthRangeDays range = MonthRangeJulianDays(year, startMonth, stopMonth);
-    const int kFirst = static_cast<int>((year - 2 - 2000.05) * 13.4223);
-    const int kLast = static_cast<int>((year + 2 - 2000.05) * 13.4223);
+    const int firstK = static_cast<int>((year - 2 - 2000.05) * 13.4223);
+    const int lastK = static_cast<int>((year + 2 - 2000.05) * 13.4223);
     const double deltaTDays = MoonNodesDeltaTSeconds(year) * 1.1574074074074073e-05;
     char format[kReportSlot];
     LoadText(1105, format, sizeof format);
@@ -211,9 +198,9 @@ void MoonNodesReport(const ReportRequest& request, ReportBuffer& buffer, Locatio
     // About a hundred closed-form instants: the report does not pump and
     // cannot be stopped.
     int j = 0;
-    for (int k = kFirst; k <= kLast; ++k, ++j) {
+    for (int k = firstK; k <= lastK; ++k, ++j) {
         ReportProgress(index, insideAlmanac,
-                       static_cast<double>(j) / (std::abs(kLast - kFirst) + 1));
+                       static_cast<double>(j) / (std::abs(lastK - firstK) + 1));
         for (int node = 0; node < 2; ++node) {
             const double K = k + 0.5 * node;
             const double jdUt = MoonNodePassageJde(K) - deltaTDays;
@@ -226,7 +213,7 @@ void MoonNodesReport(const ReportRequest& request, ReportBuffer& buffer, Locatio
             char name[kReportSlot];
             char fraction[kFormatSize];
             char line[kReportSlot];
-            const CalendarInstant local = SplitJulianDay(t);
+            const CalendarTime local = SplitJulianDay(t);
             FormatDate(local.day, local.month, local.year, date);
             FormatHoursMinutes(local.hours, time);
             LoadText(node == 0 ? 1106 : 1107, name, sizeof name);

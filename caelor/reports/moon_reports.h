@@ -16,16 +16,6 @@ struct MonthRangeDays {
 };
 MonthRangeDays MonthRangeJulianDays(int year, int startMonth, int stopMonth);
 
-// Splits a Julian day into the integer calendar date and the hours of that
-// day, the form the engine routines take an instant in.
-struct CalendarInstant {
-    double hours;
-    int day;
-    int month;
-    int year;
-};
-CalendarInstant SplitJulianDay(double jd);
-
 // The Moon's illuminated fraction 0 .. 1 at the UT Julian day.
 double MoonFractionAt(double jdUt);
 

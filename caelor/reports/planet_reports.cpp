@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr double kOneOver15 = 0.06666666666666667;
 constexpr double kHalfSecond = 0.5 / 86400;
 
 // String ids of the planet reports.
@@ -57,13 +56,6 @@ static constexpr ApsisTerms kApsisTable[] = {
 
 const ApsisTerms& ApsisRow(int body) {
     return kApsisTable[body - kEarth];
-}
-
-void SplitJulianDay(double jd, double& hours, int& day, int& month, int& year) {
-    double d = 0;
-    JulianDayToCalendar(jd, d, month, year);
-    hours = FractionalPart(d) * 24;
-    day = static_cast<int>(d);
 }
 
 // The Julian day of the first of the month after (month, year).
@@ -126,21 +118,22 @@ bool RefineCandidate(int p, bool opposition, double jdCandidate, Refined& out) {
 
 void BodyEclipticPlace(double jd, int body, double& alpha, double& delta, double& lambda,
                        double& semidiameter, double& k) {
-    double hours;
-    int day, month, year;
-    SplitJulianDay(jd, hours, day, month, year);
+    const CalendarTime t = SplitJulianDay(jd);
     if (body == kSun) {
-        double sunLambda, R, M;
-        SunPosition(hours, day, month, year, true, alpha, delta, sunLambda, R, semidiameter, M);
+        const SunPlace sun = SunPosition(t, true);
+        alpha = sun.alpha;
+        delta = sun.delta;
+        semidiameter = sun.semidiameter;
         k = 0;
     } else {
-        double distance, elongation, b, l, r;
-        PlanetPosition(body, hours, day, month, year, true, alpha, delta, distance, k, elongation,
-                       b, l, r);
+        const PlanetPlace planet = PlanetPosition(body, t, true);
+        alpha = planet.alpha;
+        delta = planet.delta;
+        k = planet.k;
         semidiameter = 0;
     }
     double beta;
-    EquatorialToEcliptic(alpha, delta, hours, day, month, year, lambda, beta);
+    EquatorialToEcliptic(alpha, delta, t, lambda, beta);
 }
 
 double LongitudeSeparation(double a, double b) {
@@ -210,25 +203,22 @@ void PlanetViewInfoReport(const ReportRequest& request, ReportBuffer& buffer, Lo
             int month, y;
             JulianDayToCalendar(jd, d, month, y);
             const int day = static_cast<int>(d);
-            double rise, set;
-            RiseSet(p, day, month, y, rise, set, location);
-            double alpha, delta, distance, k, elongation, b, l, r;
-            PlanetPosition(p, 0.0, day, month, y, true, alpha, delta, distance, k, elongation, b, l,
-                           r);
-            delta = SignedLatitude(delta);
-            alpha = NormalizeDegrees(alpha * 15) * kOneOver15;
+            const RiseSetTimes times = RiseSet(p, day, month, y, location);
+            const PlanetPlace planet = PlanetPosition(p, {y, month, day, 0.0}, true);
+            const double delta = SignedLatitude(planet.delta);
+            const double alpha = NormalizeDegrees(planet.alpha * 15) * kOneOver15;
 
             char date[kFormatSize], riseText[kFormatSize], setText[kFormatSize];
             char ra[kFormatSize], dec[kFormatSize], elong[kFormatSize];
             char illum[kFormatSize], dist[kFormatSize];
             FormatDate(day, month, y, date);
-            FormatHoursMinutes(rise, riseText);
-            FormatHoursMinutes(set, setText);
+            FormatEventTime(times.rise, riseText);
+            FormatEventTime(times.set, setText);
             FormatSexagesimal(alpha, 0, ra);
             FormatSexagesimal(delta, 1, dec);
-            FormatSexagesimal(elongation, 1, elong);
-            FormatFixed(k, 1, 3, illum);
-            FormatFixed(distance, 2, 5, dist);
+            FormatSexagesimal(planet.elongation, 1, elong);
+            FormatFixed(planet.k, 1, 3, illum);
+            FormatFixed(planet.distance, 2, 5, dist);
             std::snprintf(line, sizeof line, format, date, riseText, setText, ra, dec, elong, illum,
                           dist);
             ReportAddLine(line, buffer);
@@ -274,16 +264,16 @@ void PlanetApsidesReport(const ReportRequest& request, ReportBuffer& buffer, Loc
             const double fraction = pass == 0 ? 0.0 : 0.5;
             char passName[kReportSlot];
             LoadText(pass == 0 ? kPerihelionText : kAphelionText, passName, sizeof passName);
-            const double kFirst = std::trunc(factor * (startYear - 1900)) + fraction - 10;
-            const double kLast = std::trunc(factor * (stopYear - 1900)) + fraction + 10;
-            for (double k = kFirst; k <= kLast; k += 1) {
+            const double firstK = std::trunc(factor * (startYear - 1900)) + fraction - 10;
+            const double lastK = std::trunc(factor * (stopYear - 1900)) + fraction + 10;
+            for (double k = firstK; k <= lastK; k += 1) {
                 if (PumpMessages(0) != 0) {
                     return;
                 }
                 ReportProgress(index, insideAlmanac,
                                ReportNestedFraction(p, kEarth, kSaturn, pass, 0, 1,
-                                                    static_cast<int>(k), static_cast<int>(kFirst),
-                                                    static_cast<int>(kLast)));
+                                                    static_cast<int>(k), static_cast<int>(firstK),
+                                                    static_cast<int>(lastK)));
                 const double jde = ApsisJulianEphemerisDay(p, k);
                 const double t = jde + zone;
                 if (t < from || t >= to) {
@@ -295,10 +285,8 @@ void PlanetApsidesReport(const ReportRequest& request, ReportBuffer& buffer, Loc
                 JulianDayToCalendar(t, d, month, y);
                 char date[kFormatSize];
                 FormatDate(static_cast<int>(d), month, y, date);
-                double hours;
-                int utDay, utMonth, utYear;
-                SplitJulianDay(jde, hours, utDay, utMonth, utYear);
-                const double r = BodyDistance(p, hours, utDay, utMonth, utYear, 1);
+                const CalendarTime at = SplitJulianDay(jde);
+                const double r = BodyDistance(p, at, 1);
                 char distance[kFormatSize];
                 FormatFixed(r, 2, 2, distance);
                 std::snprintf(line, sizeof line, format, date, passName, distance);

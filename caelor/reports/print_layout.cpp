@@ -10,7 +10,6 @@ namespace {
 
 constexpr int kDegreeLetter = 196;
 constexpr int kPrintProgress = 865;
-constexpr unsigned char kDegreeSign = 176;
 
 bool IsPageBreakLine(const char* line) {
     return std::strcmp(line, kPageBreakLine) == 0;
@@ -66,7 +65,7 @@ std::string PrintedLineText(const char* line) {
     LoadText(kDegreeLetter, letter, sizeof letter);
     std::string text(line);
     for (char& c : text) {
-        if (static_cast<unsigned char>(c) == kDegreeSign) {
+        if (c == kDegreeSign) {
             c = letter[0];
         }
     }

@@ -89,7 +89,7 @@ void AddShowerRow(int s, const MeteorDay& day, double timeZone, ReportBuffer& bu
     char format[kReportSlot];
     char line[kReportSlot];
 
-    const CalendarInstant local = SplitJulianDay(t);
+    const CalendarTime local = SplitJulianDay(t);
     FormatDate(local.day, local.month, local.year, date);
     LoadText(800 + s, name, sizeof name);
     if (shower.zhr == -1) {
@@ -124,7 +124,7 @@ double TwilightOffset(double phi, double delta, double z) {
     if (std::fabs(cosH0) > 1.0 || std::fabs(c) > 1.0) {
         return 100.0;
     }
-    return (AcosDeg(c) - AcosDeg(cosH0)) * 0.06666666666666667 * 0.9973;
+    return (AcosDeg(c) - AcosDeg(cosH0)) * kOneOver15 * 0.9973;
 }
 
 void TwilightTime(double t, char* out) {
@@ -159,10 +159,8 @@ void MeteorShowersReport(const ReportRequest& request, ReportBuffer& buffer, Loc
         }
         ReportProgress(index, insideAlmanac, 0.66 * ReportFraction(0, days - 1, i));
         const double jd = range.first - 1 + i;
-        const CalendarInstant at = SplitJulianDay(jd);
-        double alpha, delta, lambda, R, semidiameter, M;
-        SunPosition(0.0, at.day, at.month, at.year, false, alpha, delta, lambda, R, semidiameter,
-                    M);
+        const CalendarTime at = SplitJulianDay(jd);
+        const double lambda = SunPosition({at.year, at.month, at.day, 0.0}, false).lambda;
         table.push_back(
             MeteorDay{jd, NormalizeDegrees(lambda + (2000 - year) * kPrecessionPerYear)});
     }
@@ -227,14 +225,14 @@ void TwilightReport(const ReportRequest& request, ReportBuffer& buffer, Location
             return;
         }
         ReportProgress(index, insideAlmanac, ReportFraction(0, days, i));
-        const CalendarInstant date = SplitJulianDay(range.first + i);
-        double alpha, delta, lambda, R, semidiameter, M;
-        SunPosition(12.0, date.day, date.month, date.year, false, alpha, delta, lambda, R,
-                    semidiameter, M);
-        delta = SignedLatitude(delta);
-        double rise = 0;
-        double set = 0;
-        RiseSet(kSun, date.day, date.month, date.year, rise, set, location);
+        const CalendarTime date = SplitJulianDay(range.first + i);
+        const double delta =
+            SignedLatitude(SunPosition({date.year, date.month, date.day, 12.0}, false).delta);
+        const RiseSetTimes times = RiseSet(kSun, date.day, date.month, date.year, location);
+        // Twilight runs from the printed sunrise and sunset; a day without
+        // one counts it as the hour -1 here, as this report always has.
+        const double rise = times.rise.happens ? times.rise.hours : -1.0;
+        const double set = times.set.happens ? times.set.hours : -1.0;
 
         char dateText[kFormatSize];
         char riseText[kFormatSize];
@@ -242,8 +240,8 @@ void TwilightReport(const ReportRequest& request, ReportBuffer& buffer, Location
         char begin[3][kReportSlot];
         char end[3][kReportSlot];
         FormatDate(date.day, date.month, date.year, dateText);
-        FormatHoursMinutes(rise, riseText);
-        FormatHoursMinutes(set, setText);
+        FormatEventTime(times.rise, riseText);
+        FormatEventTime(times.set, setText);
         for (int z = 0; z < 3; ++z) {
             const double offset = TwilightOffset(phi, delta, kZenith[z]);
             TwilightTime(rise - offset, begin[z]);

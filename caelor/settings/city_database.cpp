@@ -1,5 +1,6 @@
 #include "settings/city_database.h"
 
+#include "engine/angles.h"
 #include "reports/host_hooks.h"
 
 #include <cctype>
@@ -11,9 +12,6 @@
 #include <new>
 
 namespace {
-
-constexpr double kOneOver60 = 0.016666666666666666;
-constexpr double kOneOver3600 = 0.0002777777777777778;
 
 bool IsBlank(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;

@@ -33,6 +33,13 @@ constexpr int kColorItemCount = 21;
 constexpr int kAssignableColorCount = 20;
 constexpr int kWindowTextColorItem = 20;
 
+// Items the drawings name. The Sun, the Moon and the planets draw in the item
+// of their body code; Jupiter's moons in kIoItem + 0 .. 3.
+constexpr int kSunItem = 0;
+constexpr int kMoonItem = 1;
+constexpr int kJupiterItem = 6;
+constexpr int kIoItem = 16;
+
 // The Assign Colors dialog: button 200 + i chooses the colour of item i,
 // control 300 + i shows it.
 constexpr int kColorButtonFirst = 200;

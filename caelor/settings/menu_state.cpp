@@ -1,5 +1,6 @@
 #include "settings/menu_state.h"
 
+#include "movies/movie_clock.h"
 #include "reports/host_hooks.h"
 
 #include <initializer_list>
@@ -8,10 +9,6 @@ namespace {
 
 constexpr int kInternalError = 690;
 constexpr int kMovieMenuPosition = 5;
-constexpr int kFastestTimeSpeed = 64;
-constexpr int kFastestDayNightStep = 4;
-constexpr double kNarrowestViewAngle = 5.0;
-constexpr double kWidestViewAngle = 90.0;
 
 // The movies whose view cannot be zoomed.
 bool HasFixedView(int command) {
@@ -58,7 +55,7 @@ MenuRefresh ComputeMenuRefresh(const MenuView& view) {
         items.Set(IDM_JET_TRAILS, true);
     } else {
         const bool dayNight = command == IDM_MOVIE_DAY_NIGHT;
-        items.Set(IDM_SPEED_UP, dayNight ? view.dayNightStep != kFastestDayNightStep
+        items.Set(IDM_SPEED_UP, dayNight ? view.dayNightStep != kDayNightLastStep
                                          : view.timeSpeed != kFastestTimeSpeed);
         items.Set(IDM_SLOW_DOWN,
                   dayNight ? view.dayNightStep != 0 : view.timeSpeed != -kFastestTimeSpeed);

@@ -20,7 +20,7 @@ TEST(Nutation, MatchesAA22a) {
     // short series is good to a few hundredths of a second.
     double dpsi = 0;
     double deps = 0;
-    Nutation(0.0, 10, 4, 1987, dpsi, deps);
+    Nutation({1987, 4, 10, 0.0}, dpsi, deps);
     EXPECT_NEAR(dpsi, -3.788, 0.05);
     EXPECT_NEAR(deps, 9.443, 0.05);
 }
@@ -33,7 +33,7 @@ TEST(Nutation, LeadingTermsDominate) {
         for (int month = 1; month <= 12; ++month) {
             double dpsi = 0;
             double deps = 0;
-            Nutation(0.0, 1, month, year, dpsi, deps);
+            Nutation({year, month, 1, 0.0}, dpsi, deps);
             maxPsi = std::fmax(maxPsi, std::fabs(dpsi));
             maxEps = std::fmax(maxEps, std::fabs(deps));
         }
@@ -44,9 +44,9 @@ TEST(Nutation, LeadingTermsDominate) {
 
 TEST(Obliquity, MeanAndApparent) {
     // AA 22.a: mean 23d26'27.407", true 23d26'36.850".
-    EXPECT_NEAR(Obliquity(0.0, 10, 4, 1987, false), Dms(23, 26, 27.407), 2e-4);
-    EXPECT_NEAR(Obliquity(0.0, 10, 4, 1987, true), Dms(23, 26, 36.850), 2e-4);
-    EXPECT_NEAR(Obliquity(12.0, 1, 1, 2000, false), 23.439280363, 1e-9);
+    EXPECT_NEAR(Obliquity({1987, 4, 10, 0.0}, false), Dms(23, 26, 27.407), 2e-4);
+    EXPECT_NEAR(Obliquity({1987, 4, 10, 0.0}, true), Dms(23, 26, 36.850), 2e-4);
+    EXPECT_NEAR(Obliquity({2000, 1, 1, 12.0}, false), 23.439280363, 1e-9);
 }
 
 TEST(Frames, EclipticToEquatorialPollux) {
@@ -55,7 +55,7 @@ TEST(Frames, EclipticToEquatorialPollux) {
     // 1e-5 degrees).
     double alpha = 0;
     double delta = 0;
-    EclipticToEquatorial(12.0, 1, 1, 2000, 113.215630, 6.684170, false, alpha, delta);
+    EclipticToEquatorial({2000, 1, 1, 12.0}, 113.215630, 6.684170, false, alpha, delta);
     EXPECT_NEAR(alpha, Dms(7, 45, 18.946), 2e-5);
     EXPECT_NEAR(delta, Dms(28, 1, 34.26), 2e-5);
 }
@@ -63,10 +63,10 @@ TEST(Frames, EclipticToEquatorialPollux) {
 TEST(Frames, SouthernDeclinationsComeBackInTheFullCircle) {
     double alpha = 0;
     double delta = 0;
-    EclipticToEquatorial(0.0, 21, 12, 2026, 270.0, 0.0, false, alpha, delta);
+    EclipticToEquatorial({2026, 12, 21, 0.0}, 270.0, 0.0, false, alpha, delta);
     EXPECT_NEAR(alpha, 18.0, 1e-9);
-    EXPECT_NEAR(delta, 360 - Obliquity(0.0, 21, 12, 2026, false), 1e-9);
-    EXPECT_NEAR(SignedLatitude(delta), -Obliquity(0.0, 21, 12, 2026, false), 1e-9);
+    EXPECT_NEAR(delta, 360 - Obliquity({2026, 12, 21, 0.0}, false), 1e-9);
+    EXPECT_NEAR(SignedLatitude(delta), -Obliquity({2026, 12, 21, 0.0}, false), 1e-9);
 }
 
 TEST(Frames, EquatorialToEclipticInvertsTheMeanConversion) {
@@ -74,10 +74,10 @@ TEST(Frames, EquatorialToEclipticInvertsTheMeanConversion) {
         for (double beta = -60; beta <= 60; beta += 30) {
             double alpha = 0;
             double delta = 0;
-            EclipticToEquatorial(6.0, 3, 5, 1975, lambda, beta, false, alpha, delta);
+            EclipticToEquatorial({1975, 5, 3, 6.0}, lambda, beta, false, alpha, delta);
             double l = 0;
             double b = 0;
-            EquatorialToEcliptic(alpha, SignedLatitude(delta), 6.0, 3, 5, 1975, l, b);
+            EquatorialToEcliptic(alpha, SignedLatitude(delta), {1975, 5, 3, 6.0}, l, b);
             EXPECT_NEAR(l, lambda, 1e-9);
             EXPECT_NEAR(b, beta, 1e-9);
         }
@@ -103,8 +103,8 @@ TEST(Frames, HorizontalCoordinatesOfVenusAtWashington) {
     loc.longitudeHemisphere = kWest;
     double azimuth = 0;
     double altitude = 0;
-    EquatorialToHorizontal(19.35, Dms(23, 9, 16.641), -Dms(6, 43, 11.61), 10, 4, 1987, loc, azimuth,
-                           altitude);
+    EquatorialToHorizontal({1987, 4, 10, 19.35}, Dms(23, 9, 16.641), -Dms(6, 43, 11.61), loc,
+                           azimuth, altitude);
     EXPECT_NEAR(azimuth, 248.0337, 0.02);
     EXPECT_NEAR(altitude, 15.1249, 0.02);
 }
@@ -117,7 +117,7 @@ TEST(Frames, HorizontalCoordinatesAtThePole) {
     loc.latitudeHemisphere = kNorth;
     double azimuth = 0;
     double altitude = 0;
-    EquatorialToHorizontal(3.0, 5.0, 40.0, 1, 6, 2020, loc, azimuth, altitude);
+    EquatorialToHorizontal({2020, 6, 1, 3.0}, 5.0, 40.0, loc, azimuth, altitude);
     EXPECT_TRUE(std::isfinite(azimuth));
     EXPECT_NEAR(altitude, 40.0, 0.01);
     EXPECT_EQ(loc.latitude, 90.0); // the caller's copy is untouched
@@ -127,7 +127,7 @@ TEST(Frames, HorizontalCoordinatesAtThePole) {
     // A southern observer sees the south celestial pole at its latitude.
     loc.latitude = 33.9;
     loc.latitudeHemisphere = kSouth;
-    EquatorialToHorizontal(3.0, 5.0, -90.0, 1, 6, 2020, loc, azimuth, altitude);
+    EquatorialToHorizontal({2020, 6, 1, 3.0}, 5.0, -90.0, loc, azimuth, altitude);
     EXPECT_NEAR(altitude, 33.9, 1e-9);
 }
 

@@ -18,7 +18,7 @@ struct Moons {
 
 Moons MoonsAt(double jd) {
     Moons moons{};
-    JupiterMoons(jd, moons.m);
+    JupiterMoons(InstantOfUt(jd), moons.m);
     return moons;
 }
 

@@ -13,42 +13,19 @@
 
 namespace {
 
-struct Moon {
-    double lambda, beta, parallax, semidiameter, k, u, alpha, delta;
-};
+using Moon = MoonPlace;
 
 Moon MoonAt(double hours, int day, int month, int year) {
-    Moon m{};
-    MoonPosition(hours, day, month, year, m.lambda, m.beta, m.parallax, m.semidiameter, m.k, m.u,
-                 m.alpha, m.delta);
-    return m;
-}
-
-// A UT Julian day split into the (hours, day, month, year) the engine takes.
-struct Instant {
-    double hours;
-    int day, month, year;
-};
-
-Instant InstantOf(double jd) {
-    double day = 0;
-    Instant t{};
-    JulianDayToCalendar(jd, day, t.month, t.year);
-    t.day = static_cast<int>(day);
-    t.hours = FractionalPart(day) * 24;
-    return t;
+    return MoonPosition({year, month, day, hours});
 }
 
 Moon MoonAtJd(double jd) {
-    const Instant t = InstantOf(jd);
+    const CalendarTime t = SplitJulianDay(jd);
     return MoonAt(t.hours, t.day, t.month, t.year);
 }
 
 double SunApparentLongitudeAtJd(double jd) {
-    const Instant t = InstantOf(jd);
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, R, semidiameter, M);
-    return lambda;
+    return SunPosition(SplitJulianDay(jd), true).lambda;
 }
 
 struct Phase {
@@ -87,7 +64,7 @@ TEST(MoonPosition, MatchesAA47a) {
     EXPECT_NEAR(m.lambda, 133.162655, 0.003);
     EXPECT_NEAR(m.beta, -3.229126, 0.001);
     EXPECT_NEAR(m.parallax, 0.991990, 0.0002);
-    EXPECT_NEAR(MoonDistanceKm(hours, 12, 4, 1992), 368409.7, 20.0);
+    EXPECT_NEAR(MoonDistanceKm({1992, 4, 12, hours}), 368409.7, 20.0);
 }
 
 TEST(MoonPosition, EquatorialPlaceAndPhaseMatchAA47aAnd48a) {
@@ -188,8 +165,7 @@ TEST(MoonPosition, ReplacesTheSunCache) {
     SunCacheInvalidate();
     MoonAt(5.25, 9, 9, 2029);
     const long after = SunPositionEvaluations();
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(5.25, 9, 9, 2029, true, alpha, delta, lambda, R, semidiameter, M);
+    SunPosition({2029, 9, 9, 5.25}, true);
     EXPECT_EQ(SunPositionEvaluations(), after);
 }
 
@@ -200,8 +176,8 @@ TEST(MoonDistanceKm, StaysBetweenPerigeeAndApogee) {
     double nearest = 1e9;
     double farthest = 0;
     for (int step = 0; step < 366 * 8; ++step) {
-        const Instant t = InstantOf(jd0 + step * 0.125);
-        const double km = MoonDistanceKm(t.hours, t.day, t.month, t.year);
+        const CalendarTime t = SplitJulianDay(jd0 + step * 0.125);
+        const double km = MoonDistanceKm(t);
         nearest = MinOf(nearest, km);
         farthest = MaxOf(farthest, km);
     }

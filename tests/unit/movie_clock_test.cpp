@@ -121,7 +121,7 @@ TEST(MovieStart, IsLocalStandardTime) {
     // 2026-06-21 12:30 at time zone +2 is 10:30 UT.
     const MovieStart start{2026, 6, 21, 12, 30};
     EXPECT_NEAR(StartJulianDay(start, 2.0), CalendarToJulianDay(21.0 + 10.5 / 24.0, 6, 2026), 1e-9);
-    const LocalDateTime local = LocalDateTimeOf(StartJulianDay(start, 2.0), 2.0);
+    const CalendarTime local = LocalTimeOf(StartJulianDay(start, 2.0), 2.0);
     EXPECT_EQ(local.day, 21);
     EXPECT_EQ(local.month, 6);
     EXPECT_NEAR(local.hours, 12.5, 1e-6);

@@ -474,7 +474,7 @@ TEST(JupiterMoonsScene, AMoonBehindJupiterHidesOnlyFromTheSide) {
     bool found = false;
     for (int i = 0; i < 3000 && !found; ++i, jd += 0.01) {
         MoonOfJupiter m[4];
-        JupiterMoons(jd, m);
+        JupiterMoons(InstantOfUt(jd), m);
         found = m[0].visible == 0;
     }
     ASSERT_TRUE(found);

@@ -13,15 +13,10 @@
 
 namespace {
 
-struct Planet {
-    double alpha, delta, distance, k, elongation, b, l, r;
-};
+using Planet = PlanetPlace;
 
 Planet At(int body, double hours, int day, int month, int year, bool equatorial = true) {
-    Planet p{};
-    PlanetPosition(body, hours, day, month, year, equatorial, p.alpha, p.delta, p.distance, p.k,
-                   p.elongation, p.b, p.l, p.r);
-    return p;
+    return PlanetPosition(body, {year, month, day, hours}, equatorial);
 }
 
 // Calls f(hours, day, month, year) at 0h UT on every step-th day of the years.
@@ -103,9 +98,7 @@ double FromOpposition(int body, double jd) {
     JulianDayToCalendar(jd, day, month, year);
     const double hours = FractionalPart(day) * 24;
     const Planet p = At(body, hours, static_cast<int>(day), month, year, false);
-    double alpha, delta, Theta, R, semidiameter, M;
-    SunPosition(hours, static_cast<int>(day), month, year, false, alpha, delta, Theta, R,
-                semidiameter, M);
+    const double Theta = SunPosition({year, month, static_cast<int>(day), hours}, false).lambda;
     return 180 - NormalizeDegrees(180 - (p.l - Theta - 180));
 }
 
@@ -234,9 +227,9 @@ TEST(PlanetPosition, TransitsPassCloseToTheSunsCentre) {
     }
     // A crescent that thin is invisible; three days later Venus has a magnitude
     // again. Its apparent diameter was then 58".
-    EXPECT_EQ(PlanetMagnitude(kVenus, 1 + 29 / 60.0, 6, 6, 2012), 21.0);
-    EXPECT_LT(PlanetMagnitude(kVenus, 1 + 29 / 60.0, 9, 6, 2012), 21.0);
-    EXPECT_NEAR(PlanetDiameter(kVenus, 1 + 29 / 60.0, 6, 6, 2012), 58.0, 1.0);
+    EXPECT_EQ(PlanetMagnitude(kVenus, {2012, 6, 6, 1 + 29 / 60.0}), 21.0);
+    EXPECT_LT(PlanetMagnitude(kVenus, {2012, 6, 9, 1 + 29 / 60.0}), 21.0);
+    EXPECT_NEAR(PlanetDiameter(kVenus, {2012, 6, 6, 1 + 29 / 60.0}), 58.0, 1.0);
 }
 
 TEST(PlanetMagnitude, OppositionsOfMarsAndJupiter) {
@@ -245,22 +238,21 @@ TEST(PlanetMagnitude, OppositionsOfMarsAndJupiter) {
     // 49.8". (Venus is another matter: its magnitude on 1992 Dec 20 comes out
     // -4.8 here, against -3.8 and -4.2 from the phase laws of AA example 41.c,
     // since this formula carries the phase only through 1 / sqrt(k).)
-    EXPECT_NEAR(PlanetMagnitude(kMars, 18, 28, 8, 2003), -2.9, 0.1);
-    EXPECT_NEAR(PlanetDiameter(kMars, 18, 28, 8, 2003), 25.1, 0.1);
-    EXPECT_NEAR(PlanetMagnitude(kJupiter, 20, 26, 9, 2022), -2.9, 0.1);
-    EXPECT_NEAR(PlanetDiameter(kJupiter, 20, 26, 9, 2022), 49.8, 0.2);
+    EXPECT_NEAR(PlanetMagnitude(kMars, {2003, 8, 28, 18}), -2.9, 0.1);
+    EXPECT_NEAR(PlanetDiameter(kMars, {2003, 8, 28, 18}), 25.1, 0.1);
+    EXPECT_NEAR(PlanetMagnitude(kJupiter, {2022, 9, 26, 20}), -2.9, 0.1);
+    EXPECT_NEAR(PlanetDiameter(kJupiter, {2022, 9, 26, 20}), 49.8, 0.2);
 }
 
 TEST(BodyDistance, SelectsDistanceFromEarthOrSun) {
     // Mars's closest approach, 2003 August 27 09:51 UT: 55 758 006 km
     // = 0.372719 AU; it was then just past perihelion, 1.3814 AU.
     const double hours = 9 + 51 / 60.0;
-    EXPECT_NEAR(BodyDistance(kMars, hours, 27, 8, 2003, 0), 0.372719, 2e-4);
-    EXPECT_NEAR(BodyDistance(kMars, hours, 27, 8, 2003, 1), 1.3814, 2e-3);
-    double alpha, delta, lambda, R, semidiameter, M;
-    SunPosition(hours, 27, 8, 2003, false, alpha, delta, lambda, R, semidiameter, M);
-    EXPECT_EQ(BodyDistance(kEarth, hours, 27, 8, 2003, 1), R);
-    EXPECT_EQ(BodyDistance(kSun, hours, 27, 8, 2003, 0), 0.0);
+    EXPECT_NEAR(BodyDistance(kMars, {2003, 8, 27, hours}, 0), 0.372719, 2e-4);
+    EXPECT_NEAR(BodyDistance(kMars, {2003, 8, 27, hours}, 1), 1.3814, 2e-3);
+    const double R = SunPosition({2003, 8, 27, hours}, false).R;
+    EXPECT_EQ(BodyDistance(kEarth, {2003, 8, 27, hours}, 1), R);
+    EXPECT_EQ(BodyDistance(kSun, {2003, 8, 27, hours}, 0), 0.0);
 }
 
 TEST(PlutoHeliocentric, MatchesAA37aOnTheEclipticOfDate) {
@@ -324,9 +316,9 @@ TEST(PlanetElements, MeanElementsAgreeWithJ2000ValuesAndKeplersThirdLaw) {
     };
     for (int body = kMercury; body <= kNeptune; ++body) {
         double L, a, e, i, omega, node, M;
-        PlanetElements(body, 12.0, 1, 1, 2000, L, a, e, i, omega, node, M);
+        PlanetElements(body, {2000, 1, 1, 12.0}, L, a, e, i, omega, node, M);
         double L2, a2, e2, i2, omega2, node2, M2;
-        PlanetElements(body, 12.0, 11, 1, 2000, L2, a2, e2, i2, omega2, node2, M2);
+        PlanetElements(body, {2000, 1, 11, 12.0}, L2, a2, e2, i2, omega2, node2, M2);
         EXPECT_NEAR(M, L - node - omega, 1e-12);
         if (body <= kMars) {
             const double* j = j2000[body - kMercury];

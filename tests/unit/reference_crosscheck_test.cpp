@@ -40,24 +40,17 @@ constexpr double kPi = 3.14159265358979323846;
 // this much more.
 constexpr double kSqrt2 = 1.4142135623730951;
 
-// The UT instant of a row, as (hours, day, month, year) the engine takes it.
-struct Instant {
-    double hours;
-    int day;
-    int month;
-    int year;
-};
-
-Instant InstantOf(const Fixture& f, size_t row) {
-    return {f.Number(row, "hour"), f.Integer(row, "day"), f.Integer(row, "month"),
-            f.Integer(row, "year")};
+// The UT instant of a row, in the calendar form the engine takes.
+CalendarTime InstantOf(const Fixture& f, size_t row) {
+    return {f.Integer(row, "year"), f.Integer(row, "month"), f.Integer(row, "day"),
+            f.Number(row, "hour")};
 }
 
-double JulianDayOf(const Instant& t) {
+double JulianDayOf(const CalendarTime& t) {
     return CalendarToJulianDay(t.day + t.hours / 24, t.month, t.year);
 }
 
-std::string Describe(const std::string& what, const Instant& t) {
+std::string Describe(const std::string& what, const CalendarTime& t) {
     char text[96];
     std::snprintf(text, sizeof text, "%s %04d-%02d-%02d %.6fh UT", what.c_str(), t.year, t.month,
                   t.day, t.hours);
@@ -124,11 +117,9 @@ TEST(ReferenceCrossCheck, SunPlaceAndDistanceFollowAModernEphemeris) {
         if (f.Text(row, "body") != "Sun") {
             continue;
         }
-        const Instant t = InstantOf(f, row);
-        double alpha = 0, delta = 0, lambda = 0, R = 0, semidiameter = 0, M = 0;
-        SunPosition(t.hours, t.day, t.month, t.year, true, alpha, delta, lambda, R, semidiameter,
-                    M);
-        AddPlace(e, f, row, Describe("Sun", t), alpha, delta, R, "dist_au");
+        const CalendarTime t = InstantOf(f, row);
+        const SunPlace sun = SunPosition(t, true);
+        AddPlace(e, f, row, Describe("Sun", t), sun.alpha, sun.delta, sun.R, "dist_au");
     }
     // The five-term solar theory holds the apparent place to a few
     // thousandths of a degree and R to about 1e-5 of itself; a wrong term in
@@ -148,15 +139,12 @@ TEST(ReferenceCrossCheck, MoonPlaceDistanceAndPhaseFollowAModernEphemeris) {
         if (f.Text(row, "body") != "Moon") {
             continue;
         }
-        const Instant t = InstantOf(f, row);
+        const CalendarTime t = InstantOf(f, row);
         const std::string where = Describe("Moon", t);
-        double lambda = 0, beta = 0, parallax = 0, semidiameter = 0, k = 0, u = 0;
-        double alpha = 0, delta = 0;
-        MoonPosition(t.hours, t.day, t.month, t.year, lambda, beta, parallax, semidiameter, k, u,
-                     alpha, delta);
-        const double km = MoonDistanceKm(t.hours, t.day, t.month, t.year);
-        AddPlace(e, f, row, where, alpha, delta, km, "dist_km");
-        phase.Add(k - f.Number(row, "illum"), where);
+        const MoonPlace moon = MoonPosition(t);
+        const double km = MoonDistanceKm(t);
+        AddPlace(e, f, row, where, moon.alpha, moon.delta, km, "dist_km");
+        phase.Add(moon.k - f.Number(row, "illum"), where);
     }
     // The 50/45/30-term theory is good to about 0.01 degree; ours also lacks
     // the nutation in longitude (up to 0.005 degree) and carries its own
@@ -209,18 +197,16 @@ TEST(ReferenceCrossCheck, PlanetsFollowAModernEphemeris) {
             if (f.Text(row, "body") != bounds.name) {
                 continue;
             }
-            const Instant t = InstantOf(f, row);
+            const CalendarTime t = InstantOf(f, row);
             const std::string where = Describe(bounds.name, t);
-            double alpha = 0, delta = 0, distance = 0, k = 0, psi = 0, b = 0, l = 0, r = 0;
-            PlanetPosition(bounds.body, t.hours, t.day, t.month, t.year, true, alpha, delta,
-                           distance, k, psi, b, l, r);
-            AddPlace(e, f, row, where, alpha, delta, distance, "dist_au");
-            longitude.Add(AngleDifference(l, f.Number(row, "helio_lon_deg")), where);
-            latitude.Add(SignedLatitude(b) - f.Number(row, "helio_lat_deg"), where);
+            const PlanetPlace p = PlanetPosition(bounds.body, t, true);
+            AddPlace(e, f, row, where, p.alpha, p.delta, p.distance, "dist_au");
+            longitude.Add(AngleDifference(p.l, f.Number(row, "helio_lon_deg")), where);
+            latitude.Add(SignedLatitude(p.b) - f.Number(row, "helio_lat_deg"), where);
             const double rRef = f.Number(row, "helio_r_au");
-            radius.Add((r - rRef) / rRef, where);
-            phase.Add(k - f.Number(row, "illum"), where);
-            elongation.Add(psi - f.Number(row, "elong_deg"), where);
+            radius.Add((p.r - rRef) / rRef, where);
+            phase.Add(p.k - f.Number(row, "illum"), where);
+            elongation.Add(p.elongation - f.Number(row, "elong_deg"), where);
         }
         const std::string name = bounds.name;
         ExpectWithin(name + " right ascension", e.alpha, bounds.place, "deg");
@@ -267,9 +253,10 @@ Location LocationOf(const Fixture& f, size_t row) {
     return loc;
 }
 
-void CompareEvent(double ours, const Fixture& f, size_t row, const char* column,
+void CompareEvent(EventTime event, const Fixture& f, size_t row, const char* column,
                   const std::string& where, ErrorSample& error) {
-    const bool oursHappens = ours >= 0;
+    const bool oursHappens = event.happens;
+    const double ours = event.hours;
     const bool refHappens = f.Has(row, column);
     if (oursHappens && refHappens) {
         const double difference = ours - f.Number(row, column);
@@ -309,10 +296,9 @@ TEST(ReferenceCrossCheck, RiseAndSetTimesFollowAModernEphemeris) {
             char where[96];
             std::snprintf(where, sizeof where, "%s at %s %04d-%02d-%02d", bounds.name,
                           f.Text(row, "place").c_str(), year, month, day);
-            double oursRise = 0, oursSet = 0;
-            RiseSet(bounds.body, day, month, year, oursRise, oursSet, LocationOf(f, row));
-            CompareEvent(oursRise, f, row, "rise", where, rise);
-            CompareEvent(oursSet, f, row, "set", where, set);
+            const RiseSetTimes ours = RiseSet(bounds.body, day, month, year, LocationOf(f, row));
+            CompareEvent(ours.rise, f, row, "rise", where, rise);
+            CompareEvent(ours.set, f, row, "set", where, set);
         }
         const std::string name = bounds.name;
         ExpectWithin(name + " rise", rise, bounds.minutes, "min");
@@ -338,12 +324,12 @@ TEST(ReferenceCrossCheck, JupiterMoonOffsetsFollowAModernEphemeris) {
     int sideChecks = 0;
     int hiddenChecks = 0;
     for (size_t row = 0; row < f.Rows(); ++row) {
-        const Instant t = InstantOf(f, row);
+        const CalendarTime t = InstantOf(f, row);
         const int moon = f.Integer(row, "moon") - 1;
         ASSERT_TRUE(moon >= 0 && moon < 4) << "row " << row;
         const std::string where = Describe(kJovianMoonNames[moon], t);
         MoonOfJupiter records[4];
-        JupiterMoons(JulianDayOf(t), records);
+        JupiterMoons(InstantOfUt(JulianDayOf(t)), records);
         const MoonOfJupiter& ours = records[moon];
         const double xRef = f.Number(row, "x");
         const double yRef = f.Number(row, "y");
@@ -383,7 +369,7 @@ TEST(ReferenceCrossCheck, StarApparentPlacesFollowAModernEphemeris) {
     ASSERT_GT(f.Rows(), 0u);
     ErrorSample separation;
     for (size_t row = 0; row < f.Rows(); ++row) {
-        const Instant t = InstantOf(f, row);
+        const CalendarTime t = InstantOf(f, row);
         const std::string where = Describe(f.Text(row, "star"), t);
         double alpha = 0, delta = 0;
         StarApparentPlace(2000, f.Number(row, "ra2000_h"), f.Number(row, "dec2000_deg"),

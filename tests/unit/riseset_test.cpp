@@ -30,35 +30,31 @@ TEST(RiseSet, SunAtGreenwichMatchesAlmanacTimes) {
     // Almanac times for the Royal Observatory (UT): midsummer sunrise 03:43,
     // sunset 20:21; midwinter sunrise 08:04, sunset 15:54.
     const Location greenwich = Place(51.4772, kNorth, 0.0005, kWest, 0);
-    double rise = 0;
-    double set = 0;
-    RiseSet(kSun, 21, 6, 2026, rise, set, greenwich);
-    EXPECT_NEAR(rise, Hm(3, 43), 2.5 / 60);
-    EXPECT_NEAR(set, Hm(20, 21), 2.5 / 60);
-    RiseSet(kSun, 21, 12, 2026, rise, set, greenwich);
-    EXPECT_NEAR(rise, Hm(8, 4), 2.5 / 60);
-    EXPECT_NEAR(set, Hm(15, 54), 2.5 / 60);
+    RiseSetTimes times = RiseSet(kSun, 21, 6, 2026, greenwich);
+    EXPECT_NEAR(times.rise.hours, Hm(3, 43), 2.5 / 60);
+    EXPECT_NEAR(times.set.hours, Hm(20, 21), 2.5 / 60);
+    times = RiseSet(kSun, 21, 12, 2026, greenwich);
+    EXPECT_NEAR(times.rise.hours, Hm(8, 4), 2.5 / 60);
+    EXPECT_NEAR(times.set.hours, Hm(15, 54), 2.5 / 60);
 }
 
 TEST(RiseSet, LocalTimeFollowsTheTimeZone) {
     // Sydney, 2026 January 1 (standard time UT+10): sunrise about 05:46 in
     // daylight-saving time, i.e. 04:46 standard; sunset 20:09 -> 19:09.
     const Location sydney = Place(33.8688, kSouth, 151.2093, kEast, 10);
-    double rise = 0;
-    double set = 0;
-    RiseSet(kSun, 1, 1, 2026, rise, set, sydney);
-    EXPECT_NEAR(rise, Hm(4, 46), 3.0 / 60);
-    EXPECT_NEAR(set, Hm(19, 9), 3.0 / 60);
+    const RiseSetTimes times = RiseSet(kSun, 1, 1, 2026, sydney);
+    EXPECT_NEAR(times.rise.hours, Hm(4, 46), 3.0 / 60);
+    EXPECT_NEAR(times.set.hours, Hm(19, 9), 3.0 / 60);
 }
 
 TEST(RiseSet, EquatorialDaysLastTwelveHours) {
     const Location quito = Place(0.0, kNorth, 78.4678, kWest, -5);
     for (int month = 1; month <= 12; ++month) {
-        double rise = 0;
-        double set = 0;
-        RiseSet(kSun, 10, month, 2030, rise, set, quito);
-        ASSERT_GE(rise, 0) << month;
-        ASSERT_GE(set, 0) << month;
+        const RiseSetTimes times = RiseSet(kSun, 10, month, 2030, quito);
+        ASSERT_TRUE(times.rise.happens) << month;
+        ASSERT_TRUE(times.set.happens) << month;
+        const double rise = times.rise.hours;
+        const double set = times.set.hours;
         // Refraction and the Sun's radius add about seven minutes.
         EXPECT_NEAR(set - rise, 12.12, 0.1) << month;
     }
@@ -68,18 +64,16 @@ TEST(RiseSet, PolarDayAndNight) {
     // A latitude entered as 90 is clamped to 89.999: no sunrise or sunset
     // near either solstice.
     const Location pole = Place(90.0, kNorth, 0.0, kWest, 0);
-    double rise = 0;
-    double set = 0;
-    RiseSet(kSun, 21, 6, 2026, rise, set, pole);
-    EXPECT_EQ(rise, -1.0);
-    EXPECT_EQ(set, -1.0);
-    RiseSet(kSun, 21, 12, 2026, rise, set, pole);
-    EXPECT_EQ(rise, -1.0);
-    EXPECT_EQ(set, -1.0);
+    RiseSetTimes times = RiseSet(kSun, 21, 6, 2026, pole);
+    EXPECT_FALSE(times.rise.happens);
+    EXPECT_FALSE(times.set.happens);
+    times = RiseSet(kSun, 21, 12, 2026, pole);
+    EXPECT_FALSE(times.rise.happens);
+    EXPECT_FALSE(times.set.happens);
     // Tromso has midnight sun in June.
-    RiseSet(kSun, 21, 6, 2026, rise, set, Place(69.65, kNorth, 18.96, kEast, 1));
-    EXPECT_EQ(rise, -1.0);
-    EXPECT_EQ(set, -1.0);
+    times = RiseSet(kSun, 21, 6, 2026, Place(69.65, kNorth, 18.96, kEast, 1));
+    EXPECT_FALSE(times.rise.happens);
+    EXPECT_FALSE(times.set.happens);
 }
 
 TEST(RiseSet, TheMoonSkipsOneRiseAndOneSetAMonth) {
@@ -88,15 +82,14 @@ TEST(RiseSet, TheMoonSkipsOneRiseAndOneSetAMonth) {
     const Location greenwich = Place(51.4772, kNorth, 0.0005, kWest, 0);
     int noRise = 0;
     int noSet = 0;
-    double previousRise = -1;
+    EventTime previousRise{false, 0.0};
     for (int day = 1; day <= 31; ++day) {
-        double rise = 0;
-        double set = 0;
-        RiseSet(kMoon, day, 3, 2026, rise, set, greenwich);
-        noRise += rise < 0;
-        noSet += set < 0;
-        if (rise >= 0 && previousRise >= 0 && rise > previousRise) {
-            EXPECT_NEAR(rise - previousRise, 0.85, 0.75) << day;
+        const RiseSetTimes times = RiseSet(kMoon, day, 3, 2026, greenwich);
+        const EventTime rise = times.rise;
+        noRise += !rise.happens;
+        noSet += !times.set.happens;
+        if (rise.happens && previousRise.happens && rise.hours > previousRise.hours) {
+            EXPECT_NEAR(rise.hours - previousRise.hours, 0.85, 0.75) << day;
         }
         previousRise = rise;
     }
@@ -109,12 +102,12 @@ TEST(RiseSet, TheMoonSkipsOneRiseAndOneSetAMonth) {
 TEST(RiseSet, PlanetsRiseAndSet) {
     const Location greenwich = Place(51.4772, kNorth, 0.0005, kWest, 0);
     for (int body = kMercury; body <= kPluto; ++body) {
-        double rise = 0;
-        double set = 0;
-        RiseSet(body, 15, 8, 2026, rise, set, greenwich);
-        EXPECT_TRUE(rise == -1.0 || (rise >= 0 && rise <= 24)) << body;
-        EXPECT_TRUE(set == -1.0 || (set >= 0 && set <= 24)) << body;
-        EXPECT_TRUE(rise >= 0 || set >= 0) << body;
+        const RiseSetTimes times = RiseSet(body, 15, 8, 2026, greenwich);
+        const EventTime rise = times.rise;
+        const EventTime set = times.set;
+        EXPECT_TRUE(!rise.happens || (rise.hours >= 0 && rise.hours <= 24)) << body;
+        EXPECT_TRUE(!set.happens || (set.hours >= 0 && set.hours <= 24)) << body;
+        EXPECT_TRUE(rise.happens || set.happens) << body;
     }
 }
 
@@ -135,23 +128,23 @@ TEST(Topocentric, MarsFromPalomar) {
                                    (7 + 47 / 60.0 + 27 / 3600.0) * 15, kWest, -8, 1706);
     double alpha = 22 + 38 / 60.0 + 7.25 / 3600;
     double delta = -(15 + 46 / 60.0 + 15.9 / 3600);
-    Topocentric(palomar, false, 0.37276, 0, 3 + 17 / 60.0, 28, 8, 2003, alpha, delta);
+    Topocentric(palomar, false, 0.37276, 0, {2003, 8, 28, 3 + 17 / 60.0}, alpha, delta);
     EXPECT_NEAR(alpha, 22 + 38 / 60.0 + 8.54 / 3600, 0.05 / 3600);
     EXPECT_NEAR(delta, -(15 + 46 / 60.0 + 30.0 / 3600), 0.5 / 3600);
 }
 
 TEST(Topocentric, NoShiftOnTheMeridianAtTheEquator) {
     const Location equator = Place(0, kNorth, 0, kWest, 0);
-    const double lst = ApparentSiderealTime(6.0, 1, 3, 2026);
+    const double lst = ApparentSiderealTime({2026, 3, 1, 6.0});
     double alpha = lst;
     double delta = 0;
-    Topocentric(equator, true, 0, 0.95, 6.0, 1, 3, 2026, alpha, delta);
+    Topocentric(equator, true, 0, 0.95, {2026, 3, 1, 6.0}, alpha, delta);
     EXPECT_NEAR(alpha, lst, 1e-9);
     EXPECT_NEAR(delta, 0, 1e-9);
     // Six hours from the meridian the Moon shifts by about its parallax.
     alpha = lst + 6;
     delta = 0;
-    Topocentric(equator, true, 0, 0.95, 6.0, 1, 3, 2026, alpha, delta);
+    Topocentric(equator, true, 0, 0.95, {2026, 3, 1, 6.0}, alpha, delta);
     EXPECT_NEAR(std::fabs(alpha - (lst + 6)) * 15, 0.95, 0.02);
 }
 

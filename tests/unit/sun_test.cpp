@@ -11,15 +11,10 @@
 
 namespace {
 
-struct Sun {
-    double alpha, delta, lambda, R, semidiameter, M;
-};
+using Sun = SunPlace;
 
 Sun SunAt(double hours, int day, int month, int year, bool apparent) {
-    Sun s{};
-    SunPosition(hours, day, month, year, apparent, s.alpha, s.delta, s.lambda, s.R, s.semidiameter,
-                s.M);
-    return s;
+    return SunPosition({year, month, day, hours}, apparent);
 }
 
 TEST(SunPosition, MatchesAA25a) {

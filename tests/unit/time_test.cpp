@@ -198,11 +198,11 @@ TEST(DeltaT, FormulaOutsideTheTable) {
 
 TEST(SiderealTime, MeanSiderealTimeMatchesWorkedExamples) {
     // AA 12.a and 12.b: 1987 April 10 at 0h and 19h21m UT.
-    EXPECT_NEAR(MeanSiderealTime(0.0, 10, 4, 1987), 13 + 10 / 60.0 + 46.3668 / 3600, 2e-5);
-    EXPECT_NEAR(MeanSiderealTime(19.35, 10, 4, 1987), 8 + 34 / 60.0 + 57.0896 / 3600, 2e-5);
-    EXPECT_NEAR(ApparentSiderealTime(0.0, 10, 4, 1987), 13 + 10 / 60.0 + 46.1351 / 3600, 3e-5);
+    EXPECT_NEAR(MeanSiderealTime({1987, 4, 10, 0.0}), 13 + 10 / 60.0 + 46.3668 / 3600, 2e-5);
+    EXPECT_NEAR(MeanSiderealTime({1987, 4, 10, 19.35}), 8 + 34 / 60.0 + 57.0896 / 3600, 2e-5);
+    EXPECT_NEAR(ApparentSiderealTime({1987, 4, 10, 0.0}), 13 + 10 / 60.0 + 46.1351 / 3600, 3e-5);
     for (double ut = 0; ut < 24; ut += 1.7) {
-        const double s = MeanSiderealTime(ut, 3, 2, 2031);
+        const double s = MeanSiderealTime({2031, 2, 3, ut});
         EXPECT_GE(s, 0);
         EXPECT_LT(s, 24);
     }
@@ -212,8 +212,8 @@ TEST(SiderealTime, DayNumberMethodAgreesWithTheMeanSiderealTime) {
     for (int year : {1900, 1950, 1987, 2000, 2026, 2050}) {
         for (int month = 1; month <= 12; month += 3) {
             for (double ut = 0.5; ut < 24; ut += 5.5) {
-                const double g = GreenwichSiderealTime(ut, 10, month, year);
-                double diff = std::fabs(g - MeanSiderealTime(ut, 10, month, year));
+                const double g = GreenwichSiderealTime({year, month, 10, ut});
+                double diff = std::fabs(g - MeanSiderealTime({year, month, 10, ut}));
                 diff = std::fmin(diff, 24 - diff);
                 EXPECT_LT(diff, 0.002) << year << "-" << month << " " << ut;
                 EXPECT_GE(g, 0);
