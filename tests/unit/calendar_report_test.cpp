@@ -104,6 +104,28 @@ TEST(CalendarGrid, AThirtyOneDayMonthStartingOnSaturdayHasSixRows) {
     EXPECT_EQ(CalendarWeekRows(3, 2026, grid), 5);
 }
 
+// The reform month: Thursday 4 October 1582 (Julian) was followed by Friday
+// 15 October (Gregorian); the days between never were.
+TEST(CalendarGrid, October1582SkipsTheTenDaysOfTheCalendarReform) {
+    int grid[kCalendarRows][7];
+    EXPECT_EQ(CalendarWeekRows(10, 1582, grid), 4);
+    std::vector<int> days;
+    for (const auto& week : grid) {
+        for (int day : week) {
+            if (day != 0) {
+                days.push_back(day);
+            }
+        }
+    }
+    std::vector<int> expected = {1, 2, 3, 4};
+    for (int day = 15; day <= 31; ++day) {
+        expected.push_back(day);
+    }
+    EXPECT_EQ(days, expected);
+    EXPECT_EQ(grid[0][4], 4);  // Thursday
+    EXPECT_EQ(grid[0][5], 15); // Friday
+}
+
 // --- The Calendar report ---
 
 TEST(CalendarReport, CellsShowThePhasesEclipsesAndEquinoxOfTheirLocalDate) {
