@@ -91,9 +91,12 @@ int CalendarWeekRows(int month, int year, int grid[kCalendarRows][7]) {
     }
     const int first = DayOfWeek(1, month, year);
     const int days = DaysInMonth(month, year);
-    for (int d = 1; d <= days; ++d) {
-        const int cell = first + d - 1;
-        grid[cell / 7][cell % 7] = d;
+    // Day numbers come from the Julian days, so the month of the calendar
+    // reform (October 1582) goes from the 4th to the 15th.
+    const double jdFirst = CalendarToJulianDay(1.0, month, year);
+    for (int k = 0; k < days; ++k) {
+        const int cell = first + k;
+        grid[cell / 7][cell % 7] = SplitJulianDay(jdFirst + k).day;
     }
     int rows = 1;
     for (int r = 1; r < kCalendarRows; ++r) {
