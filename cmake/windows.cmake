@@ -19,12 +19,23 @@ file(GLOB VARNIXPC_SOURCES CONFIGURE_DEPENDS
 add_executable(varnixpc WIN32 ${VARNIXPC_SOURCES} ${VARNIXPC_CORE_SOURCES}
                               ${CMAKE_SOURCE_DIR}/varnixpc/app/varnixpc.rc)
 target_compile_options(varnixpc PRIVATE ${CAELOR_WARNINGS})
-set_source_files_properties(${CMAKE_SOURCE_DIR}/caelor/resources/caelor.rc PROPERTIES
-                            OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/caelor/resources/worldmap.bmp)
 # The resource compiler's dependency scan does not see files taken in whole.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/caelor/resources/caelor.rc PROPERTIES
+                            OBJECT_DEPENDS
+                            "${CMAKE_SOURCE_DIR}/caelor/resources/worldmap.bmp;${HELP_GEN_DIR}/caelor_help.txt")
 set_source_files_properties(${CMAKE_SOURCE_DIR}/varnixpc/app/varnixpc.rc PROPERTIES
-                            OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/varnixpc/app/help/topics.txt)
-target_include_directories(varnixpc PRIVATE ${CMAKE_SOURCE_DIR}/varnixpc)
+                            OBJECT_DEPENDS ${HELP_GEN_DIR}/varnixpc_help.txt)
+target_include_directories(caelor PRIVATE $<$<COMPILE_LANGUAGE:RC>:${HELP_GEN_DIR}>)
+add_dependencies(caelor help_outputs)
+# The launcher's help window shows its guide with caelor's reader and topic
+# view.
+target_sources(varnixpc PRIVATE ${CMAKE_SOURCE_DIR}/caelor/help/help_book.cpp
+                                ${CMAKE_SOURCE_DIR}/caelor/help/help_text.cpp
+                                ${CMAKE_SOURCE_DIR}/caelor/help/help_layout.cpp
+                                ${CMAKE_SOURCE_DIR}/caelor/shell/help_view.cpp)
+target_include_directories(varnixpc PRIVATE ${CMAKE_SOURCE_DIR}/varnixpc ${CMAKE_SOURCE_DIR}/caelor
+                                            $<$<COMPILE_LANGUAGE:RC>:${HELP_GEN_DIR}>)
+add_dependencies(varnixpc help_outputs)
 target_link_libraries(varnixpc PRIVATE gdi32 user32 kernel32 shell32 comdlg32)
 target_link_options(varnixpc PRIVATE ${WIN_LINK_FLAGS})
 
