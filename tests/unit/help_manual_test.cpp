@@ -173,4 +173,52 @@ TEST(HelpManual, EveryLinkOfTheHtmlManualLeadsToAPageThatExists) {
     EXPECT_GT(links, 1000);
 }
 
+// Report text in Windows-1252 as UTF-8 (its characters above 127 are
+// Latin-1 ones: the degree sign).
+std::string Latin1ToUtf8(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// The lines of a text without the page break and the empty lines at its
+// end.
+std::vector<std::string> ShownLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (line != "\f") {
+            lines.push_back(line);
+        }
+    }
+    while (!lines.empty() && lines.back().empty()) {
+        lines.pop_back();
+    }
+    return lines;
+}
+
+// The README shows examples of caelor-cli with their output: they still
+// print that.
+TEST(HelpManual, TheReadmeExamplesPrintWhatTheReadmeShows) {
+    const std::string readme = ReadFile(CAELOR_SOURCE_DIR "/README.md");
+    const size_t start = readme.find("\n## Using the programs");
+    ASSERT_NE(start, std::string::npos);
+    const std::string section = readme.substr(start, readme.find("\n## ", start + 1) - start);
+    const std::regex block("```text\n\\$ caelor-cli ([^\n]*)\n([^`]*)```");
+    int examples = 0;
+    for (std::sregex_iterator it(section.begin(), section.end(), block), end; it != end; ++it) {
+        ++examples;
+        EXPECT_EQ(ShownLines(Latin1ToUtf8(RunCli((*it)[1]))), ShownLines((*it)[2]))
+            << "caelor-cli " << (*it)[1];
+    }
+    EXPECT_EQ(examples, 3);
+}
+
 } // namespace
