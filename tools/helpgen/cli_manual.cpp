@@ -94,10 +94,14 @@ std::string RoffBlocks(const HelpTopic& topic) {
         } else if (block.kind == HelpBlockKind::Heading) {
             out += ".SS " + Roff(HelpSpansText(block.spans)) + "\n";
         } else {
+            // One line a paragraph, which groff fills; links in italics.
             out += first ? "" : ".PP\n";
-            for (const std::string& line : FillHelpText(HelpSpansText(block.spans), 72)) {
-                out += RoffLine(line) + "\n";
+            std::string line;
+            for (const HelpSpan& span : block.spans) {
+                line += span.link.empty() ? Roff(span.text) : "\\fI" + Roff(span.text) + "\\fR";
             }
+            out +=
+                (!line.empty() && (line[0] == '.' || line[0] == '\'') ? "\\&" : "") + line + "\n";
         }
         first = false;
     }
