@@ -583,11 +583,24 @@ std::vector<HelpIndexEntry> HelpIndex(const HelpBook& book) {
     }
     for (const Item& item : items) {
         const std::string& shown = firstSpelling[item.key];
-        const bool shared = topicsOfKey[item.key].size() > 1;
-        index.push_back(HelpIndexEntry{
-            shared ? shown + " (" + book.topics[static_cast<size_t>(item.topic)].title + ")"
-                   : shown,
-            shown, item.topic});
+        const std::vector<int>& topics = topicsOfKey[item.key];
+        if (topics.size() == 1) {
+            index.push_back(HelpIndexEntry{shown, shown, item.topic});
+            continue;
+        }
+        const HelpTopic& topic = book.topics[static_cast<size_t>(item.topic)];
+        std::string which = topic.title;
+        // Two topics of one title (a graph and the glossary's word) are told
+        // apart by the first part of the name: "glossary".
+        const bool sameTitle = std::any_of(topics.begin(), topics.end(), [&](int other) {
+            return other != item.topic &&
+                   IndexKey(book.topics[static_cast<size_t>(other)].title) == IndexKey(topic.title);
+        });
+        const size_t dash = topic.name.find('-');
+        if (sameTitle && dash != std::string::npos) {
+            which += ", " + topic.name.substr(0, dash);
+        }
+        index.push_back(HelpIndexEntry{shown + " (" + which + ")", shown, item.topic});
     }
     return index;
 }
