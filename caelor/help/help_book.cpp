@@ -367,6 +367,25 @@ int Windows1252Byte(long code) {
     return -1;
 }
 
+// Calls take(line, number) for each line of text, numbered from 1, without
+// its line end (LF or CR LF).
+template <typename Take> void ForEachLine(const std::string& text, Take take) {
+    size_t pos = 0;
+    int number = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        std::string line = text.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        take(line, ++number);
+        pos = end + 1;
+    }
+}
+
 std::string CodePointName(long code) {
     char name[24];
     std::snprintf(name, sizeof name, "U+%04lX", code);
@@ -382,20 +401,7 @@ std::string HelpErrorText(const HelpError& error) {
 void ParseHelpSource(const std::string& text, const std::string& file, HelpBook& book,
                      std::vector<HelpError>& errors) {
     SourceReader reader(file, book, errors);
-    size_t pos = 0;
-    int number = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        std::string line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        reader.Line(line, ++number);
-        pos = end + 1;
-    }
+    ForEachLine(text, [&](const std::string& line, int number) { reader.Line(line, number); });
     reader.End();
 }
 
@@ -457,19 +463,7 @@ HelpBook ReadHelpBook(const std::vector<std::pair<std::string, std::string>>& so
 
 void LintHelpSource(const std::string& text, const std::string& file,
                     std::vector<HelpError>& errors) {
-    size_t pos = 0;
-    int number = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        std::string line = text.substr(pos, end - pos);
-        pos = end + 1;
-        ++number;
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
+    ForEachLine(text, [&](const std::string& line, int number) {
         int width = 0;
         for (size_t at = 0; at < line.size();) {
             const long code = NextCodePoint(line, at);
@@ -490,7 +484,7 @@ void LintHelpSource(const std::string& text, const std::string& file,
                               "line of " + std::to_string(width) + " characters, more than " +
                                   std::to_string(kHelpSourceWidth)});
         }
-    }
+    });
 }
 
 std::string HelpTextToWindows1252(const std::string& text, const std::string& file,

@@ -8,6 +8,7 @@
 # table and the Glossary.
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/caelor_lib.sh"
+. "$(dirname "$0")/help_lib.sh"
 e2e_setup
 
 HELP="Skyloom 2 Help - caelor.hlp"
@@ -20,26 +21,6 @@ VK_RETURN=13
 VK_NEXT=34
 VK_F1=112
 
-# The title of the topic the help window shows: the first line of its text.
-topic_title() {
-    e2e_driver field-state "$HELP" $HELP_TEXT 5000 | tr -d '\r' | head -1 | sed 's/^\[//'
-}
-
-# Waits up to ten seconds for the help window to show the topic titled $1.
-expect_topic() { # TITLE WHAT
-    local i shown=
-    E2E_STEP="help topic \"$1\" after $2"
-    for i in $(seq 1 50); do
-        shown=$(topic_title)
-        [ "$shown" = "$1" ] && {
-            echo "$2: \"$shown\""
-            return 0
-        }
-        sleep 0.2
-    done
-    fail "$2 shows \"$shown\", not \"$1\""
-}
-
 # F1 in the dialog that COMMAND opens, titled DIALOG, opens the topic
 # titled TOPIC; Cancel then closes the dialog.
 f1_in_dialog() { # COMMAND DIALOG TOPIC
@@ -48,7 +29,7 @@ f1_in_dialog() { # COMMAND DIALOG TOPIC
     e2e_driver wait-window "$2" 10000 >/dev/null || fail "command $1 opened no \"$2\""
     e2e_driver keys "$2" $VK_F1 >/dev/null || fail "cannot press F1 in \"$2\""
     e2e_driver wait-window "$HELP" 10000 >/dev/null || fail "F1 in \"$2\" opened no help"
-    expect_topic "$3" "F1 in \"$2\""
+    help_expect_topic "$3" "F1 in \"$2\""
 }
 
 close_dialog() { # DIALOG
@@ -71,15 +52,15 @@ f1_in_dialog $IDM_REPORT_SEASONS "Seasons" "Choosing a range of years"
 E2E_STEP="links and Back"
 # The view has the focus after F1; Tab chooses the topic's first link.
 e2e_driver keys "$HELP" $VK_TAB $VK_RETURN >/dev/null || fail "cannot press Tab and Enter"
-expect_topic "Seasons" "the first link of \"Choosing a range of years\""
+help_expect_topic "Seasons" "the first link of \"Choosing a range of years\""
 e2e_driver keys "$HELP" $VK_TAB $VK_TAB $VK_RETURN >/dev/null || fail "cannot press Tab and Enter"
-expect_topic "Solstice" "the second link of \"Seasons\""
+help_expect_topic "Solstice" "the second link of \"Seasons\""
 e2e_driver dialog-command "$HELP" $HELP_BACK 5000 >/dev/null || fail "no Back button"
-expect_topic "Seasons" "Back"
+help_expect_topic "Seasons" "Back"
 e2e_driver dialog-command "$HELP" $HELP_BACK 5000 >/dev/null || fail "no Back button"
-expect_topic "Choosing a range of years" "Back again"
+help_expect_topic "Choosing a range of years" "Back again"
 e2e_driver dialog-command "$HELP" $HELP_CONTENTS 5000 >/dev/null || fail "no Contents button"
-expect_topic "Contents" "Contents"
+help_expect_topic "Contents" "Contents"
 close_dialog "Seasons"
 
 # F1 in every other dialog opens the topic about it.
@@ -115,18 +96,18 @@ close_dialog "Binary Star"
 E2E_STEP="search and pictures"
 e2e_driver resize "$HELP" 1000 740 >/dev/null || fail "cannot resize the help window"
 e2e_driver set-text "$HELP" $HELP_SEARCH "Planet View" 5000 >/dev/null || fail "no search box"
-expect_topic "Planet View Info" "searching for \"Planet View\""
+help_expect_topic "Planet View Info" "searching for \"Planet View\""
 e2e_screenshot caelor-help-planet-view-info
 # Page Down in the topic brings the column table into sight.
 e2e_driver keys "$HELP" $VK_TAB $VK_NEXT >/dev/null || fail "cannot press Page Down"
 e2e_driver wait-window "$HELP" 5000 >/dev/null
 e2e_screenshot caelor-help-planet-view-info-columns
 e2e_driver set-text "$HELP" $HELP_SEARCH "glossary" 5000 >/dev/null || fail "no search box"
-expect_topic "Glossary" "searching for \"glossary\""
+help_expect_topic "Glossary" "searching for \"glossary\""
 # An empty search box lists the whole index again and keeps the topic.
 e2e_driver set-text "$HELP" $HELP_SEARCH "" 5000 >/dev/null || fail "no search box"
 e2e_driver wait-window "$HELP" 5000 >/dev/null
-expect_topic "Glossary" "clearing the search box"
+help_expect_topic "Glossary" "clearing the search box"
 e2e_screenshot caelor-help-glossary
 
 cl_close

@@ -4,6 +4,7 @@
 # the Contents.
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/varnixpc_lib.sh"
+. "$(dirname "$0")/help_lib.sh"
 e2e_setup
 
 HELP="VarnixPC Help"
@@ -15,24 +16,6 @@ WM_CLOSE=16
 VK_RETURN=13
 DESKTOP_WIDTH=1024
 
-topic_title() {
-    e2e_driver field-state "$HELP" $HELP_TEXT 5000 | tr -d '\r' | head -1 | sed 's/^\[//'
-}
-
-expect_topic() { # TITLE WHAT
-    local i shown=
-    E2E_STEP="help topic \"$1\" after $2"
-    for i in $(seq 1 50); do
-        shown=$(topic_title)
-        [ "$shown" = "$1" ] && {
-            echo "$2: \"$shown\""
-            return 0
-        }
-        sleep 0.2
-    done
-    fail "$2 shows \"$shown\", not \"$1\""
-}
-
 vx_prepare help
 vx_start
 
@@ -40,19 +23,19 @@ vx_start
 vx_open_menu $((DESKTOP_WIDTH - 51))
 vx_choose 1 1
 e2e_driver wait-window "$HELP" 10000 >/dev/null || fail "Help opened no help window"
-expect_topic "Contents" "Help"
+help_expect_topic "Contents" "Help"
 
 e2e_driver keys "$HELP" $VK_TAB $VK_RETURN >/dev/null || fail "cannot press Tab and Enter"
-expect_topic "The bar and its menus" "the first link of the Contents"
+help_expect_topic "The bar and its menus" "the first link of the Contents"
 e2e_driver dialog-command "$HELP" $HELP_BACK 5000 >/dev/null || fail "no Back button"
-expect_topic "Contents" "Back"
+help_expect_topic "Contents" "Back"
 
 e2e_driver keys "$HELP" $VK_TAB $VK_TAB $VK_RETURN >/dev/null || fail "cannot press Tab and Enter"
-expect_topic "The clock" "the second link of the Contents"
+help_expect_topic "The clock" "the second link of the Contents"
 e2e_driver dialog-command "$HELP" $HELP_CONTENTS 5000 >/dev/null || fail "no Contents button"
-expect_topic "Contents" "Contents"
+help_expect_topic "Contents" "Contents"
 e2e_driver dialog-command "$HELP" $HELP_BACK 5000 >/dev/null || fail "no Back button"
-expect_topic "The clock" "Back after Contents"
+help_expect_topic "The clock" "Back after Contents"
 e2e_screenshot varnixpc-help
 
 e2e_driver send "$HELP" $WM_CLOSE 0 >/dev/null || fail "cannot close the help window"
