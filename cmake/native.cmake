@@ -53,7 +53,8 @@ target_compile_definitions(unit_tests PRIVATE
 add_dependencies(unit_tests caelor-cli help_outputs)
 set(CAELOR_TEST_ENV "")
 if(CAELOR_SANITIZE)
-    set(CAELOR_TEST_ENV "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan_suppressions.txt")
+    set(CAELOR_TEST_ENV
+        "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan_suppressions.txt:print_suppressions=0")
 endif()
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${CAELOR_TEST_ENV}")
 
