@@ -63,11 +63,15 @@ target_sources(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/caelor/cli/cairo_surface.c
 target_link_libraries(unit_tests PRIVATE PkgConfig::CAIRO)
 target_compile_definitions(unit_tests PRIVATE
     CAELOR_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-    CAELOR_CLI_PATH="$<TARGET_FILE:caelor-cli>")
-add_dependencies(unit_tests caelor-cli)
+    CAELOR_CLI_PATH="$<TARGET_FILE:caelor-cli>"
+    CAELOR_HELP_SOURCES="${CAELOR_HELP_SOURCE_NAMES}"
+    CAELOR_MANUAL_DIR="${HELP_MANUAL_DIR}"
+    CAELOR_MAN_PAGE="${HELP_MAN_PAGE}")
+add_dependencies(unit_tests caelor-cli help_outputs)
 set(CAELOR_TEST_ENV "")
 if(CAELOR_SANITIZE)
-    set(CAELOR_TEST_ENV "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan_suppressions.txt")
+    set(CAELOR_TEST_ENV
+        "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan_suppressions.txt:print_suppressions=0")
 endif()
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${CAELOR_TEST_ENV}")
 
@@ -84,6 +88,11 @@ if(NOT CAELOR_SANITIZE)
              COMMAND bash ${CMAKE_SOURCE_DIR}/tests/cli/release_package.sh ${CMAKE_SOURCE_DIR}
                      ${CMAKE_BINARY_DIR})
 endif()
+# The manual the build wrote: valid HTML, a man page that renders cleanly.
+add_test(NAME manual.html_valid
+         COMMAND sh ${CMAKE_SOURCE_DIR}/tests/manual/html_valid.sh ${HELP_MANUAL_DIR})
+add_test(NAME manual.man_page_renders
+         COMMAND sh ${CMAKE_SOURCE_DIR}/tests/manual/man_page_renders.sh ${HELP_MAN_PAGE})
 
 if(NOT CAELOR_SANITIZE)
     find_package(benchmark REQUIRED)

@@ -17,6 +17,9 @@ add_executable(caelor WIN32 ${CMAKE_SOURCE_DIR}/caelor/resources/caelor.rc)
 target_include_directories(caelor PRIVATE ${CAELOR_VERSION_INCLUDE_DIR})
 target_link_libraries(caelor PRIVATE caelor_shell caelor_pure gdi32 user32 kernel32 comdlg32)
 target_link_options(caelor PRIVATE ${WIN_LINK_FLAGS})
+# The help resource is written by the build (help.cmake) and taken in whole.
+target_include_directories(caelor PRIVATE $<$<COMPILE_LANGUAGE:RC>:${HELP_GEN_DIR}>)
+add_dependencies(caelor help_outputs)
 
 # The installer's upgrade test needs a caelor.exe of the next release: the
 # same program with its version resource one release on, in
@@ -34,19 +37,30 @@ target_include_directories(caelor_upgrade_fixture PRIVATE ${CAELOR_FIXTURE_DIR}/
 target_link_libraries(caelor_upgrade_fixture PRIVATE caelor_shell caelor_pure gdi32 user32
                       kernel32 comdlg32)
 target_link_options(caelor_upgrade_fixture PRIVATE ${WIN_LINK_FLAGS})
+target_include_directories(caelor_upgrade_fixture PRIVATE $<$<COMPILE_LANGUAGE:RC>:${HELP_GEN_DIR}>)
+add_dependencies(caelor_upgrade_fixture help_outputs)
 
 file(GLOB VARNIXPC_SOURCES CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/varnixpc/framework/*.cpp ${CMAKE_SOURCE_DIR}/varnixpc/app/*.cpp)
 add_executable(varnixpc WIN32 ${VARNIXPC_SOURCES} ${VARNIXPC_CORE_SOURCES}
                               ${CMAKE_SOURCE_DIR}/varnixpc/app/varnixpc.rc)
 target_compile_options(varnixpc PRIVATE ${CAELOR_WARNINGS})
-set_source_files_properties(${CMAKE_SOURCE_DIR}/caelor/resources/caelor.rc PROPERTIES
-                            OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/caelor/resources/worldmap.bmp)
 # The resource compiler's dependency scan does not see files taken in whole.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/caelor/resources/caelor.rc PROPERTIES
+                            OBJECT_DEPENDS
+                            "${CMAKE_SOURCE_DIR}/caelor/resources/worldmap.bmp;${HELP_GEN_DIR}/caelor_help.txt")
 set_source_files_properties(${CMAKE_SOURCE_DIR}/varnixpc/app/varnixpc.rc PROPERTIES
-                            OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/varnixpc/app/help/topics.txt)
-target_include_directories(varnixpc PRIVATE ${CMAKE_SOURCE_DIR}/varnixpc
-                                            ${CAELOR_VERSION_INCLUDE_DIR})
+                            OBJECT_DEPENDS ${HELP_GEN_DIR}/varnixpc_help.txt)
+# The launcher's help window shows its guide with caelor's reader and topic
+# view.
+target_sources(varnixpc PRIVATE ${CMAKE_SOURCE_DIR}/caelor/help/help_book.cpp
+                                ${CMAKE_SOURCE_DIR}/caelor/help/help_text.cpp
+                                ${CMAKE_SOURCE_DIR}/caelor/help/help_layout.cpp
+                                ${CMAKE_SOURCE_DIR}/caelor/shell/help_view.cpp)
+target_include_directories(varnixpc PRIVATE ${CMAKE_SOURCE_DIR}/varnixpc ${CMAKE_SOURCE_DIR}/caelor
+                                            ${CAELOR_VERSION_INCLUDE_DIR}
+                                            $<$<COMPILE_LANGUAGE:RC>:${HELP_GEN_DIR}>)
+add_dependencies(varnixpc help_outputs)
 target_link_libraries(varnixpc PRIVATE gdi32 user32 kernel32 shell32 comdlg32)
 target_link_options(varnixpc PRIVATE ${WIN_LINK_FLAGS})
 

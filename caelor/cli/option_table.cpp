@@ -96,19 +96,6 @@ int WholeValue(const CliOption& option, const std::string& text) {
     return static_cast<int>(NumberValue(option, text));
 }
 
-std::string OptionForm(const CliOption& option) {
-    return option.argument == nullptr ? option.name
-                                      : std::string(option.name) + " " + option.argument;
-}
-
-std::string OptionHelp(const CliOption& option) {
-    std::string help = option.help == nullptr ? "" : option.help;
-    if (HasRange(option)) {
-        Replace(help, "{range}", RangeText(option.lo, option.hi));
-    }
-    return help;
-}
-
 std::string CommandHelp(unsigned command, const char* layout) {
     std::string text;
     for (const char* p = layout; *p != '\0';) {

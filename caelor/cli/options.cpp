@@ -94,12 +94,6 @@ double ParseNumberArgument(const std::string& option, const std::string& text, d
     return value;
 }
 
-std::string RangeText(double lo, double hi) {
-    std::ostringstream s;
-    s << lo << " .. " << hi;
-    return s.str();
-}
-
 bool LocationOptions::Take(const CliOption& option, const std::string& value) {
     if (option.group != kLocationOption) {
         return false;

@@ -1,24 +1,31 @@
 #include "app/help_window.h"
 
 #include "app/resource.h"
+#include "shell/help_view.h"
+
+#include <algorithm>
 
 namespace {
 
 const char kHelpClass[] = "VarnixPCHelp";
+const char kContentsName[] = "index";
 const int kListControl = 100;
 const int kTextControl = 101;
+const int kContentsControl = 102;
+const int kBackControl = 103;
 const int kListWidth = 170;
-// Wide enough for the topics' 76-column lines in the fixed font, so that
-// their tables are not broken by wrapping.
+const int kMargin = 6;
+const int kButtonHeight = 24;
+const int kButtonWidth = 80;
 const int kWindowWidth = 820;
-const int kWindowHeight = 480;
+const int kWindowHeight = 520;
 // The raw-data resource type in its narrow form, whatever UNICODE says.
 const LPCSTR kRcData = MAKEINTRESOURCEA(10);
 
-std::string LoadCaption() {
+std::string LoadResourceText(UINT id, const char* fallback) {
     char buffer[128] = {};
-    if (LoadStringA(GetModuleHandleA(nullptr), IDS_HELP_CAPTION, buffer, sizeof buffer) <= 0) {
-        return "Help";
+    if (LoadStringA(GetModuleHandleA(nullptr), id, buffer, sizeof buffer) <= 0) {
+        return fallback;
     }
     return buffer;
 }
@@ -26,7 +33,7 @@ std::string LoadCaption() {
 } // namespace
 
 bool CHelpWnd::LoadTopics() {
-    if (!topics_.empty()) {
+    if (!book_.topics.empty()) {
         return true;
     }
     HMODULE module = GetModuleHandleA(nullptr);
@@ -39,13 +46,15 @@ bool CHelpWnd::LoadTopics() {
     if (data == nullptr) {
         return false;
     }
-    std::vector<std::string> errors;
-    // A faulty topic is left out; the others are still worth showing.
-    ParseLauncherHelpTopics(std::string(data, SizeofResource(module, found)), topics_, errors);
-    return !topics_.empty();
+    // The build checked the guide; what it let through is shown as it is.
+    std::vector<HelpError> errors;
+    ParseHelpSource(std::string(data, SizeofResource(module, found)), "varnixpc.hlp", book_,
+                    errors);
+    CheckHelpBook(book_, errors);
+    return !book_.topics.empty();
 }
 
-bool CHelpWnd::Open(const std::string& topicId) {
+bool CHelpWnd::Open(const std::string& topicName) {
     if (!LoadTopics()) {
         return false;
     }
@@ -59,19 +68,20 @@ bool CHelpWnd::Open(const std::string& topicId) {
         if (!RegisterWindowClass(wc)) {
             return false;
         }
-        const std::string caption = LoadCaption();
+        const std::string caption = LoadResourceText(IDS_HELP_CAPTION, "Help");
         if (!CreateEx(0, kHelpClass, caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                       CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr)) {
             return false;
         }
     }
-    int index = FindLauncherHelpTopic(topics_, topicId);
-    if (index < 0) {
-        index = IndexLauncherHelpTopic(topics_);
+    const HelpTopic* topic = FindHelpTopic(book_, topicName);
+    if (topic == nullptr) {
+        topic = FindHelpTopic(book_, kContentsName);
     }
-    ShowTopic(index < 0 ? 0 : index);
+    ShowTopic(topic != nullptr ? HelpTopicIndex(book_, *topic) : 0, true);
     ShowWindow(Handle(), SW_SHOWNORMAL);
     SetForegroundWindow(Handle());
+    SetFocus(view_);
     return true;
 }
 
@@ -86,34 +96,51 @@ int CHelpWnd::OnCreate() {
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
         0, 0, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListControl)), instance,
         nullptr);
-    text_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE |
-                                ES_READONLY | ES_AUTOVSCROLL,
-                            0, 0, 0, 0, Handle(),
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextControl)), instance,
-                            nullptr);
-    if (list_ == nullptr || text_ == nullptr) {
+    view_ = CreateHelpView(Handle(), kTextControl, instance);
+    const std::string contents = LoadResourceText(IDS_HELP_CONTENTS, "Contents");
+    const std::string back = LoadResourceText(IDS_HELP_BACK, "Back");
+    contents_ = CreateWindowExA(
+        0, "BUTTON", contents.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0,
+        0, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kContentsControl)), instance,
+        nullptr);
+    back_ = CreateWindowExA(
+        0, "BUTTON", back.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0,
+        Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kBackControl)), instance, nullptr);
+    if (list_ == nullptr || view_ == nullptr || contents_ == nullptr || back_ == nullptr) {
         return -1;
     }
-    // Fixed pitch keeps the aligned columns of the topics' tables.
-    const WPARAM textFont = reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT));
-    const WPARAM listFont = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-    SendMessageA(text_, WM_SETFONT, textFont, FALSE);
-    SendMessageA(list_, WM_SETFONT, listFont, FALSE);
-    for (const LauncherHelpTopic& topic : topics_) {
+    const WPARAM font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+    for (HWND control : {list_, contents_, back_}) {
+        SendMessageA(control, WM_SETFONT, font, FALSE);
+    }
+    for (const HelpTopic& topic : book_.topics) {
         SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(topic.title.c_str()));
     }
+    EnableWindow(back_, FALSE);
     Layout();
     return 0;
 }
 
-void CHelpWnd::ShowTopic(int index) {
-    if (index < 0 || index >= static_cast<int>(topics_.size())) {
+void CHelpWnd::ShowTopic(int index, bool remember) {
+    if (index < 0 || index >= static_cast<int>(book_.topics.size())) {
         return;
     }
+    if (remember && current_ >= 0 && current_ != index) {
+        history_.push_back(current_);
+    }
+    current_ = index;
     SendMessageA(list_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    const std::string text = HelpTextForDisplay(topics_[static_cast<std::size_t>(index)].text);
-    SetWindowTextA(text_, text.c_str());
+    HelpViewShow(view_, book_, book_.topics[static_cast<std::size_t>(index)]);
+    EnableWindow(back_, history_.empty() ? FALSE : TRUE);
+}
+
+void CHelpWnd::Back() {
+    if (history_.empty()) {
+        return;
+    }
+    const int index = history_.back();
+    history_.pop_back();
+    ShowTopic(index, false);
 }
 
 void CHelpWnd::Layout() {
@@ -121,8 +148,12 @@ void CHelpWnd::Layout() {
     GetClientRect(Handle(), &client);
     const int height = client.bottom - client.top;
     const int width = client.right - client.left;
-    MoveWindow(list_, 0, 0, kListWidth, height, TRUE);
-    MoveWindow(text_, kListWidth, 0, width > kListWidth ? width - kListWidth : 0, height, TRUE);
+    MoveWindow(contents_, kMargin, kMargin, kButtonWidth, kButtonHeight, TRUE);
+    MoveWindow(back_, 2 * kMargin + kButtonWidth, kMargin, kButtonWidth, kButtonHeight, TRUE);
+    const int top = 2 * kMargin + kButtonHeight;
+    MoveWindow(list_, 0, top, kListWidth, std::max(height - top, 0), TRUE);
+    MoveWindow(view_, kListWidth, top, std::max(width - kListWidth, 0), std::max(height - top, 0),
+               TRUE);
 }
 
 LRESULT CHelpWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -130,15 +161,40 @@ LRESULT CHelpWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         Layout();
         return 0;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == kListControl && HIWORD(wParam) == LBN_SELCHANGE) {
-            ShowTopic(static_cast<int>(SendMessageA(list_, LB_GETCURSEL, 0, 0)));
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        const int code = HIWORD(wParam);
+        if (id == kListControl && code == LBN_SELCHANGE) {
+            ShowTopic(static_cast<int>(SendMessageA(list_, LB_GETCURSEL, 0, 0)), true);
+            return 0;
+        }
+        if (id == kTextControl && code == kHelpViewFollow) {
+            const HelpTopic* topic = FindHelpTopic(book_, HelpViewTarget(view_));
+            if (topic != nullptr) {
+                ShowTopic(HelpTopicIndex(book_, *topic), true);
+            }
+            return 0;
+        }
+        if ((id == kTextControl && code == kHelpViewBack) || id == kBackControl) {
+            Back();
+            return 0;
+        }
+        if (id == kContentsControl) {
+            const HelpTopic* topic = FindHelpTopic(book_, kContentsName);
+            if (topic != nullptr) {
+                ShowTopic(HelpTopicIndex(book_, *topic), true);
+            }
             return 0;
         }
         break;
+    }
     case WM_SETFOCUS:
-        SetFocus(list_);
+        SetFocus(view_);
         return 0;
+    case WM_DESTROY:
+        current_ = -1;
+        history_.clear();
+        break;
     default:
         break;
     }

@@ -1,19 +1,20 @@
-// The launcher's help window: the topics compiled into the program, listed
-// on the left, the chosen one's text read-only on the right.
+// The launcher's help window: the guide compiled into the program, its
+// topics listed on the left, the chosen one on the right with its links,
+// and Contents and Back above them.
 #pragma once
 
-#include "core/help_topics.h"
 #include "framework/window.h"
+#include "help/help_book.h"
 
 #include <string>
 #include <vector>
 
 class CHelpWnd : public Window {
   public:
-    // Shows the window, creating it on first use, at the topic with this id
-    // (the index topic when the id is unknown). False when the topics are
+    // Shows the window, creating it on first use, at the topic with this
+    // name (the contents when the name is unknown). False when the guide is
     // missing or the window cannot be made.
-    bool Open(const std::string& topicId);
+    bool Open(const std::string& topicName);
     // Closes the window if it is open.
     void Quit();
 
@@ -23,10 +24,15 @@ class CHelpWnd : public Window {
 
   private:
     bool LoadTopics();
-    void ShowTopic(int index);
+    void ShowTopic(int index, bool remember);
+    void Back();
     void Layout();
 
-    std::vector<LauncherHelpTopic> topics_;
+    HelpBook book_;
+    int current_ = -1;
+    std::vector<int> history_; // the topics Back returns to, the last one first
     HWND list_ = nullptr;
-    HWND text_ = nullptr;
+    HWND view_ = nullptr;
+    HWND contents_ = nullptr;
+    HWND back_ = nullptr;
 };

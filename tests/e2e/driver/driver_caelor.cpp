@@ -5,6 +5,7 @@
 //   e2e_driver wait-focus TITLE ID TIMEOUT_MS     control ID gets the focus (prints its selection)
 //   e2e_driver list-count TITLE ID TIMEOUT_MS     items of a list or combo box (prints the first)
 //   e2e_driver field-state TITLE ID TIMEOUT_MS     "[text] checked 0|1" of a control
+//   e2e_driver control-text TITLE ID TIMEOUT_MS    the whole text of a control
 //   e2e_driver send TITLE MESSAGE WPARAM          a key (256) or scroll request, handled
 //                                                 before the command returns
 //   e2e_driver choose-city TITLE ID NAME TIMEOUT_MS
@@ -153,6 +154,22 @@ int FieldTextCommand(const char* title, int id, DWORD timeoutMs) {
     return 0;
 }
 
+// The whole text of a control of another program, as it stands, on stdout.
+int ControlTextCommand(const char* title, int id, DWORD timeoutMs) {
+    HWND control = DriverWaitForControl(title, id, timeoutMs);
+    if (control == nullptr) {
+        return 1;
+    }
+    const LRESULT length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
+    std::vector<wchar_t> wide(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(control, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data()));
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
+    std::vector<char> text(static_cast<size_t>(bytes > 0 ? bytes : 1), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, text.data(), bytes, nullptr, nullptr);
+    std::fputs(text.data(), stdout);
+    return 0;
+}
+
 // Selects the item as a click in the drop-down list does: the selection
 // changes and the dialog hears of it.
 int ChooseCityCommand(const char* title, int id, const char* name, DWORD timeoutMs) {
@@ -277,6 +294,9 @@ int CaelorDriverCommand(int argc, char** argv) {
     }
     if (argc == 5 && std::strcmp(argv[1], "field-state") == 0) {
         return FieldTextCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
+    }
+    if (argc == 5 && std::strcmp(argv[1], "control-text") == 0) {
+        return ControlTextCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
     }
     if (argc == 5 && std::strcmp(argv[1], "list-count") == 0) {
         return ListCountCommand(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
