@@ -41,9 +41,9 @@ constexpr std::size_t kStarTrailerOffset = 83464;
 struct StarRecord {
     double rightAscension = 0.0; // hours, J2000
     double declination = 0.0;    // degrees, J2000
-    int nameNumber = 0;          // 0: no name; else string 200 + nameNumber
+    int nameNumber = 0;          // 0: no name; else 1 .. 277 (names.h)
     int radius = 0;              // drawing radius, logical units
-    int constellation = 0;       // 0 .. 87; string 500 + constellation
+    int constellation = 0;       // 0 .. 87, 88 none
 
     double direction[3] = {0.0, 0.0, 0.0}; // unit vector of the apparent place
     int screenX = 0;

@@ -22,7 +22,7 @@
 namespace {
 
 // Solar longitude (2000.0), ZHR, radiant RA h, RA min, Dec; row s is named
-// by string 800 + s.
+// by string IDS_METEOR_SHOWER_FIRST + s.
 static constexpr MeteorShower kMeteorShowers[kMeteorShowerCount] = {
     {283.4, 80, 15, 28, 50},  // Quadrantids
     {22.0, 5, 14, 4, -9},     // Virginids

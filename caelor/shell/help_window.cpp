@@ -17,7 +17,6 @@ constexpr int kListId = 102;
 constexpr int kTextId = 103;
 constexpr int kListWidth = 220;
 constexpr int kMargin = 6;
-constexpr int kTitleString = 2000;
 const char kHelpClass[] = "CaelorHelpWindow";
 
 HWND g_window;
@@ -193,7 +192,7 @@ bool EnsureWindow(HWND owner, const char* helpFile) {
         }
     }
     char title[81];
-    LoadText(kTitleString, title, sizeof title);
+    LoadText(IDS_HELP_WINDOW_TITLE, title, sizeof title);
     std::string caption = title;
     if (helpFile != nullptr && helpFile[0] != '\0') {
         const char* name = std::strrchr(helpFile, '\\');
