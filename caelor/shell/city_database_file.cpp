@@ -93,8 +93,9 @@ void AskToSaveCityDatabase(HWND owner) {
     }
     char title[kTextSize];
     LoadText(IDS_APP_NAME, title, sizeof title);
-    if (MessageBoxA(owner, DialogMessageText(DialogMessage::kSaveCityDatabaseQuestion), title,
-                    MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    char question[kTextSize];
+    LoadText(IDS_SAVE_CITY_DATABASE_QUESTION, question, sizeof question);
+    if (MessageBoxA(owner, question, title, MB_YESNO | MB_ICONQUESTION) == IDYES) {
         SaveCityDatabase(owner);
     }
 }

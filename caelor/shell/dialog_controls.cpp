@@ -114,14 +114,7 @@ void SelectListItem(HWND dialog, int control, int data, const char* module) {
 }
 
 void ShowDialogMessage(HWND owner, DialogMessage message) {
-    if (const int id = DialogMessageStringId(message)) {
-        ErrorBox(owner, id, 0);
-        return;
-    }
-    char caption[kTextSize];
-    LoadText(IDS_ERROR_CAPTION, caption, sizeof caption);
-    MessageBoxA(owner, DialogMessageText(message), caption,
-                MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+    ErrorBox(owner, DialogMessageStringId(message), false);
 }
 
 void ShowFieldError(HWND dialog, const FieldError& error, const char* module) {
