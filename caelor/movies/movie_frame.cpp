@@ -174,10 +174,10 @@ int StatusPanelRows(int mode, const MovieObserver& observer, const StatusValues&
         char format[kTextSize];
         if (values.paused) {
             LoadText(IDS_PAUSED, second, sizeof second);
-            LoadText(IDS_TIME_SPEED_TEXT, format, sizeof format);
+            LoadText(IDS_TIME_SPEED_PAUSED, format, sizeof format);
             std::snprintf(text, kSize, format, second);
         } else {
-            LoadText(IDS_TIME_SPEED, format, sizeof format);
+            LoadText(IDS_TIME_SPEED_VALUE, format, sizeof format);
             std::snprintf(text, kSize, format, observer.timeSpeed);
         }
     }
