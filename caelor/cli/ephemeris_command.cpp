@@ -93,7 +93,7 @@ void PrintValue(double value, const char* format) {
 }
 
 // Each {option} is written from the option table.
-constexpr char kHelp[] =
+constexpr char kEphemerisHelp[] =
     "usage: caelor-cli ephemeris BODY {--from} {--to}\n"
     "           [{--step}] [{--time}] [{--lat} {--lon} {--tz} {--elev}\n"
     "           {--name} | {--place} [{--cities}]]\n"
@@ -109,7 +109,7 @@ constexpr char kHelp[] =
 int EphemerisCommand(int argc, char** argv) {
     try {
         if (argc >= 1 && (std::strcmp(argv[0], "--help") == 0 || std::strcmp(argv[0], "-h") == 0)) {
-            std::fputs(CommandHelp(kCliEphemeris, kHelp).c_str(), stdout);
+            std::fputs(CommandHelp(kCliEphemeris, kEphemerisHelp).c_str(), stdout);
             return 0;
         }
         int body = -1;

@@ -122,7 +122,7 @@ void ParseSize(const std::string& text, int& width, int& height) {
 }
 
 // Each {option} and {option:help} is written from the option table.
-constexpr char kHelp[] =
+constexpr char kGraphHelp[] =
     "usage: caelor-cli graph NAME [options] {-o} [{--size}]\n"
     "NAME: jupiter-moons, planet-orbit, planet-magnitude, planet-illumination,\n"
     "planet-diameter, planet-distance, planet-angle, equation-of-time, day-length,\n"
@@ -190,7 +190,7 @@ bool WriteGraph(const std::string& path, FileKind kind, int width, int height, i
 int GraphCommand(int argc, char** argv) {
     try {
         if (argc >= 1 && (std::strcmp(argv[0], "--help") == 0 || std::strcmp(argv[0], "-h") == 0)) {
-            std::fputs(CommandHelp(kCliGraph, kHelp).c_str(), stdout);
+            std::fputs(CommandHelp(kCliGraph, kGraphHelp).c_str(), stdout);
             return 0;
         }
         double today = 0;

@@ -214,8 +214,8 @@ int FindNamedStar(const StarCatalogue* catalogue, const std::string& text) {
         if (star.nameNumber == 0) {
             continue;
         }
-        LoadText(200 + star.nameNumber, name, sizeof name);
-        LoadText(500 + star.constellation, constellation, sizeof constellation);
+        LoadText(IDS_STAR_NAME_FIRST + star.nameNumber - 1, name, sizeof name);
+        LoadText(IDS_CONSTELLATION_FIRST + star.constellation, constellation, sizeof constellation);
         if (wanted == Lower(name) || wanted == Lower(std::string(constellation) + "/" + name)) {
             return static_cast<int>(i);
         }
@@ -255,7 +255,7 @@ std::string Quoted(const std::string& text) {
 }
 
 // {options} lists the movie's own options from the option table.
-constexpr char kHelp[] = "usage: caelor-cli movie NAME [options] {--frames} -o DIR|FILE.gif\n"
+constexpr char kMovieHelp[] = "usage: caelor-cli movie NAME [options] {--frames} -o DIR|FILE.gif\n"
                          "NAME: planetarium, jupiter-moons-side, jupiter-moons-top, ecliptic-top,\n"
                          "      ecliptic-side, day-night, binary-star\n"
                          "{options}"
@@ -580,7 +580,7 @@ int RenderMovie(MovieJob& job, RegionalOptions& regional) {
 int MovieCommand(int argc, char** argv) {
     try {
         if (argc >= 1 && (std::strcmp(argv[0], "--help") == 0)) {
-            std::fputs(CommandHelp(kCliMovie, kHelp).c_str(), stdout);
+            std::fputs(CommandHelp(kCliMovie, kMovieHelp).c_str(), stdout);
             return 0;
         }
         MovieArguments arguments = ParseMovieArguments(argc, argv);

@@ -74,7 +74,7 @@ void Check(const std::string& option, const char* message) {
 }
 
 // Each {option} is written from the option table.
-constexpr char kHelp[] =
+constexpr char kReportHelp[] =
     "usage: caelor-cli report NAME [{--year}] [{--months}] [{--years}]\n"
     "           [{--bodies}] [location options] [regional options]\n"
     "NAME: introduction, calendar, seasons, easter, lunar-eclipses, solar-eclipses,\n"
@@ -100,7 +100,7 @@ void PrintBuffer(const ReportBuffer& buffer) {
 int ReportCommand(int argc, char** argv) {
     try {
         if (argc >= 1 && (std::strcmp(argv[0], "--help") == 0 || std::strcmp(argv[0], "-h") == 0)) {
-            std::fputs(CommandHelp(kCliReport, kHelp).c_str(), stdout);
+            std::fputs(CommandHelp(kCliReport, kReportHelp).c_str(), stdout);
             return 0;
         }
         double day = 0;

@@ -2,7 +2,6 @@
 
 #include "engine/angles.h"
 #include "engine/time.h"
-#include "resources/string_table.h"
 
 #include <cmath>
 
@@ -35,10 +34,6 @@ bool KeplerRounds(double M, double e, double E, double& result) {
 
 bool IsPlanet(int body) {
     return body >= kMercury && body <= kPluto;
-}
-
-void BodyName(int body, char* text) {
-    LoadText(870 + body, text, kTextSize);
 }
 
 double Obliquity(const CalendarTime& t, bool apparent) {

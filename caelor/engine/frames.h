@@ -22,10 +22,6 @@ enum BodyCode : int {
 // True for Mercury .. Pluto (codes 3 .. 10).
 bool IsPlanet(int body);
 
-// Display name of a body code from the string table into text (kTextSize
-// bytes).
-void BodyName(int body, char* text);
-
 // Obliquity of the ecliptic, degrees, of the date t (its T counted in Julian
 // centuries from 1900 January 0.5 of t's own scale: callers pass UT, the
 // planets and the Sun pass ephemeris time); with apparent set the nutation

@@ -3,7 +3,6 @@
 #include "engine/angles.h"
 #include "engine/frames.h"
 #include "engine/location.h"
-#include "resources/string_table.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -81,10 +80,6 @@ CalendarTime LocalTimeOf(double jdUt, double timeZone) {
 
 Instant InstantOfUt(double jdUt) {
     return {jdUt, jdUt + DeltaTHours(SplitJulianDay(jdUt).year) * kOneOver24};
-}
-
-void MonthName(int month, char* text) {
-    LoadText(173 + month, text, kTextSize);
 }
 
 int DayOfWeek(int day, int month, int year) {

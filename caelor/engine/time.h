@@ -9,9 +9,6 @@
 // centuries from 1900 January 0.5.
 #pragma once
 
-// Size of the text buffers filled from the string table.
-constexpr int kTextSize = 81;
-
 // Julian day of a calendar date; the day may carry a fraction.
 double CalendarToJulianDay(double day, int month, int year);
 
@@ -51,9 +48,6 @@ struct Instant {
 
 // The Instant of a UT Julian day.
 Instant InstantOfUt(double jdUt);
-
-// Month name (1 .. 12) from the string table into text (kTextSize bytes).
-void MonthName(int month, char* text);
 
 // 0 Sunday .. 6 Saturday.
 int DayOfWeek(int day, int month, int year);

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "reports/host_hooks.h"
+#include "resources/string_ids.h"
 
 constexpr int kSnapshotSlot = 0;
 constexpr int kWorldMapSlot = 1;
@@ -82,18 +83,15 @@ template <typename Gdi> class BitmapSlots {
     }
 
   private:
-    static constexpr int kInternalError = 690;
-    static constexpr int kGdiError = 693;
-
     static int Checked(int slot) {
         if (slot < 0 || slot >= kBitmapSlotCount) {
-            FatalError(kInternalError, "BITMAPS", __LINE__);
+            FatalError(IDS_INTERNAL_ERROR, "BITMAPS", __LINE__);
         }
         return slot;
     }
     static void Delete(bool deleted, int line) {
         if (!deleted) {
-            FatalError(kGdiError, "BITMAPS", line);
+            FatalError(IDS_GDI_ERROR, "BITMAPS", line);
         }
     }
 

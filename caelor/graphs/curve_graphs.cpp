@@ -11,6 +11,8 @@
 #include "engine/sun.h"
 #include "engine/time.h"
 #include "reports/format.h"
+#include "reports/names.h"
+#include "resources/string_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -53,7 +55,7 @@ void YearHeader(Surface& s, const GraphLayout& g, int titleTop, int yTitleX, int
                 int titleId, int year) {
     DrawFrame(s, g);
     CenteredTitle(s, g.L + g.W / 2, titleTop, titleId, year);
-    CenteredTitle(s, g.L + g.W / 2, 2 * s.LineHeight(), 7);
+    CenteredTitle(s, g.L + g.W / 2, 2 * s.LineHeight(), IDS_MONTH_AXIS);
     VerticalTitle(s, g, yTitleX, yTitleId);
 }
 
@@ -65,7 +67,7 @@ void PlaceYearHeader(Surface& s, const GraphLayout& g, int yTitleX, int yTitleId
     char letter = 'N';
     LatitudeText(loc, latitude, letter);
     CenteredTitle(s, g.L + g.W / 2, kPageHeight - s.LineHeight(), titleId, year, latitude, letter);
-    CenteredTitle(s, g.L + g.W / 2, 2 * s.LineHeight(), 7);
+    CenteredTitle(s, g.L + g.W / 2, 2 * s.LineHeight(), IDS_MONTH_AXIS);
     VerticalTitle(s, g, yTitleX, yTitleId);
 }
 
@@ -187,12 +189,12 @@ double LongitudeWest(const Location& loc) {
 } // namespace
 
 void PlanetMagnitudeGraph(Surface& s, int year, BitSet bodies) {
-    const PlanetFamily f{6, 5, 1, 5, 9, false};
+    const PlanetFamily f{6, 5, 1, 5, IDS_MAGNITUDE_AXIS, false};
     const GraphLayout layout = CentredLayout(s, f.leftChars, f.bottomLines);
     // Brighter is higher: -6 at the top, 20 at the bottom.
     const ValueMapping toY = [&](double v) { return ValueToY(20, -6, v, layout.H, layout.B); };
     PlanetYearGraph(
-        s, year, bodies, f, 8,
+        s, year, bodies, f, IDS_PLANET_MAGNITUDE_GRAPH_TITLE,
         [&](const GraphLayout& g) {
             IntegerRows(s, g, -6, 20, 1, toY, "%2d", g.L - 2 * s.CharWidth(),
                         [](int v) { return v % 2 == 0; });
@@ -201,11 +203,11 @@ void PlanetMagnitudeGraph(Surface& s, int year, BitSet bodies) {
 }
 
 void PlanetIllumFracGraph(Surface& s, int year, BitSet bodies) {
-    const PlanetFamily f{7, 5, 1, 6, 11, false};
+    const PlanetFamily f{7, 5, 1, 6, IDS_PLANET_ILLUM_FRAC_AXIS, false};
     const GraphLayout layout = CentredLayout(s, f.leftChars, f.bottomLines);
     const ValueMapping toY = [&](double v) { return ValueToY(0, 1, v, layout.H, layout.B); };
     PlanetYearGraph(
-        s, year, bodies, f, 10,
+        s, year, bodies, f, IDS_PLANET_ILLUM_FRAC_GRAPH_TITLE,
         [&](const GraphLayout& g) {
             for (int k = 10; k >= 0; --k) {
                 const double value = k * 0.1;
@@ -219,11 +221,11 @@ void PlanetIllumFracGraph(Surface& s, int year, BitSet bodies) {
 }
 
 void PlanetDiameterGraph(Surface& s, int year, BitSet bodies) {
-    const PlanetFamily f{7, 6, 2, 6, 13, false};
+    const PlanetFamily f{7, 6, 2, 6, IDS_DIAMETER_AXIS, false};
     const GraphLayout layout = CentredLayout(s, f.leftChars, f.bottomLines);
     const ValueMapping toY = [&](double v) { return ValueToY(0, 70, v, layout.H, layout.B); };
     PlanetYearGraph(
-        s, year, bodies, f, 12,
+        s, year, bodies, f, IDS_PLANET_DIAMETER_GRAPH_TITLE,
         [&](const GraphLayout& g) {
             IntegerRows(s, g, 70, 0, 10, toY, "%2d", g.L - 2 * s.CharWidth(), Always);
         },
@@ -231,7 +233,7 @@ void PlanetDiameterGraph(Surface& s, int year, BitSet bodies) {
 }
 
 void PlanetDistanceGraph(Surface& s, int year, BitSet bodies, int distanceFromSun) {
-    const PlanetFamily f{7, 6, 2, 6, 16, true};
+    const PlanetFamily f{7, 6, 2, 6, IDS_DISTANCE_AXIS, true};
     const GraphLayout layout = CentredLayout(s, f.leftChars, f.bottomLines);
     const ValueMapping toY = [&](double v) { return ValueToY(0, 60, v, layout.H, layout.B); };
     if (distanceFromSun == 0) {
@@ -240,7 +242,8 @@ void PlanetDistanceGraph(Surface& s, int year, BitSet bodies, int distanceFromSu
     }
     const int which = distanceFromSun != 0 ? 1 : 0;
     PlanetYearGraph(
-        s, year, bodies, f, which == 1 ? 14 : 15,
+        s, year, bodies, f,
+        which == 1 ? IDS_PLANET_SUN_DISTANCE_GRAPH_TITLE : IDS_PLANET_EARTH_DISTANCE_GRAPH_TITLE,
         [&](const GraphLayout& g) {
             IntegerRows(s, g, 60, 0, 10, toY, "%2d", g.L - 2 * s.CharWidth(), Always);
         },
@@ -254,7 +257,8 @@ double EquationOfTimeMinutes(double jd) {
 
 void EquationOfTimeGraph(Surface& s, int year, const Location& loc) {
     const GraphLayout g = CentredLayout(s, 7, 4);
-    YearHeader(s, g, kPageHeight - s.LineHeight(), g.L - 6 * s.CharWidth(), 20, 19, year);
+    YearHeader(s, g, kPageHeight - s.LineHeight(), g.L - 6 * s.CharWidth(), IDS_MINUTES_AXIS,
+               IDS_EQUATION_OF_TIME_GRAPH_TITLE, year);
     const YearPeriod period = PeriodOfYear(year);
     const ValueMapping toY = [&](double v) {
         return g.B + RoundHalfUp(g.H * 0.5 * (1.0 - v * (-0.05)));
@@ -291,7 +295,8 @@ double DayLengthHours(double jd, const Location& loc) {
 
 void DayLengthGraph(Surface& s, int year, const Location& loc) {
     const GraphLayout g = CentredLayout(s, 7, 4);
-    PlaceYearHeader(s, g, g.L - 6 * s.CharWidth(), 22, 21, year, loc);
+    PlaceYearHeader(s, g, g.L - 6 * s.CharWidth(), IDS_HOURS_AXIS, IDS_DAY_LENGTH_GRAPH_TITLE, year,
+                    loc);
     const YearPeriod period = PeriodOfYear(year);
     const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp(g.H * v / 24.0); };
     IntegerRows(s, g, 0, 24, 2, toY, "%2d", g.L - 2 * s.CharWidth(), Always);
@@ -319,7 +324,8 @@ double SunAngleAtNoon(double jd, const Location& loc) {
 
 void SunAngleGraph(Surface& s, int year, const Location& loc) {
     const GraphLayout g = CentredLayout(s, 7, 4);
-    PlaceYearHeader(s, g, g.L - 6 * s.CharWidth(), 24, 23, year, loc);
+    PlaceYearHeader(s, g, g.L - 6 * s.CharWidth(), IDS_ANGLE_AT_TRANSIT_AXIS, IDS_SUN_ANGLE_GRAPH_TITLE,
+                    year, loc);
     const YearPeriod period = PeriodOfYear(year);
     const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp(g.H * v / 90.0); };
     for (int v = 0; v <= 90; v += 10) {
@@ -354,7 +360,8 @@ double SunriseAzimuth(double jd, const Location& loc) {
 
 void SunriseGraph(Surface& s, int year, const Location& loc) {
     const GraphLayout g = CentredLayout(s, 9, 4);
-    PlaceYearHeader(s, g, g.L - 8 * s.CharWidth(), 28, 27, year, loc);
+    PlaceYearHeader(s, g, g.L - 8 * s.CharWidth(), IDS_AZIMUTH_OF_SUN_AXIS, IDS_SUNRISE_GRAPH_TITLE,
+                    year, loc);
     const YearPeriod period = PeriodOfYear(year);
     const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp((v - 30.0) / 120.0 * g.H); };
     for (int v = 30; v <= 150; v += 30) {
@@ -372,7 +379,8 @@ void SunriseGraph(Surface& s, int year, const Location& loc) {
 
 void MoonSpeedGraph(Surface& s, int year, const Location& loc) {
     const GraphLayout g = CentredLayout(s, 7, 4);
-    YearHeader(s, g, kPageHeight - s.LineHeight(), g.L - 5 * s.CharWidth(), 30, 29, year);
+    YearHeader(s, g, kPageHeight - s.LineHeight(), g.L - 5 * s.CharWidth(), IDS_DEGREES_PER_DAY_AXIS,
+               IDS_MOON_ANGULAR_SPEED_GRAPH_TITLE, year);
     const YearPeriod period = PeriodOfYear(year);
     const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp((v - 11.0) * g.H * 0.2); };
     IntegerRows(s, g, 11, 16, 1, toY, "%2d", g.L - 2 * s.CharWidth(), Always);
@@ -462,9 +470,10 @@ void MoonIllumFracGraph(Surface& s, int year, int month, const Location& loc) {
     DrawFrame(s, g);
     char monthName[kTextSize];
     MonthTitleText(month, monthName);
-    CenteredTitle(s, g.L + g.W / 2, kPageHeight - 2 * s.LineHeight(), 31, monthName, year);
-    CenteredTitle(s, kPageWidth / 2, 2 * s.LineHeight(), 4);
-    VerticalTitle(s, g, g.L - 6 * s.CharWidth(), 32);
+    CenteredTitle(s, g.L + g.W / 2, kPageHeight - 2 * s.LineHeight(), IDS_MOON_ILLUM_FRAC_GRAPH_TITLE,
+                  monthName, year);
+    CenteredTitle(s, kPageWidth / 2, 2 * s.LineHeight(), IDS_DAY_OF_MONTH_AXIS);
+    VerticalTitle(s, g, g.L - 6 * s.CharWidth(), IDS_MOON_ILLUM_FRAC_AXIS);
     const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp(g.H * v); };
     for (int i = 0; i <= 5; ++i) {
         char text[kFormatSize];
@@ -499,9 +508,10 @@ void PlanetAngleGraph(Surface& s, int year, int month, int mainPlanet, BitSet ot
     BodyName(mainPlanet, planet);
     char monthName[kTextSize];
     MonthTitleText(month, monthName);
-    CenteredTitle(s, g.L + g.W / 2, kPageHeight - s.LineHeight(), 17, planet, monthName, year);
-    CenteredTitle(s, kPageWidth / 2, 2 * s.LineHeight(), 4);
-    VerticalTitle(s, g, g.L - 6 * s.CharWidth(), 18);
+    CenteredTitle(s, g.L + g.W / 2, kPageHeight - s.LineHeight(), IDS_PLANET_ANGLE_GRAPH_TITLE, planet,
+                  monthName, year);
+    CenteredTitle(s, kPageWidth / 2, 2 * s.LineHeight(), IDS_DAY_OF_MONTH_AXIS);
+    VerticalTitle(s, g, g.L - 6 * s.CharWidth(), IDS_ANGLE_AXIS);
     const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp(g.H * v / 180.0); };
     IntegerRows(s, g, 180, 0, 10, toY, "%3d", g.L - 2 * s.CharWidth(),
                 [](int v) { return (v / 10) % 2 == 0; });

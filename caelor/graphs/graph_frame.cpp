@@ -42,7 +42,8 @@ void VerticalTitle(Surface& s, const GraphLayout& g, int x, int id) {
 void LatitudeText(const Location& loc, char* text, char& letter) {
     FormatSexagesimal(loc.latitude, 1, text);
     char hemisphere[kTextSize];
-    LoadText(loc.latitudeHemisphere == kSouth ? 157 : 153, hemisphere, sizeof hemisphere);
+    LoadText(loc.latitudeHemisphere == kSouth ? IDS_COMPASS_SOUTH : IDS_COMPASS_NORTH, hemisphere,
+             sizeof hemisphere);
     letter = hemisphere[0];
 }
 

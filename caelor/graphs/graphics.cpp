@@ -4,6 +4,7 @@
 #include "engine/frames.h"
 #include "engine/sun.h"
 #include "engine/time.h"
+#include "reports/names.h"
 #include "resources/string_table.h"
 
 #include <cmath>
@@ -162,7 +163,7 @@ void SeasonMarkers(Surface& s, int year, int L, int B, int W, int H, double days
         const int x = DateToX(L, W, days, jd, jdStart);
         DrawLine(s, x, B, x, B + H);
         char label[kTextSize];
-        LoadText(165 + k, label, sizeof label);
+        LoadText(IDS_SEASON_ABBREV_FIRST + k, label, sizeof label);
         CenteredText(s, x, B + H + s.LineHeight() * 3 / 2, label);
     }
 }

@@ -17,8 +17,8 @@ void CenteredText(Surface& s, int x, int y, const char* text);
 // One character per line, the column centred on y: the first character's
 // top at y + LineHeight * (n - 1) / 2, each next one LineHeight lower.
 void VerticalText(Surface& s, int x, int y, const char* text);
-// Name of body index body (string 870 + body), centred at x, its top at
-// y + TextHeight / 2.
+// Name of body index body (BodyName), centred at x, its top at y +
+// TextHeight / 2.
 void BodyNameText(Surface& s, int body, int x, int y);
 
 // A two-point polyline in the current pen.

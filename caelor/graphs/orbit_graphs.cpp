@@ -15,6 +15,7 @@
 #include "reports/eclipses.h"
 #include "reports/format.h"
 #include "reports/host_hooks.h"
+#include "reports/names.h"
 #include "resources/string_table.h"
 
 #include <algorithm>
@@ -47,13 +48,14 @@ void JupiterMoonsGraph(Surface& s, int year, int month, BitSet moons, bool numbe
     g.W = days * d;
     char monthName[kTextSize];
     MonthName(month, monthName);
-    CenteredTitle(s, g.L + g.W / 2, kPageHeight - LH, 0, monthName, year);
-    CenteredTitle(s, g.L + g.W / 2, kPageHeight - 2 * LH, 1);
-    CenteredTitle(s, g.L + g.W / 2, 2 * LH, 4);
+    CenteredTitle(s, g.L + g.W / 2, kPageHeight - LH, IDS_JUPITER_MOONS_ORBIT_GRAPH_TITLE, monthName,
+                  year);
+    CenteredTitle(s, g.L + g.W / 2, kPageHeight - 2 * LH, IDS_JUPITER_MOONS_ORBIT_LEGEND);
+    CenteredTitle(s, g.L + g.W / 2, 2 * LH, IDS_DAY_OF_MONTH_AXIS);
     char text[kTextSize];
-    LoadText(2, text, sizeof text);
+    LoadText(IDS_JUPITER_MOONS_ORBIT_WEST, text, sizeof text);
     VerticalText(s, g.L - 2 * CW, (250 - g.H / 4) * 3 - g.B, text);
-    LoadText(3, text, sizeof text);
+    LoadText(IDS_JUPITER_MOONS_ORBIT_EAST, text, sizeof text);
     VerticalText(s, g.L - 2 * CW, kPageHeight - g.H / 4 - g.B, text);
 
     // +-30 Jupiter radii fill the plot.
@@ -141,9 +143,9 @@ void PlanetOrbitGraph(Surface& s, int year, BitSet bodies) {
     const int LH = s.LineHeight();
     const GraphLayout g = CentredLayout(s, 9, 5);
     DrawFrame(s, g);
-    CenteredTitle(s, g.L + g.W / 2, kPageHeight - LH, 5, year);
-    CenteredTitle(s, g.L + g.W / 2, 2 * LH, 7);
-    VerticalTitle(s, g, g.L - 6 * CW, 6);
+    CenteredTitle(s, g.L + g.W / 2, kPageHeight - LH, IDS_PLANET_ORBIT_GRAPH_TITLE, year);
+    CenteredTitle(s, g.L + g.W / 2, 2 * LH, IDS_MONTH_AXIS);
+    VerticalTitle(s, g, g.L - 6 * CW, IDS_RA_AXIS);
     const YearPeriod period = PeriodOfYear(year);
 
     const RaScale toY{g.B, g.H, SunRightAscension(CalendarTime{year, 1, 1, 0.0})};
@@ -166,7 +168,7 @@ void PlanetOrbitGraph(Surface& s, int year, BitSet bodies) {
         int y = toY(alpha);
         const int labelX = g.L + (j % 2 == 1 ? 2 : 5) * CW;
         char name[kTextSize];
-        LoadText(kZodiac[j].id, name, sizeof name);
+        LoadText(IDS_CONSTELLATION_FIRST + kZodiac[j].constellation, name, sizeof name);
         s.Text(labelX + CW / 2, y, name);
         if (j == 6) {
             y -= LH / 2;
@@ -254,8 +256,9 @@ void AnalemmaGraph(Surface& s, int year, const Location& loc) {
     char latitude[kFormatSize];
     char letter = 'N';
     LatitudeText(loc, latitude, letter);
-    CenteredTitle(s, g.L + g.W / 2, kPageHeight - LH, 25, year, latitude, letter);
-    CenteredTitle(s, g.L + g.W / 2, 2 * LH, 26);
+    CenteredTitle(s, g.L + g.W / 2, kPageHeight - LH, IDS_ANALEMMA_GRAPH_TITLE, year, latitude,
+                  letter);
+    CenteredTitle(s, g.L + g.W / 2, 2 * LH, IDS_ANALEMMA_CAPTION);
 
     double X1, Y1, X2, Y2;
     NoonShadow(CalendarToJulianDay(14.0, 6, year), loc, X1, Y1);
@@ -308,9 +311,9 @@ void EclipsesGraph(Surface& s, int startYear, int stopYear, const Location& loc)
     const double pitch =
         stopYear == startYear ? 0.0 : static_cast<double>(g.H) / (stopYear - startYear);
     DrawFrame(s, g);
-    CenteredTitle(s, g.L + g.W / 2, kPageHeight - LH, 1001, startYear, stopYear);
-    CenteredTitle(s, g.L + g.W / 2, 2 * LH, 7);
-    VerticalTitle(s, g, g.L - 8 * CW, 1002);
+    CenteredTitle(s, g.L + g.W / 2, kPageHeight - LH, IDS_ECLIPSES_GRAPH_TITLE, startYear, stopYear);
+    CenteredTitle(s, g.L + g.W / 2, 2 * LH, IDS_MONTH_AXIS);
+    VerticalTitle(s, g, g.L - 8 * CW, IDS_YEAR_AXIS);
     auto row = [&](int y) { return static_cast<int>((y - startYear) * pitch + g.B); };
 
     bool labelled = false;

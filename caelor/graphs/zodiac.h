@@ -2,16 +2,27 @@
 // and the Ecliptic movies mark them.
 #pragma once
 
-// String id of the constellation's abbreviation; its eastern boundary and
+// The constellation's number in STARS.DAT (its abbreviation is string
+// IDS_CONSTELLATION_FIRST + constellation); its eastern boundary and
 // half-width in whole degrees of ecliptic longitude.
 struct ZodiacMark {
-    int id;
+    int constellation;
     int boundary;
     int halfWidth;
 };
 
 constexpr ZodiacMark kZodiac[13] = {
-    {506, 52, 12},  {577, 89, 18},  {537, 117, 14}, {511, 137, 10}, {545, 173, 18},
-    {585, 217, 22}, {548, 240, 11}, {572, 247, 3},  {558, 266, 9},  {571, 299, 16},
-    {515, 327, 14}, {503, 351, 12}, {565, 28, 18},
+    {6, 52, 12},   // Ari
+    {77, 89, 18},  // Tau
+    {37, 117, 14}, // Gem
+    {11, 137, 10}, // Cnc
+    {45, 173, 18}, // Leo
+    {85, 217, 22}, // Vir
+    {48, 240, 11}, // Lib
+    {72, 247, 3},  // Sco
+    {58, 266, 9},  // Oph
+    {71, 299, 16}, // Sgr
+    {15, 327, 14}, // Cap
+    {3, 351, 12},  // Aqr
+    {65, 28, 18},  // Psc
 };

@@ -50,10 +50,10 @@ void BinaryStarFrame(const MovieObserver& observer, int starIndex, int startYear
         int x;
         int y;
     } compass[4] = {
-        {153, R - cw / 2, R + R - lh / 2},
-        {157, R - cw / 2, R - R + (3 * lh) / 2},
-        {155, R - R + cw / 2, R + lh / 2},
-        {159, R + R - (3 * cw) / 2, R + lh / 2},
+        {IDS_COMPASS_NORTH, R - cw / 2, R + R - lh / 2},
+        {IDS_COMPASS_SOUTH, R - cw / 2, R - R + (3 * lh) / 2},
+        {IDS_COMPASS_EAST, R - R + cw / 2, R + lh / 2},
+        {IDS_COMPASS_WEST, R + R - (3 * cw) / 2, R + lh / 2},
     };
     for (const auto& letter : compass) {
         char text[kTextSize];

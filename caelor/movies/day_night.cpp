@@ -11,13 +11,11 @@
 
 namespace {
 
-constexpr int kGdiError = 693;
-
 void PrepareWorldMap(Surface& window, const MonoBitmap& map, int width, int height,
                      MovieSurfaces& surfaces) {
     surfaces.worldMap = window.CreateOffscreen(width, height);
     if (!surfaces.worldMap) {
-        FatalError(kGdiError, DrawingModule(), __LINE__);
+        FatalError(IDS_GDI_ERROR, DrawingModule(), __LINE__);
     }
     Surface& b = *surfaces.worldMap;
     b.Prepare(kPageMapping, width, height, false);
@@ -69,7 +67,7 @@ void DayNightFrame(const MovieObserver& observer, const MovieStart& start,
     PaintNight(table, sun.column, s);
 
     char title[kTextSize];
-    LoadText(186, title, sizeof title);
+    LoadText(IDS_DAY_NIGHT_MOVIE_TITLE, title, sizeof title);
     s.Text(f.charWidth, 2 * f.lineHeight, title);
     const CalendarTime local = LocalTimeOf(state.clock, observer.timeZone);
     char date[kFormatSize];
@@ -79,11 +77,11 @@ void DayNightFrame(const MovieObserver& observer, const MovieStart& start,
     char line[2 * kTextSize];
     FormatDate(local.day, local.month, local.year, date);
     FormatHoursMinutes(local.hours, time);
-    const int stepId = observer.dayNightStep >= 0 && observer.dayNightStep <= kDayNightPaused
-                           ? 1010 + observer.dayNightStep
-                           : 1015;
-    LoadText(stepId, step, sizeof step);
-    LoadText(187, format, sizeof format);
+    const int stepIndex = observer.dayNightStep >= 0 && observer.dayNightStep <= kDayNightPaused
+                              ? observer.dayNightStep
+                              : kDayNightPaused;
+    LoadText(IDS_DAY_NIGHT_STEP_FIRST + stepIndex, step, sizeof step);
+    LoadText(IDS_DAY_NIGHT_STATUS, format, sizeof format);
     std::snprintf(line, sizeof line, format, date, time, step);
     s.Text(f.charWidth, f.lineHeight, line);
     StatusRow rows[2] = {{1, {}}, {2, {}}};

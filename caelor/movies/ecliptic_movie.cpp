@@ -33,7 +33,7 @@ void DrawTopBackground(MovieFrame& f) {
         DrawLine(s, half, half, edge.x, edge.y);
         const ScreenPoint label =
             TopPoint(half - 3 * f.charWidth, -(row.boundary - row.halfWidth) - 90.0, half);
-        LoadText(row.id, text, sizeof text);
+        LoadText(IDS_CONSTELLATION_FIRST + row.constellation, text, sizeof text);
         CenteredText(s, label.x, label.y, text);
     }
     DrawCircle(s, half, half, half);
@@ -61,7 +61,7 @@ void DrawSideBackground(MovieFrame& f, const EclipticStrip& st) {
     for (const ZodiacMark& row : kZodiac) {
         const int bx = StripX(st, row.boundary);
         DrawLine(s, bx, st.y0, bx, st.y0 - st.h);
-        LoadText(row.id, name, sizeof name);
+        LoadText(IDS_CONSTELLATION_FIRST + row.constellation, name, sizeof name);
         VerticalText(s, StripX(st, row.boundary - row.halfWidth), st.y0 - st.h - 2 * f.lineHeight,
                      name);
     }

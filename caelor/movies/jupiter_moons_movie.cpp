@@ -4,6 +4,8 @@
 #include "engine/frames.h"
 #include "engine/jupiter_moons.h"
 #include "engine/time.h"
+#include "reports/names.h"
+#include "resources/string_table.h"
 
 #include <cstdio>
 

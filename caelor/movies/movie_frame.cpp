@@ -13,9 +13,11 @@
 
 namespace {
 
-constexpr int kTitleIds[7] = {133, 132, 132, 134, 134, 0, 135};
-constexpr int kGdiError = 693;
-constexpr int kNoMemoryForJetTrails = 866;
+// By movie mode; Day/Night (5) draws its own title.
+constexpr int kTitleIds[7] = {IDS_PLANETARIUM_MOVIE_TITLE,   IDS_ECLIPTIC_MOVIE_TITLE,
+                              IDS_ECLIPTIC_MOVIE_TITLE,      IDS_JUPITER_MOONS_MOVIE_TITLE,
+                              IDS_JUPITER_MOONS_MOVIE_TITLE, 0,
+                              IDS_BINARY_STAR_MOVIE_TITLE};
 // What every movie draws through this file is the shared frame's.
 constexpr const char* kFrameModule = "MOVIES";
 
@@ -49,14 +51,14 @@ MovieFrame BeginFrame(Surface& window, int mode, int width, int height, bool jet
     const DrawingModuleScope shared(kFrameModule);
     MovieFrame frame;
     frame.mode = mode;
-    frame.surface = PreparedPage(window, width, height, kGdiError);
+    frame.surface = PreparedPage(window, width, height, IDS_GDI_ERROR);
     frame.charWidth = frame.surface->CharWidth();
     frame.lineHeight = frame.surface->LineHeight();
     frame.side = MovieSquareSide(frame.charWidth);
     surfaces.status.clear();
     frame.status = &surfaces.status;
     if (jetTrails && !surfaces.jetTrails) {
-        surfaces.jetTrails = PreparedPage(window, width, height, kNoMemoryForJetTrails);
+        surfaces.jetTrails = PreparedPage(window, width, height, IDS_NO_MEMORY_FOR_JET_TRAILS);
         if (mode != kEclipticSideMode) {
             SelectMovieClip(*surfaces.jetTrails, frame.side);
         }
@@ -126,66 +128,66 @@ int StatusPanelRows(int mode, const MovieObserver& observer, const StatusValues&
     }
     const CalendarTime local = LocalTimeOf(values.jd, observer.timeZone);
     FormatDate(local.day, local.month, local.year, value);
-    Fill(add(3), kSize, 136, value);
+    Fill(add(3), kSize, IDS_STATUS_DATE, value);
     FormatHoursMinutes(local.hours, value);
-    Fill(add(4), kSize, 137, value);
+    Fill(add(4), kSize, IDS_STATUS_TIME, value);
 
     const bool planetarium = mode == kPlanetariumMode;
     if (planetarium) {
         const CalendarTime ut = SplitJulianDay(values.jd);
         const double gst = GreenwichSiderealTime(ut);
         FormatHoursMinutes(gst, value);
-        Fill(add(5), kSize, 143, value);
+        Fill(add(5), kSize, IDS_STATUS_GST, value);
         FormatHoursMinutes(LocalSiderealTime(gst, observer.location), value);
-        Fill(add(6), kSize, 144, value);
+        Fill(add(6), kSize, IDS_STATUS_LST, value);
     }
-    Load(add(planetarium ? 7 : 6), kSize, 138);
+    Load(add(planetarium ? 7 : 6), kSize, IDS_STATUS_JULIAN_DATE);
     FormatFixed(values.jd, 8, 2, value);
     std::snprintf(add(planetarium ? 8 : 7), kSize, "%s", value);
 
     if (mode == kBinaryStarMode) {
         FormatFixed(values.theta, 5, 1, value);
-        Fill(add(8), kSize, 139, value);
+        Fill(add(8), kSize, IDS_STATUS_THETA, value);
         FormatFixed(values.rho, 5, 3, value);
-        Fill(add(9), kSize, 140, value);
+        Fill(add(9), kSize, IDS_STATUS_RHO, value);
     }
     if (planetarium) {
         FormatSexagesimal(values.centreRa, 0, value);
-        Fill(add(9), kSize, 141, value);
+        Fill(add(9), kSize, IDS_STATUS_RA, value);
         FormatSexagesimal(values.centreDec, 1, value);
-        Fill(add(10), kSize, 142, value);
+        Fill(add(10), kSize, IDS_STATUS_DEC, value);
         FormatSexagesimal(values.centreAlt, 1, value);
-        Fill(add(12), kSize, 145, value);
+        Fill(add(12), kSize, IDS_STATUS_ALTITUDE, value);
         FormatSexagesimal(values.centreAzimuth, 1, value);
         CompassPoint(values.centreAzimuth, second);
         char format[kTextSize];
-        LoadText(146, format, sizeof format);
+        LoadText(IDS_STATUS_AZIMUTH, format, sizeof format);
         std::snprintf(add(13), kSize, format, value, second);
     }
     if (planetarium || mode == kEclipticTopMode || mode == kBinaryStarMode) {
         FormatFixed(observer.viewAngle, 2, 2, value);
-        Fill(add(planetarium ? 14 : 11), kSize, 151, value);
+        Fill(add(planetarium ? 14 : 11), kSize, IDS_STATUS_VIEW_ANGLE, value);
     }
     if (mode != kDayNightMode) {
         const int row = planetarium ? 15 : (mode == kEclipticTopMode || mode == 6) ? 12 : 9;
         char* text = add(row);
         char format[kTextSize];
         if (values.paused) {
-            LoadText(1015, second, sizeof second);
-            LoadText(1017, format, sizeof format);
+            LoadText(IDS_PAUSED, second, sizeof second);
+            LoadText(IDS_TIME_SPEED_PAUSED, format, sizeof format);
             std::snprintf(text, kSize, format, second);
         } else {
-            LoadText(1016, format, sizeof format);
+            LoadText(IDS_TIME_SPEED_VALUE, format, sizeof format);
             std::snprintf(text, kSize, format, observer.timeSpeed);
         }
     }
     if (planetarium) {
-        Load(add(16), kSize, observer.turbo ? 147 : 148);
-        Load(add(17), kSize, values.tracking ? 149 : 150);
+        Load(add(16), kSize, observer.turbo ? IDS_TURBO_ON : IDS_TURBO_OFF);
+        Load(add(17), kSize, values.tracking ? IDS_TRACKING_ON : IDS_TRACKING_OFF);
     }
     if (mode == kJupiterSideMode || mode == kJupiterTopMode) {
         for (int i = 0; i < 4; ++i) {
-            Load(add(11 + i), kSize, 124 + i);
+            Load(add(11 + i), kSize, IDS_JUPITER_MOON_LABEL_FIRST + i);
         }
     }
     return n;

@@ -54,8 +54,9 @@ struct MovieFrame {
 // none exists yet, the jet-trails surface, prepared and filled the same way
 // and clipped to the movie square except in mode 2; then copies the trails
 // onto the frame so they become its background. No memory for the frame's
-// bitmap is fatal 693, for the trails' 866 (module MOVIES: failures of this
-// file's routines are the shared frame's, those of a scene its own module).
+// bitmap is fatal IDS_GDI_ERROR, for the trails' IDS_NO_MEMORY_FOR_JET_TRAILS
+// (module MOVIES: failures of this file's routines are the shared frame's,
+// those of a scene its own module).
 MovieFrame BeginFrame(Surface& window, int mode, int width, int height, bool jetTrails,
                       MovieSurfaces& surfaces);
 

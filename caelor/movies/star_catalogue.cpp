@@ -44,8 +44,8 @@ void PutDouble(unsigned char* p, double value) {
     PutU32(p + 4, static_cast<std::uint32_t>(bits >> 32));
 }
 
-// The names are strings 201 .. 477 and the constellations 500 .. 588 (588
-// "XXX": none).
+// Name numbers 1 .. 277 have names in the string table, constellations 0 .. 88
+// abbreviations (88 "XXX": none).
 constexpr int kLastNameNumber = 277;
 constexpr int kLastConstellation = 88;
 

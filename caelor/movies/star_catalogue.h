@@ -13,9 +13,11 @@
 //   8 double declination, 2000.0, degrees
 //   16 3 doubles, 44 int32, 48 int32, 56 int32, 60 int32: run-time fields,
 //      whatever the file holds there is ignored
-//   40 int32 name number: 0 none, else the name is string 200 + number
+//   40 int32 name number: 0 none, else the name is string
+//      IDS_STAR_NAME_FIRST + number - 1
 //   52 uint8 drawing radius in logical units (the brightness class)
-//   64 int32 constellation number 0 .. 87, abbreviation string 500 + number
+//   64 int32 constellation number 0 .. 87, abbreviation string
+//      IDS_CONSTELLATION_FIRST + number
 //      (88, "XXX", is read as no constellation)
 // A file is bad when any of its n stars has a right ascension outside
 // 0 .. 24 hours, a declination outside -90 .. 90 degrees (or either is not a
@@ -39,9 +41,9 @@ constexpr std::size_t kStarTrailerOffset = 83464;
 struct StarRecord {
     double rightAscension = 0.0; // hours, J2000
     double declination = 0.0;    // degrees, J2000
-    int nameNumber = 0;          // 0: no name; else string 200 + nameNumber
+    int nameNumber = 0;          // 0: no name; else 1 .. 277 (names.h)
     int radius = 0;              // drawing radius, logical units
-    int constellation = 0;       // 0 .. 87; string 500 + constellation
+    int constellation = 0;       // 0 .. 87, 88 none
 
     double direction[3] = {0.0, 0.0, 0.0}; // unit vector of the apparent place
     int screenX = 0;

@@ -10,6 +10,7 @@
 #include "reports/eclipses.h"
 #include "reports/format.h"
 #include "reports/host_hooks.h"
+#include "reports/names.h"
 #include "reports/reports.h"
 #include "resources/string_table.h"
 
@@ -117,7 +118,7 @@ void CalendarReport(const ReportRequest& request, ReportBuffer& buffer, Location
     ReportHeader(location, buffer);
     char text[kFormatSize];
     FormatMonthRange(startMonth, stopMonth, year, text);
-    ReportTitle(664, text, buffer);
+    ReportTitle(IDS_CALENDAR_REPORT_TITLE, text, buffer);
     ReportAddLine("", buffer);
 
     MoonPhaseList phases;
@@ -131,18 +132,20 @@ void CalendarReport(const ReportRequest& request, ReportBuffer& buffer, Location
     CalendarEvent phaseEvents[kMoonPhaseListLimit];
     for (int n = 0; n < phases.count; ++n) {
         phaseEvents[n] = LocalEvent(phases.entries[n].trueInstant, location.timeZone,
-                                    161 + phases.entries[n].phase);
+                                    IDS_PHASE_ABBREV_FIRST + phases.entries[n].phase);
     }
     CalendarEvent eclipseEvents[kEclipseListLimit];
     for (int n = 0; n < eclipses.count; ++n) {
-        eclipseEvents[n] = LocalEvent(eclipses.entries[n].maximum, location.timeZone,
-                                      eclipses.entries[n].kind == kSolarEclipse ? 660 : 661);
+        eclipseEvents[n] =
+            LocalEvent(eclipses.entries[n].maximum, location.timeZone,
+                       eclipses.entries[n].kind == kSolarEclipse ? IDS_SOLAR_ECLIPSE_ABBREV
+                                                                 : IDS_LUNAR_ECLIPSE_ABBREV);
     }
     double instants[4];
     Seasons(year, instants);
     CalendarEvent seasonEvents[4];
     for (int i = 0; i < 4; ++i) {
-        seasonEvents[i] = LocalEvent(instants[i], location.timeZone, 165 + i);
+        seasonEvents[i] = LocalEvent(instants[i], location.timeZone, IDS_SEASON_ABBREV_FIRST + i);
     }
 
     char line[2 * kReportSlot];
@@ -158,10 +161,10 @@ void CalendarReport(const ReportRequest& request, ReportBuffer& buffer, Location
         CenterLine(title);
         ReportAddLine(title, buffer);
         ReportAddLine("", buffer);
-        LoadText(663, line, sizeof line);
+        LoadText(IDS_CALENDAR_WEEKDAYS, line, sizeof line);
         ReportAddLine(line, buffer);
         char rule[kReportSlot];
-        LoadText(662, rule, sizeof rule);
+        LoadText(IDS_CALENDAR_RULE, rule, sizeof rule);
         ReportAddLine(rule, buffer);
 
         for (int r = 1; r <= rows; ++r) {
@@ -191,18 +194,21 @@ void CalendarReport(const ReportRequest& request, ReportBuffer& buffer, Location
                     case 2:
                         times = RiseSet(kSun, d, m, year, location);
                         sunSet[c] = times.set;
-                        AppendTimeCell(line, sizeof line, "|%2s: %s", 656, times.rise);
+                        AppendTimeCell(line, sizeof line, "|%2s: %s", IDS_SUNRISE_ABBREV,
+                                       times.rise);
                         break;
                     case 3:
-                        AppendTimeCell(line, sizeof line, "|%2s: %s", 657, sunSet[c]);
+                        AppendTimeCell(line, sizeof line, "|%2s: %s", IDS_SUNSET_ABBREV, sunSet[c]);
                         break;
                     case 4:
                         times = RiseSet(kMoon, d, m, year, location);
                         moonSet[c] = times.set;
-                        AppendTimeCell(line, sizeof line, "|%2s: %s", 658, times.rise);
+                        AppendTimeCell(line, sizeof line, "|%2s: %s", IDS_MOONRISE_ABBREV,
+                                       times.rise);
                         break;
                     case 5:
-                        AppendTimeCell(line, sizeof line, "|%2s: %s", 659, moonSet[c]);
+                        AppendTimeCell(line, sizeof line, "|%2s: %s", IDS_MOONSET_ABBREV,
+                                       moonSet[c]);
                         break;
                     case 6:
                         event = EventOn(phaseEvents, phases.count, d, m, year, true);
@@ -251,12 +257,12 @@ void SeasonsReport(const ReportRequest& request, ReportBuffer& buffer, Location 
     ReportAddLine("", buffer);
     char range[kFormatSize];
     FormatYearRange(startYear, stopYear, range);
-    ReportTitle(192, range, buffer);
+    ReportTitle(IDS_SEASONS_REPORT_TITLE, range, buffer);
     ReportAddLine("", buffer);
     ReportProgress(index, insideAlmanac, 0);
 
     char format[kReportSlot];
-    LoadText(193, format, sizeof format);
+    LoadText(IDS_SEASONS_REPORT_ROW, format, sizeof format);
     for (int y = startYear; y <= stopYear; ++y) {
         if (PumpMessages(0) != 0) {
             return;
@@ -270,7 +276,8 @@ void SeasonsReport(const ReportRequest& request, ReportBuffer& buffer, Location 
         // this December's solstice to next year's March equinox.
         const double lengths[4] = {N[0] - S[3], S[1] - S[0], S[2] - S[1], S[3] - S[2]};
         for (int i = 0; i < 4; ++i) {
-            const CalendarEvent event = LocalEvent(S[i], location.timeZone, 165 + i);
+            const CalendarEvent event =
+                LocalEvent(S[i], location.timeZone, IDS_SEASON_ABBREV_FIRST + i);
             char abbreviation[kTextSize];
             char date[kFormatSize];
             char time[kFormatSize];
@@ -280,7 +287,7 @@ void SeasonsReport(const ReportRequest& request, ReportBuffer& buffer, Location 
             SeasonAbbreviation(i, abbreviation);
             FormatDate(event.local.day, event.local.month, event.local.year, date);
             FormatHoursMinutes(event.local.hours, time);
-            LoadText(188 + i, season, sizeof season);
+            LoadText(IDS_SEASON_NAME_FIRST + i, season, sizeof season);
             FormatFixed(lengths[i], 6, 2, length);
             Print(line, sizeof line, format, abbreviation, date, time, season, length);
             ReportAddLine(line, buffer);
@@ -298,7 +305,7 @@ void EasterReport(const ReportRequest& request, ReportBuffer& buffer, Location) 
     ReportBeginSection(buffer);
     char range[kFormatSize];
     FormatYearRange(startYear, stopYear, range);
-    ReportTitle(194, range, buffer);
+    ReportTitle(IDS_EASTER_REPORT_TITLE, range, buffer);
     ReportAddLine("", buffer);
     ReportProgress(index, insideAlmanac, 0);
     for (int y = startYear; y <= stopYear; ++y) {

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int kInternalError = 690;
-
 bool NeverPressed() {
     return false;
 }
@@ -26,7 +24,7 @@ EscapePoll g_escapePoll = NeverPressed;
 
 void AddEclipse(EclipseList& eclipses, int kind, double maximum) {
     if (eclipses.count + 1 >= kEclipseListLimit) {
-        FatalError(kInternalError, "REPORTS2", __LINE__);
+        FatalError(IDS_INTERNAL_ERROR, "REPORTS2", __LINE__);
     }
     eclipses.entries[eclipses.count].kind = kind;
     eclipses.entries[eclipses.count].maximum = maximum;
@@ -102,7 +100,7 @@ void CollectMoonPhases(int year, MoonPhaseList& list, int index, bool insideAlma
                 continue;
             }
             if (list.count + 1 >= kMoonPhaseListLimit) {
-                FatalError(kInternalError, "REPORTS", __LINE__);
+                FatalError(IDS_INTERNAL_ERROR, "REPORTS", __LINE__);
             }
             list.entries[list.count++] = entry;
         }
@@ -141,16 +139,16 @@ bool EclipsePossible(double F) {
 
 int SolarEclipseType(double gamma, double u) {
     if (!(std::fabs(gamma) < 0.9972)) {
-        return 838;
+        return IDS_ECLIPSE_IS_PARTIAL;
     }
     if (u < 0) {
-        return 835;
+        return IDS_ECLIPSE_IS_TOTAL;
     }
     if (u > 0.0047) {
-        return 836;
+        return IDS_ECLIPSE_IS_ANNULAR;
     }
     const double omega = 0.00464 * CosDeg(AsinDeg(gamma));
-    return omega > u ? 837 : 836;
+    return omega > u ? IDS_ECLIPSE_IS_ANNULAR_TOTAL : IDS_ECLIPSE_IS_ANNULAR;
 }
 
 double SolarEclipseMagnitude(double gamma, double u) {
@@ -200,17 +198,18 @@ void SolarEclipse(const MoonPhaseEntry& phase, bool listOnly, EclipseList& eclip
         return;
     }
     const CalendarTime local = LocalTimeOf(e.maximum, location.timeZone);
-    AddEclipseOpening(kSun, 831, 832, 833, local, location, *buffer);
-    AddTimeLine(834, local.hours, *buffer);
+    AddEclipseOpening(kSun, IDS_SOLAR_ECLIPSE_ON, IDS_ECLIPSE_SUN_RISE, IDS_ECLIPSE_SUN_SET, local,
+                      location, *buffer);
+    AddTimeLine(IDS_SOLAR_ECLIPSE_MAXIMUM, local.hours, *buffer);
     const int type = SolarEclipseType(e.gamma, e.u);
-    if (type == 838) {
+    if (type == IDS_ECLIPSE_IS_PARTIAL) {
         char magnitude[kFormatSize];
         FormatFixed(SolarEclipseMagnitude(e.gamma, e.u), 2, 2, magnitude);
-        AddFormattedLine(838, magnitude, *buffer);
+        AddFormattedLine(IDS_ECLIPSE_IS_PARTIAL, magnitude, *buffer);
     } else {
         ReportText(type, *buffer);
     }
-    ReportText(e.gamma >= 0 ? 839 : 840, *buffer);
+    ReportText(e.gamma >= 0 ? IDS_ECLIPSE_VISIBLE_NORTH : IDS_ECLIPSE_VISIBLE_SOUTH, *buffer);
     ReportAddLine("", *buffer);
 }
 
@@ -228,19 +227,20 @@ void LunarEclipse(const MoonPhaseEntry& phase, bool listOnly, EclipseList& eclip
         return;
     }
     const CalendarTime local = LocalTimeOf(e.maximum, location.timeZone);
-    AddEclipseOpening(kMoon, 842, 843, 844, local, location, *buffer);
+    AddEclipseOpening(kMoon, IDS_LUNAR_ECLIPSE_ON, IDS_ECLIPSE_MOON_RISE, IDS_ECLIPSE_MOON_SET,
+                      local, location, *buffer);
     char text[kFormatSize];
     FormatFixed(shadow.magnitude, 2, 2, text);
-    AddFormattedLine(845, text, *buffer);
-    AddTimeLine(846, WrapHours(local.hours - shadow.partial), *buffer);
+    AddFormattedLine(IDS_LUNAR_ECLIPSE_MAGNITUDE, text, *buffer);
+    AddTimeLine(IDS_PARTIAL_PHASE_BEGINS, WrapHours(local.hours - shadow.partial), *buffer);
     if (shadow.total > 0) {
-        AddTimeLine(847, WrapHours(local.hours - shadow.total), *buffer);
+        AddTimeLine(IDS_TOTAL_PHASE_BEGINS, WrapHours(local.hours - shadow.total), *buffer);
     }
-    AddTimeLine(848, local.hours, *buffer);
+    AddTimeLine(IDS_LUNAR_ECLIPSE_MAXIMUM, local.hours, *buffer);
     if (shadow.total > 0) {
-        AddTimeLine(849, WrapHours(local.hours + shadow.total), *buffer);
+        AddTimeLine(IDS_TOTAL_PHASE_ENDS, WrapHours(local.hours + shadow.total), *buffer);
     }
-    AddTimeLine(850, WrapHours(local.hours + shadow.partial), *buffer);
+    AddTimeLine(IDS_PARTIAL_PHASE_ENDS, WrapHours(local.hours + shadow.partial), *buffer);
     ReportAddLine("", *buffer);
 }
 
@@ -284,7 +284,8 @@ static void EclipseReport(bool lunar, const ReportRequest& request, ReportBuffer
     ReportHeader(location, buffer);
     char range[kFormatSize];
     FormatYearRange(startYear, stopYear, range);
-    ReportTitle(lunar ? 841 : 830, range, buffer);
+    ReportTitle(lunar ? IDS_LUNAR_ECLIPSES_REPORT_TITLE : IDS_SOLAR_ECLIPSES_REPORT_TITLE, range,
+                buffer);
     ReportAddLine("", buffer);
     ReportAddLine("", buffer);
 
@@ -309,8 +310,8 @@ static void EclipseReport(bool lunar, const ReportRequest& request, ReportBuffer
         // The closing note runs up to its "!" marker; an id without text
         // also ends it, so a damaged table cannot run on for ever.
         char line[kReportSlot];
-        for (int id = 778; LoadText(id, line, sizeof line) > 0 && std::strcmp(line, "!") != 0;
-             ++id) {
+        for (int id = IDS_ECLIPSE_NOTE_FIRST;
+             LoadText(id, line, sizeof line) > 0 && std::strcmp(line, "!") != 0; ++id) {
             ReportAddLine(line, buffer);
         }
     }

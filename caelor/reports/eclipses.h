@@ -77,9 +77,9 @@ EclipseElementsResult EclipseElements(double F, double M, double M1, double T, d
 // close enough to a node for an eclipse to be possible.
 bool EclipsePossible(double F);
 
-// String id of the type line of a solar eclipse: 835 total, 836 annular,
-// 837 annular-total for a central eclipse (|gamma| < 0.9972), else 838
-// partial.
+// String id of the type line of a solar eclipse: IDS_ECLIPSE_IS_TOTAL,
+// _ANNULAR or _ANNULAR_TOTAL for a central eclipse (|gamma| < 0.9972), else
+// IDS_ECLIPSE_IS_PARTIAL.
 int SolarEclipseType(double gamma, double u);
 
 // The magnitude of a partial solar eclipse.

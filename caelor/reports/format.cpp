@@ -134,8 +134,8 @@ void FormatSexagesimal(double angle, int degreeMode, char* out) {
     if (degreeMode != 0) {
         Emit(out, "%c%ld%c%02d%c%02d%c", sign, d, kDegreeSign, m, '\'', s, '"');
     } else {
-        Emit(out, "%c%2ld%c%02d%c%02d%c", sign, d, FirstLetter(199), m, FirstLetter(197), s,
-             FirstLetter(198));
+        Emit(out, "%c%2ld%c%02d%c%02d%c", sign, d, FirstLetter(IDS_HOURS_LETTER), m,
+             FirstLetter(IDS_MINUTES_LETTER), s, FirstLetter(IDS_SECONDS_LETTER));
     }
 }
 
@@ -148,37 +148,40 @@ void FormatSexagesimalShort(double angle, int degreeMode, char* out) {
 
 void CompassPoint(double azimuth, char* out) {
     const double a = NormalizeDegrees(azimuth);
-    int id = 153;
+    // The eight points from North clockwise; exactly on a cardinal direction
+    // its letter alone.
+    int point = 0;
     if (a == 0) {
-        id = 153;
+        point = 0;
     } else if (a < 90) {
-        id = 154;
+        point = 1;
     } else if (a == 90) {
-        id = 155;
+        point = 2;
     } else if (a < 180) {
-        id = 156;
+        point = 3;
     } else if (a == 180) {
-        id = 157;
+        point = 4;
     } else if (a < 270) {
-        id = 158;
+        point = 5;
     } else if (a == 270) {
-        id = 159;
+        point = 6;
     } else {
-        id = 160;
+        point = 7;
     }
-    LoadText(id, out, kFormatSize);
+    LoadText(IDS_COMPASS_NORTH + point, out, kFormatSize);
 }
 
 void PhaseAbbreviation(int index, char* out) {
-    LoadText(161 + index, out, kFormatSize);
+    LoadText(IDS_PHASE_ABBREV_FIRST + index, out, kFormatSize);
 }
 
 void SeasonAbbreviation(int index, char* out) {
-    LoadText(165 + index, out, kFormatSize);
+    LoadText(IDS_SEASON_ABBREV_FIRST + index, out, kFormatSize);
 }
 
 char HemisphereLetter(int code) {
-    static constexpr int kIds[] = {153, 157, 159, 155};
+    static constexpr int kIds[] = {IDS_COMPASS_NORTH, IDS_COMPASS_SOUTH, IDS_COMPASS_WEST,
+                                   IDS_COMPASS_EAST};
     return (code >= 0 && code <= 3) ? FirstLetter(kIds[code]) : '?';
 }
 

@@ -111,9 +111,9 @@ void AddApsisRow(const Apsis& apsis, ReportBuffer& buffer) {
     char line[kReportSlot];
     const CalendarTime local = SplitJulianDay(apsis.tBest);
     FormatDate(local.day, local.month, local.year, date);
-    LoadText(apsis.apogee ? 641 : 642, name, sizeof name);
+    LoadText(apsis.apogee ? IDS_APOGEE : IDS_PERIGEE, name, sizeof name);
     FormatFixed(kMoonDiameterKmDegrees / apsis.distance, 1, 4, diameter);
-    LoadText(645, format, sizeof format);
+    LoadText(IDS_MOON_APSIDES_REPORT_ROW, format, sizeof format);
     std::snprintf(line, sizeof line, format, date, RoundHalfUp(local.hours), name,
                   static_cast<long>(apsis.distance), diameter);
     ReportAddLine(line, buffer);
@@ -128,7 +128,8 @@ void MoonApsidesReport(const ReportRequest& request, ReportBuffer& buffer, Locat
     const int index = kReportMoonApsides;
     const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
-    MoonReportHeading(location, 643, 644, year, startMonth, stopMonth, buffer);
+    MoonReportHeading(location, IDS_MOON_APSIDES_REPORT_TITLE, IDS_MOON_APSIDES_REPORT_HEADING,
+                      year, startMonth, stopMonth, buffer);
     ReportProgress(index, insideAlmanac, 0);
 
     const MonthRangeDays range = MonthRangeJulianDays(year, startMonth, stopMonth);
@@ -185,7 +186,8 @@ void MoonNodesReport(const ReportRequest& request, ReportBuffer& buffer, Locatio
     const int index = kReportMoonNodes;
     const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
-    MoonReportHeading(location, 1103, 1104, year, startMonth, stopMonth, buffer);
+    MoonReportHeading(location, IDS_MOON_NODES_REPORT_TITLE, IDS_MOON_NODES_REPORT_HEADING, year,
+                      startMonth, stopMonth, buffer);
     ReportProgress(index, insideAlmanac, 0);
 
     const MonthRangeDays range = MonthRangeJulianDays(year, startMonth, stopMonth);
@@ -193,7 +195,7 @@ void MoonNodesReport(const ReportRequest& request, ReportBuffer& buffer, Locatio
     const int lastK = static_cast<int>((year + 2 - 2000.05) * 13.4223);
     const double deltaTDays = MoonNodesDeltaTSeconds(year) * 1.1574074074074073e-05;
     char format[kReportSlot];
-    LoadText(1105, format, sizeof format);
+    LoadText(IDS_MOON_NODES_REPORT_ROW, format, sizeof format);
 
     // About a hundred closed-form instants: the report does not pump and
     // cannot be stopped.
@@ -216,7 +218,7 @@ void MoonNodesReport(const ReportRequest& request, ReportBuffer& buffer, Locatio
             const CalendarTime local = SplitJulianDay(t);
             FormatDate(local.day, local.month, local.year, date);
             FormatHoursMinutes(local.hours, time);
-            LoadText(node == 0 ? 1106 : 1107, name, sizeof name);
+            LoadText(node == 0 ? IDS_ASCENDING : IDS_DESCENDING, name, sizeof name);
             // The Moon routines take UT, not the local clock reading.
             FormatFixed(MoonFractionAt(t - location.timeZone / 24.0), 1, 2, fraction);
             std::snprintf(line, sizeof line, format, date, time, name, fraction);

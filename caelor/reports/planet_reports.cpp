@@ -8,6 +8,7 @@
 #include "engine/time.h"
 #include "reports/format.h"
 #include "reports/host_hooks.h"
+#include "reports/names.h"
 #include "reports/reports.h"
 #include "resources/string_table.h"
 
@@ -18,26 +19,6 @@
 namespace {
 
 constexpr double kHalfSecond = 0.5 / 86400;
-
-// String ids of the planet reports.
-constexpr int kPerihelionText = 665;
-constexpr int kAphelionText = 666;
-constexpr int kNoApsisText = 667;
-constexpr int kApsidesTitle = 668;
-constexpr int kApsisRow = 669;
-constexpr int kSuperiorConjunctionText = 670;
-constexpr int kInferiorConjunctionText = 671;
-constexpr int kConjunctionText = 672;
-constexpr int kOppositionText = 673;
-constexpr int kTransitText = 674;
-constexpr int kOccultationText = 675;
-constexpr int kConjOppTitle = 676;
-constexpr int kConjOppHeading = 677;
-constexpr int kConjOppRow = 678;
-constexpr int kNoEventText = 679;
-constexpr int kViewInfoTitle = 680;
-constexpr int kViewInfoHeading = 681;
-constexpr int kViewInfoRow = 682;
 
 // The apsis table: JDE = a + b k + c k^2; factor turns years since 1900 into k.
 struct ApsisTerms {
@@ -107,7 +88,7 @@ bool RefineCandidate(int p, bool opposition, double jdCandidate, Refined& out) {
             // A planet opposite the Sun can pass neither in front of it nor
             // behind it, whatever the declinations say.
             if (!opposition && LongitudeSeparation(deltaSun, delta) <= semidiameter) {
-                out.label = k >= 0.5 ? kOccultationText : kTransitText;
+                out.label = k >= 0.5 ? IDS_OCCULTATION : IDS_TRANSIT;
             }
         }
     }
@@ -170,12 +151,12 @@ void PlanetViewInfoReport(const ReportRequest& request, ReportBuffer& buffer, Lo
     ReportHeader(location, buffer);
     char range[kFormatSize];
     FormatMonthRange(startMonth, stopMonth, year, range);
-    ReportTitle(kViewInfoTitle, range, buffer);
+    ReportTitle(IDS_PLANET_VIEW_INFO_REPORT_TITLE, range, buffer);
     ReportAddLine("", buffer);
     ReportProgress(index, insideAlmanac, 0);
 
     char format[kReportSlot];
-    LoadText(kViewInfoRow, format, sizeof format);
+    LoadText(IDS_PLANET_VIEW_INFO_REPORT_ROW, format, sizeof format);
     const double first = CalendarToJulianDay(1.0, startMonth, year);
     const double last = FirstOfNextMonth(stopMonth, year) - 1.0;
     const int weeks = static_cast<int>(last - first) / 7 + 1;
@@ -189,7 +170,7 @@ void PlanetViewInfoReport(const ReportRequest& request, ReportBuffer& buffer, Lo
         CenterLine(line);
         ReportAddLine(line, buffer);
         ReportAddLine("", buffer);
-        ReportText(kViewInfoHeading, buffer);
+        ReportText(IDS_PLANET_VIEW_INFO_REPORT_HEADING, buffer);
         ReportAddLine("", buffer);
 
         int w = 1;
@@ -238,7 +219,7 @@ void PlanetApsidesReport(const ReportRequest& request, ReportBuffer& buffer, Loc
     ReportHeader(location, buffer);
     char range[kFormatSize];
     FormatYearRange(startYear, stopYear, range);
-    ReportTitle(kApsidesTitle, range, buffer);
+    ReportTitle(IDS_PLANET_APSIDES_REPORT_TITLE, range, buffer);
     ReportAddLine("", buffer);
     ReportProgress(index, insideAlmanac, 0);
 
@@ -249,7 +230,7 @@ void PlanetApsidesReport(const ReportRequest& request, ReportBuffer& buffer, Loc
     const double to = CalendarToJulianDay(1.0, 1, stopYear + 1);
 
     char format[kReportSlot];
-    LoadText(kApsisRow, format, sizeof format);
+    LoadText(IDS_PLANET_APSIDES_REPORT_ROW, format, sizeof format);
     for (int p = kEarth; p <= kSaturn; ++p) {
         if (!SetTest(p, planets)) {
             continue;
@@ -263,7 +244,7 @@ void PlanetApsidesReport(const ReportRequest& request, ReportBuffer& buffer, Loc
         for (int pass = 0; pass <= 1; ++pass) {
             const double fraction = pass == 0 ? 0.0 : 0.5;
             char passName[kReportSlot];
-            LoadText(pass == 0 ? kPerihelionText : kAphelionText, passName, sizeof passName);
+            LoadText(pass == 0 ? IDS_PERIHELION : IDS_APHELION, passName, sizeof passName);
             const double firstK = std::trunc(factor * (startYear - 1900)) + fraction - 10;
             const double lastK = std::trunc(factor * (stopYear - 1900)) + fraction + 10;
             for (double k = firstK; k <= lastK; k += 1) {
@@ -294,7 +275,7 @@ void PlanetApsidesReport(const ReportRequest& request, ReportBuffer& buffer, Loc
             }
         }
         if (!found) {
-            ReportText(kNoApsisText, buffer);
+            ReportText(IDS_NO_APSIS, buffer);
         }
     }
     ReportAddPageBreak(buffer);
@@ -311,7 +292,7 @@ void PlanetConjOppReport(const ReportRequest& request, ReportBuffer& buffer, Loc
     ReportHeader(location, buffer);
     char range[kFormatSize];
     FormatMonthRange(startMonth, stopMonth, year, range);
-    ReportTitle(kConjOppTitle, range, buffer);
+    ReportTitle(IDS_PLANET_CONJ_OPP_REPORT_TITLE, range, buffer);
     ReportAddLine("", buffer);
     ReportAddLine("", buffer);
     ReportProgress(index, insideAlmanac, 0);
@@ -351,7 +332,7 @@ void PlanetConjOppReport(const ReportRequest& request, ReportBuffer& buffer, Loc
     }
 
     char format[kReportSlot];
-    LoadText(kConjOppRow, format, sizeof format);
+    LoadText(IDS_PLANET_CONJ_OPP_REPORT_ROW, format, sizeof format);
     for (int p = kMercury; p <= kPluto; ++p) {
         if (PumpMessages(0) != 0) {
             return;
@@ -394,15 +375,15 @@ void PlanetConjOppReport(const ReportRequest& request, ReportBuffer& buffer, Loc
                 }
                 int nameId;
                 if (opposition) {
-                    nameId = kOppositionText;
+                    nameId = IDS_OPPOSITION;
                 } else if (IsInnerPlanet(p)) {
                     nameId =
-                        event.lastK > 0.5 ? kSuperiorConjunctionText : kInferiorConjunctionText;
+                        event.lastK > 0.5 ? IDS_SUPERIOR_CONJUNCTION : IDS_INFERIOR_CONJUNCTION;
                 } else {
-                    nameId = kConjunctionText;
+                    nameId = IDS_CONJUNCTION;
                 }
                 if (!found) {
-                    ReportText(kConjOppHeading, buffer);
+                    ReportText(IDS_PLANET_CONJ_OPP_REPORT_HEADING, buffer);
                     ReportAddLine("", buffer);
                 }
                 char date[kFormatSize], hourText[16], name[kReportSlot], label[kReportSlot];
@@ -419,7 +400,7 @@ void PlanetConjOppReport(const ReportRequest& request, ReportBuffer& buffer, Loc
             }
         }
         if (!found) {
-            ReportText(kNoEventText, buffer);
+            ReportText(IDS_NO_EVENT, buffer);
         }
         ReportProgress(index, insideAlmanac, 0.69 + p * 0.1 * 0.31);
     }

@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int kDegreeLetter = 196;
-constexpr int kPrintProgress = 865;
-
 bool IsPageBreakLine(const char* line) {
     return std::strcmp(line, kPageBreakLine) == 0;
 }
@@ -62,7 +59,7 @@ std::vector<ReportPage> LayoutReportDocument(const ReportBuffer& buffer, int cop
 
 std::string PrintedLineText(const char* line) {
     char letter[kReportSlot];
-    LoadText(kDegreeLetter, letter, sizeof letter);
+    LoadText(IDS_DEGREES_LETTER, letter, sizeof letter);
     std::string text(line);
     for (char& c : text) {
         if (c == kDegreeSign) {
@@ -77,7 +74,7 @@ void FormatPrintProgress(int index, int lineCount, char* out) {
     char number[kFormatSize];
     FormatFixed(percent, 3, 2, number);
     char format[kReportSlot];
-    LoadText(kPrintProgress, format, sizeof format);
+    LoadText(IDS_PRINT_PROGRESS, format, sizeof format);
     std::snprintf(out, kReportSlot, format, number);
 }
 

@@ -42,10 +42,10 @@ std::vector<ReportPage> LayoutReportDocument(const ReportBuffer& buffer, int cop
                                              int pageHeight);
 
 // Line as printed: a copy with every degree sign (byte 176) replaced by the
-// first character of string 196; the buffer keeps its own text.
+// first character of IDS_DEGREES_LETTER; the buffer keeps its own text.
 std::string PrintedLineText(const char* line);
 
-// The printing dialog's progress text (string 865) at line index of
+// The printing dialog's progress text (IDS_PRINT_PROGRESS) at line index of
 // lineCount; out holds kReportSlot bytes.
 void FormatPrintProgress(int index, int lineCount, char* out);
 

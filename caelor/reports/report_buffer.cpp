@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int kInternalError = 690;
-
 // Cumulative shares of the fourteen Almanac reports; report k runs from
 // share[k - 1] to share[k].
 constexpr double kAlmanacShare[] = {0.000, 0.018, 0.240, 0.243, 0.246, 0.281, 0.316, 0.474,
@@ -28,7 +26,7 @@ void ReportBeginSection(ReportBuffer& buffer) {
 void ReportAddLine(const char* line, ReportBuffer& buffer) {
     const size_t length = std::strlen(line);
     if (length > static_cast<size_t>(kReportLineMax)) {
-        FatalError(kInternalError, "REPORTS", __LINE__);
+        FatalError(IDS_INTERNAL_ERROR, "REPORTS", __LINE__);
     }
     if (buffer.lineCount == 0) {
         buffer.text.assign(static_cast<size_t>(kReportBlockLines) * kReportSlot, '\0');
@@ -56,13 +54,13 @@ void ReportHeader(const Location& location, ReportBuffer& buffer) {
     char line[kReportSlot];
     FormatSexagesimal(location.latitude, 1, latitude);
     FormatSexagesimal(location.longitude, 1, longitude);
-    LoadText(683, format, sizeof format);
+    LoadText(IDS_REPORT_PLACE, format, sizeof format);
     std::snprintf(line, sizeof line, format, location.name, latitude,
                   HemisphereLetter(location.latitudeHemisphere), longitude,
                   HemisphereLetter(location.longitudeHemisphere));
     ReportAddLine(line, buffer);
     FormatFixed(std::fabs(location.timeZone), 3, 2, zone);
-    LoadText(684, format, sizeof format);
+    LoadText(IDS_REPORT_TIME_ZONE, format, sizeof format);
     std::snprintf(line, sizeof line, format, SignCharacter(location.timeZone), zone,
                   location.elevation);
     ReportAddLine(line, buffer);
@@ -145,7 +143,7 @@ void FormatProgressText(double fraction, uint32_t elapsedMs, char* out) {
         std::snprintf(seconds, sizeof seconds, "%02ld", total % 60);
     }
     char format[kReportSlot];
-    LoadText(131, format, sizeof format);
+    LoadText(IDS_REPORT_PROGRESS, format, sizeof format);
     std::snprintf(out, kReportSlot, format, percent, minutes, seconds);
 }
 
@@ -188,9 +186,11 @@ void StringListReport(int firstId, int lastId, ReportBuffer& buffer, int index,
 }
 
 void IntroductionReport(const ReportRequest& request, ReportBuffer& buffer, Location) {
-    StringListReport(700, 777, buffer, kReportIntroduction, request.insideAlmanac);
+    StringListReport(IDS_INTRODUCTION_FIRST, IDS_INTRODUCTION_LAST, buffer, kReportIntroduction,
+                     request.insideAlmanac);
 }
 
 void PlanetDataReport(const ReportRequest& request, ReportBuffer& buffer, Location) {
-    StringListReport(600, 640, buffer, kReportPlanetData, request.insideAlmanac);
+    StringListReport(IDS_PLANET_DATA_FIRST, IDS_PLANET_DATA_LAST, buffer, kReportPlanetData,
+                     request.insideAlmanac);
 }

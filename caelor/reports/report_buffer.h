@@ -48,7 +48,7 @@ enum ReportIndex : int {
 void ReportBeginSection(ReportBuffer& buffer);
 
 // Appends one line of 0 .. 80 characters; a longer line is an internal error
-// (fatal 690). The block grows by 100 lines while one slot is still free.
+// (fatal IDS_INTERNAL_ERROR). The block grows by 100 lines while one slot is still free.
 void ReportAddLine(const char* line, ReportBuffer& buffer);
 
 void ReportAddPageBreak(ReportBuffer& buffer);
@@ -84,7 +84,7 @@ void CenterLine(char* line);
 // placed in the report's share of the whole.
 double AlmanacFraction(int index, bool insideAlmanac, double fraction);
 
-// The progress line (string 131) for an overall fraction and the time since
+// The progress line (IDS_REPORT_PROGRESS) for an overall fraction and the time since
 // the report started; out holds kReportSlot bytes.
 void FormatProgressText(double fraction, uint32_t elapsedMs, char* out);
 

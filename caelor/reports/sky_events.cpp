@@ -22,7 +22,7 @@
 namespace {
 
 // Solar longitude (2000.0), ZHR, radiant RA h, RA min, Dec; row s is named
-// by string 800 + s.
+// by string IDS_METEOR_SHOWER_FIRST + s.
 static constexpr MeteorShower kMeteorShowers[kMeteorShowerCount] = {
     {283.4, 80, 15, 28, 50},  // Quadrantids
     {22.0, 5, 14, 4, -9},     // Virginids
@@ -91,9 +91,9 @@ void AddShowerRow(int s, const MeteorDay& day, double timeZone, ReportBuffer& bu
 
     const CalendarTime local = SplitJulianDay(t);
     FormatDate(local.day, local.month, local.year, date);
-    LoadText(800 + s, name, sizeof name);
+    LoadText(IDS_METEOR_SHOWER_FIRST + s, name, sizeof name);
     if (shower.zhr == -1) {
-        LoadText(655, zhr, sizeof zhr);
+        LoadText(IDS_UNKNOWN_ZHR, zhr, sizeof zhr);
     } else {
         std::snprintf(zhr, sizeof zhr, "%2d", shower.zhr);
     }
@@ -104,7 +104,7 @@ void AddShowerRow(int s, const MeteorDay& day, double timeZone, ReportBuffer& bu
     // The Moon routines take UT, not the local clock reading.
     FormatFixed(MoonFractionAt(t - timeZone / 24.0), 1, 2, fraction);
     std::snprintf(longitude, sizeof longitude, "%3d", RoundHalfUp(day.longitude));
-    LoadText(654, format, sizeof format);
+    LoadText(IDS_METEOR_SHOWERS_REPORT_ROW, format, sizeof format);
     std::snprintf(line, sizeof line, format, date, name, zhr, ra, dec, fraction, longitude);
     ReportAddLine(line, buffer);
 }
@@ -131,7 +131,7 @@ void TwilightTime(double t, char* out) {
     if (t >= 0.0 && t < 24.0) {
         FormatHoursMinutes(t, out);
     } else {
-        LoadText(651, out, kReportSlot);
+        LoadText(IDS_NO_TIME, out, kReportSlot);
     }
 }
 
@@ -142,9 +142,10 @@ void MeteorShowersReport(const ReportRequest& request, ReportBuffer& buffer, Loc
     const int index = kReportMeteorShowers;
     const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
-    SkyReportHeading(location, 652, year, startMonth, stopMonth, buffer);
+    SkyReportHeading(location, IDS_METEOR_SHOWERS_REPORT_TITLE, year, startMonth, stopMonth,
+                     buffer);
     char line[kReportSlot];
-    LoadText(653, line, sizeof line);
+    LoadText(IDS_METEOR_SHOWERS_REPORT_HEADING, line, sizeof line);
     ReportAddLine(line, buffer);
     ReportAddLine("", buffer);
     ReportProgress(index, insideAlmanac, 0);
@@ -196,16 +197,16 @@ void TwilightReport(const ReportRequest& request, ReportBuffer& buffer, Location
     const int index = kReportTwilight;
     const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
-    SkyReportHeading(location, 646, year, startMonth, stopMonth, buffer);
+    SkyReportHeading(location, IDS_TWILIGHT_REPORT_TITLE, year, startMonth, stopMonth, buffer);
     char line[kReportSlot];
-    LoadText(647, line, sizeof line);
+    LoadText(IDS_TWILIGHT_REPORT_HEADING, line, sizeof line);
     ReportAddLine(line, buffer);
-    LoadText(648, line, sizeof line);
+    LoadText(IDS_TWILIGHT_REPORT_SUBHEADING, line, sizeof line);
     ReportAddLine(line, buffer);
     ReportAddLine("", buffer);
 
     if (location.latitude > 60.0) {
-        LoadText(650, line, sizeof line);
+        LoadText(IDS_TWILIGHT_LATITUDE_TOO_HIGH, line, sizeof line);
         ReportAddLine(line, buffer);
         ReportProgress(index, insideAlmanac, 1.0);
         return;
@@ -218,7 +219,7 @@ void TwilightReport(const ReportRequest& request, ReportBuffer& buffer, Location
     const int days = static_cast<int>(range.last - range.first);
     static constexpr double kZenith[3] = {kAstronomicalZenith, kNauticalZenith, kCivilZenith};
     char format[kReportSlot];
-    LoadText(649, format, sizeof format);
+    LoadText(IDS_TWILIGHT_REPORT_ROW, format, sizeof format);
 
     for (int i = 0; i <= days; i += 7) {
         if (PumpMessages(0) != 0) {

@@ -4,7 +4,8 @@
 
 // One annual meteor shower: the Sun's ecliptic longitude (equinox 2000.0,
 // degrees) at its maximum, the zenithal hourly rate (-1 unknown) and the
-// radiant (raHours -1 when none is given). Its name is string 800 + row.
+// radiant (raHours -1 when none is given). Its name is string IDS_METEOR_SHOWER_FIRST
+// + row.
 struct MeteorShower {
     double solarLongitude;
     int zhr;
@@ -32,5 +33,5 @@ constexpr double kCivilZenith = 96.0;
 double TwilightOffset(double phi, double delta, double z);
 
 // t (local hours) as FormatHoursMinutes when 0 <= t < 24, else "-----"
-// (string 651). out holds kReportSlot bytes.
+// (IDS_NO_TIME). out holds kReportSlot bytes.
 void TwilightTime(double t, char* out);

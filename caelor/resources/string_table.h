@@ -3,7 +3,13 @@
 // a table compiled from the same file.
 #pragma once
 
-// Copies string id into text (size bytes, always terminated, cut to fit).
+#include "resources/string_ids.h"
+
+// Size of a buffer that holds any text of the table and its terminator.
+constexpr int kTextSize = 81;
+
+// Copies string id (a StringId, or a range's first name plus an offset)
+// into text (size bytes, always terminated, cut to fit).
 // Returns the length copied; 0 and an empty text for an id with no string.
 int LoadText(int id, char* text, int size);
 

@@ -6,10 +6,12 @@
 
 namespace {
 
-#define STR(id, text) {id, text},
+#define STR(name, id, text) {id, text},
+#define STR_IN_RANGE(id, text) {id, text},
 constexpr StringEntry kStrings[] = {
 #include "resources/strings.def"
 };
+#undef STR_IN_RANGE
 #undef STR
 
 } // namespace

@@ -1,14 +1,13 @@
 #include "settings/bit_set.h"
 
 #include "reports/host_hooks.h"
+#include "resources/string_ids.h"
 
 namespace {
 
-constexpr int kInternalError = 690;
-
 void CheckElement(int n, int line) {
     if (n < 0 || n > 31) {
-        FatalError(kInternalError, "SET", line);
+        FatalError(IDS_INTERNAL_ERROR, "SET", line);
     }
 }
 

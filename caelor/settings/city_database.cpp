@@ -2,6 +2,7 @@
 
 #include "engine/angles.h"
 #include "reports/host_hooks.h"
+#include "resources/string_ids.h"
 
 #include <cctype>
 #include <cmath>
@@ -278,14 +279,13 @@ bool IsValidCityEntry(const CityEntry& e) {
 }
 
 int StoreCityEntry(CityDatabase& db, CityStoreMode mode, const CityEntry& entry) {
-    constexpr int kOutOfMemory = 35;
     const std::string name = NormalizeCityName(entry.name);
     int index = mode == CityStoreMode::kDialog ? FindCityEntry(db, name) : -1;
     if (index < 0) {
         try {
             db.entries.push_back(CityEntry{});
         } catch (const std::bad_alloc&) {
-            FatalError(kOutOfMemory, "LOCATION", __LINE__);
+            FatalError(IDS_OUT_OF_MEMORY, "LOCATION", __LINE__);
         }
         index = static_cast<int>(db.entries.size()) - 1;
     }

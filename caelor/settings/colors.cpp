@@ -1,12 +1,11 @@
 #include "settings/colors.h"
 
 #include "reports/host_hooks.h"
+#include "resources/string_ids.h"
 
 #include <cstdio>
 
 namespace {
-
-constexpr int kInternalError = 690;
 
 struct ColorItem {
     const char* name;
@@ -29,7 +28,7 @@ constexpr ColorItem kColorItems[kAssignableColorCount] = {
 
 void CheckAssignable(int index, int line) {
     if (index < 0 || index >= kAssignableColorCount) {
-        FatalError(kInternalError, "COLORS", line);
+        FatalError(IDS_INTERNAL_ERROR, "COLORS", line);
     }
 }
 
@@ -61,7 +60,7 @@ bool ParseComponent(const char*& text, int* value) {
 
 void CheckColorItem(int index) {
     if (index < 0 || index >= kColorItemCount) {
-        FatalError(kInternalError, "COLORS", __LINE__);
+        FatalError(IDS_INTERNAL_ERROR, "COLORS", __LINE__);
     }
 }
 

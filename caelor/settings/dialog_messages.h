@@ -1,7 +1,5 @@
-// The messages the input dialogs and the Set Location dialog show. Most of
-// them have no number in the string table; those that have one carry it, so
-// the shell can show them through the numbered error box. Windows-1252 text
-// (byte 176 is the degree sign).
+// The messages the input dialogs and the Set Location dialog show, each a
+// string of the table (Windows-1252 text: byte 176 is the degree sign).
 #pragma once
 
 enum class DialogMessage : int {
@@ -36,8 +34,8 @@ enum class DialogMessage : int {
     kSaveCityDatabaseQuestion,
 };
 
-// The text of a message ("" for kNone).
+// The text of a message ("" for kNone), valid for the whole run.
 const char* DialogMessageText(DialogMessage message);
 
-// Its number in the string table, 0 when it has none.
+// Its number in the string table; -1, no string, for kNone.
 int DialogMessageStringId(DialogMessage message);

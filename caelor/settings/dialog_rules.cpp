@@ -1,15 +1,12 @@
 #include "settings/dialog_rules.h"
 
+#include "engine/frames.h"
 #include "resources/dialog_ids.h"
+#include "resources/string_ids.h"
 
 namespace {
 
-constexpr int kEarth = 2;
-constexpr int kMercury = 3;
-constexpr int kSaturn = 7;
-constexpr int kPluto = 10;
 constexpr int kLastMoon = 3;
-constexpr int kEclipticSideTitle = 64;
 
 // The five fields of the date dialogs, in their checking order.
 struct DateTimeTable {
@@ -260,7 +257,7 @@ FieldError AcceptJupiterMoonsGraphDialog(const DialogFields& fields, DialogParam
 }
 
 bool EclipticMovieHidesViewAngle(const DialogParams& params) {
-    return params.titleId == kEclipticSideTitle;
+    return params.titleId == IDS_ECLIPTIC_SIDE;
 }
 
 FieldError AcceptEclipticMovieDialog(const DialogFields& fields, DialogParams& params) {
@@ -326,7 +323,7 @@ FieldError AcceptDayNightMovieDialog(const DialogFields& fields, DialogParams& p
 }
 
 int BinaryStarNameId(int star) {
-    return 94 + star;
+    return IDS_BINARY_STAR_NAME_FIRST + star;
 }
 
 FieldError AcceptBinaryStarMovieDialog(const DialogFields& fields, DialogParams& params) {

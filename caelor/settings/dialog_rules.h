@@ -69,7 +69,7 @@ FieldError AcceptJupiterMoonsMovieDialog(const DialogFields& fields, DialogParam
 // DIAL_DN_MOVIE: date, time and the day/night speed (buttons 106 .. 110).
 FieldError AcceptDayNightMovieDialog(const DialogFields& fields, DialogParams& params);
 
-// DIAL_BS_MOVIE: the ten binary stars (names are strings 94 .. 103); the
+// DIAL_BS_MOVIE: the ten binary stars (names from IDS_BINARY_STAR_NAME_FIRST); the
 // list's item data is the star's number.
 constexpr int kBinaryStarCount = 10;
 int BinaryStarNameId(int star);

@@ -2,12 +2,12 @@
 
 #include "movies/movie_clock.h"
 #include "reports/host_hooks.h"
+#include "resources/string_ids.h"
 
 #include <initializer_list>
 
 namespace {
 
-constexpr int kInternalError = 690;
 constexpr int kMovieMenuPosition = 5;
 
 // The movies whose view cannot be zoomed.
@@ -35,7 +35,7 @@ bool MenuRefresh::Enabled(int id) const {
             return item.enabled;
         }
     }
-    FatalError(kInternalError, "MENUFCNS", __LINE__);
+    FatalError(IDS_INTERNAL_ERROR, "MENUFCNS", __LINE__);
 }
 
 MenuRefresh ComputeMenuRefresh(const MenuView& view) {
@@ -77,7 +77,7 @@ MenuRefresh ComputeMenuRefresh(const MenuView& view) {
     items.Set(IDM_SET_FONT, printable);
 
     if (items.Count() != kRefreshedItemCount) {
-        FatalError(kInternalError, "MENUFCNS", __LINE__);
+        FatalError(IDS_INTERNAL_ERROR, "MENUFCNS", __LINE__);
     }
     return refresh;
 }

@@ -1,6 +1,7 @@
 #include "settings/settings_store.h"
 
 #include "reports/host_hooks.h"
+#include "resources/string_ids.h"
 
 namespace {
 
@@ -8,7 +9,6 @@ namespace {
 // earlier one saved here.
 constexpr const char* kRegistryRoot = "Software\\Quillfen\\Skyloom 2\\2.02\\";
 constexpr std::size_t kRegistryPathMax = 1024;
-constexpr int kRegistryError = 1101;
 
 } // namespace
 
@@ -16,7 +16,7 @@ std::string RegistrySettingPath(const char* name) {
     std::string path = kRegistryRoot;
     path += name;
     if (path.empty() || path.size() > kRegistryPathMax) {
-        FatalError(kRegistryError, "REGISTRY", __LINE__);
+        FatalError(IDS_REGISTRY_ERROR, "REGISTRY", __LINE__);
     }
     return path;
 }

@@ -19,7 +19,7 @@ class SettingsStore {
 
 // Registry key under the current user's branch that holds the setting name:
 // "Software\Quillfen\Skyloom 2\2.02\" followed by the name. A path longer than
-// 1024 characters is the fatal 1101 of module REGISTRY.
+// 1024 characters is the fatal IDS_REGISTRY_ERROR of module REGISTRY.
 std::string RegistrySettingPath(const char* name);
 
 // The profile file and its section, used on 16-bit Windows hosts.

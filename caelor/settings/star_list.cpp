@@ -7,9 +7,6 @@
 namespace {
 
 constexpr int kConstellationCount = 88;
-constexpr int kNameStringBase = 200;
-constexpr int kConstellationStringBase = 500;
-constexpr int kTextSize = 81;
 
 } // namespace
 
@@ -17,13 +14,13 @@ std::vector<StarListEntry> PlanetariumStarList(const StarNameRecord* stars, int 
     std::vector<StarListEntry> list;
     for (int constellation = 0; constellation < kConstellationCount; ++constellation) {
         char abbreviation[kTextSize];
-        LoadText(kConstellationStringBase + constellation, abbreviation, kTextSize);
+        LoadText(IDS_CONSTELLATION_FIRST + constellation, abbreviation, kTextSize);
         for (int i = 0; i < count; ++i) {
             if (stars[i].nameNumber == 0 || stars[i].constellation != constellation) {
                 continue;
             }
             char name[kTextSize];
-            LoadText(kNameStringBase + stars[i].nameNumber, name, kTextSize);
+            LoadText(IDS_STAR_NAME_FIRST + stars[i].nameNumber - 1, name, kTextSize);
             char text[2 * kTextSize];
             std::snprintf(text, sizeof text, "%s/%s", abbreviation, name);
             list.push_back(StarListEntry{i, text});

@@ -8,8 +8,9 @@
 #include <vector>
 
 // What the list needs of one catalogue star. nameNumber 0: the star has no
-// name, else its name is string 200 + nameNumber; its constellation's
-// abbreviation is string 500 + constellation (0 .. 87).
+// name, else its name is string
+// IDS_STAR_NAME_FIRST + nameNumber - 1; its constellation's
+// abbreviation is string IDS_CONSTELLATION_FIRST + constellation (0 .. 87).
 struct StarNameRecord {
     int nameNumber;
     int constellation;

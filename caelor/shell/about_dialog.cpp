@@ -4,7 +4,6 @@
 
 namespace {
 constexpr int kAboutHelpContext = 907;
-constexpr int kHelpError = 854;
 } // namespace
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -19,7 +18,7 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         return FALSE;
     case kHelpRequestMessage:
         if (!ShowHelpContext(dialog, kAboutHelpContext)) {
-            ShellFatalError(kHelpError, "HELP", __LINE__);
+            ShellFatalError(IDS_HELP_ERROR, "HELP", __LINE__);
         }
         return TRUE;
     default:

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kNameSize = 81;
-
 // False when a star's name cannot be put in the list.
 bool Init(HWND dialog) {
     const DialogParams& p = CurrentDialogParams;
@@ -17,7 +15,7 @@ bool Init(HWND dialog) {
     SetControlText(dialog, IDC_TIME_SPEED, FormatTimeSpeed(p.timeSpeed), kDialogModule);
     SetControlText(dialog, IDC_VIEW_ANGLE, FormatViewAngle(p.viewAngle), kDialogModule);
     for (int star = 0; star < kBinaryStarCount; ++star) {
-        char name[kNameSize];
+        char name[kTextSize];
         LoadText(BinaryStarNameId(star), name, sizeof name);
         if (!AddListItem(dialog, IDC_BS_STAR_LIST, name, star, kDialogModule)) {
             return false;

@@ -6,11 +6,9 @@
 
 namespace {
 
-constexpr int kGdiError = 693;
-
 void Check(bool succeeded, long line) {
     if (!succeeded) {
-        ShellFatalError(kGdiError, "BITMAPS", line);
+        ShellFatalError(IDS_GDI_ERROR, "BITMAPS", line);
     }
 }
 

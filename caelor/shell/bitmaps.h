@@ -1,6 +1,6 @@
 // The four bitmap slots of the main window (see graphs/bitmap_slots.h) over
 // GDI handles, and the snapshot of the client area that repaints, Copy and
-// Print reuse. Failures are fatal 693 "GDI error" (module BITMAPS).
+// Print reuse. Failures are fatal IDS_GDI_ERROR (module BITMAPS).
 #pragma once
 
 #include "graphs/bitmap_slots.h"

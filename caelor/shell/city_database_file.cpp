@@ -11,11 +11,6 @@
 
 namespace {
 
-constexpr int kCitiesFileName = 40;    // "CITIES.DAT"
-constexpr int kCitiesNewFileName = 43; // "CITIES.NEW"
-constexpr int kAppName = 52;           // "Skyloom 2"
-constexpr int kNameSize = 81;
-
 CityDatabase g_database;
 
 // The new file replaces the old one in one step, flushed to the disc before
@@ -41,10 +36,10 @@ bool ReadWholeFile(std::FILE* file, std::string& text) {
 }
 
 CitySaveResult WriteBesideTheProgram() {
-    char name[kNameSize];
-    char newName[kNameSize];
-    LoadText(kCitiesFileName, name, sizeof name);
-    LoadText(kCitiesNewFileName, newName, sizeof newName);
+    char name[kTextSize];
+    char newName[kTextSize];
+    LoadText(IDS_CITIES_FILE_NAME, name, sizeof name);
+    LoadText(IDS_CITIES_NEW_FILE_NAME, newName, sizeof newName);
     char path[MAX_PATH];
     char newPath[MAX_PATH];
     // A path that does not fit is the internal error, never a cut path.
@@ -61,8 +56,8 @@ CityDatabase& ProgramCityDatabase() {
 }
 
 void LoadCityDatabase(HWND owner, Location& observer) {
-    char name[kNameSize];
-    LoadText(kCitiesFileName, name, sizeof name);
+    char name[kTextSize];
+    LoadText(IDS_CITIES_FILE_NAME, name, sizeof name);
     std::string text;
     bool read = false;
     if (std::FILE* file = OpenDataFile(name, "r")) {
@@ -96,10 +91,11 @@ void AskToSaveCityDatabase(HWND owner) {
     if (!CityDatabaseNeedsSaving(g_database)) {
         return;
     }
-    char title[kNameSize];
-    LoadText(kAppName, title, sizeof title);
-    if (MessageBoxA(owner, DialogMessageText(DialogMessage::kSaveCityDatabaseQuestion), title,
-                    MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    char title[kTextSize];
+    LoadText(IDS_APP_NAME, title, sizeof title);
+    char question[kTextSize];
+    LoadText(IDS_SAVE_CITY_DATABASE_QUESTION, question, sizeof question);
+    if (MessageBoxA(owner, question, title, MB_YESNO | MB_ICONQUESTION) == IDYES) {
         SaveCityDatabase(owner);
     }
 }

@@ -9,20 +9,16 @@
 
 namespace {
 
-constexpr int kTextMemoryError = 851;
-constexpr int kBitmapMemoryError = 852;
-constexpr int kClipboardError = 697;
-
 // Opens and empties the clipboard for window; another program holding it is
 // no reason to end this one.
 bool OpenEmptyClipboard(HWND window) {
     if (!OpenClipboard(window)) {
-        ErrorBox(window, kClipboardError, false);
+        ErrorBox(window, IDS_CLIPBOARD_ERROR, false);
         return false;
     }
     if (!EmptyClipboard()) {
         CloseClipboard();
-        ErrorBox(window, kClipboardError, false);
+        ErrorBox(window, IDS_CLIPBOARD_ERROR, false);
         return false;
     }
     return true;
@@ -32,7 +28,7 @@ void CopyPicture(HWND window, int source) {
     SnapshotClient(window, source);
     HBITMAP picture = Bitmaps().Release(0);
     if (picture == nullptr) {
-        FatalError(kBitmapMemoryError, "CLIPBRD", __LINE__);
+        FatalError(IDS_NO_MEMORY_TO_COPY_SCREEN, "CLIPBRD", __LINE__);
     }
     // The window keeps a picture of its own for repainting.
     FreeBitmaps();
@@ -51,12 +47,12 @@ void CopyText(HWND window, const ReportBuffer& buffer) {
     const std::string text = ReportClipboardText(buffer);
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
     if (block == nullptr) {
-        FatalError(kTextMemoryError, "CLIPBRD", __LINE__);
+        FatalError(IDS_NO_MEMORY_TO_COPY_REPORT, "CLIPBRD", __LINE__);
     }
     void* memory = GlobalLock(block);
     if (memory == nullptr) {
         GlobalFree(block);
-        FatalError(kTextMemoryError, "CLIPBRD", __LINE__);
+        FatalError(IDS_NO_MEMORY_TO_COPY_REPORT, "CLIPBRD", __LINE__);
     }
     std::memcpy(memory, text.c_str(), text.size() + 1);
     GlobalUnlock(block);

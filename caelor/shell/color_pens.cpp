@@ -6,12 +6,6 @@
 
 namespace {
 
-constexpr int kAppTitle = 52;
-constexpr int kInternalError = 690;
-constexpr int kGdiError = 693;
-constexpr int kSaveColorsQuestion = 1201;
-constexpr int kCannotSaveColors = 1202;
-
 ColorTable g_colors;
 HPEN g_pens[kColorItemCount] = {};
 // The window-text colour item 20's pen was made with.
@@ -19,14 +13,14 @@ COLORREF g_windowTextPenColor = 0;
 
 void CheckIndex(int index, long line) {
     if (index < 0 || index >= kColorItemCount) {
-        ShellFatalError(kInternalError, "COLORS", line);
+        ShellFatalError(IDS_INTERNAL_ERROR, "COLORS", line);
     }
 }
 
 HPEN MakePen(COLORREF color) {
     HPEN pen = CreatePen(PS_SOLID, 1, color);
     if (pen == nullptr) {
-        ShellFatalError(kGdiError, "COLORS", __LINE__);
+        ShellFatalError(IDS_GDI_ERROR, "COLORS", __LINE__);
     }
     return pen;
 }
@@ -47,8 +41,8 @@ void ReplacePen(int index, COLORREF color) {
 bool AskToSave(HWND owner) {
     char question[256];
     char title[81];
-    LoadText(kSaveColorsQuestion, question, sizeof question);
-    LoadText(kAppTitle, title, sizeof title);
+    LoadText(IDS_SAVE_COLORS_QUESTION, question, sizeof question);
+    LoadText(IDS_APP_NAME, title, sizeof title);
     return MessageBoxA(owner, question, title, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
@@ -61,12 +55,12 @@ ColorTable& Colors() {
 COLORREF NearestDisplayColor(COLORREF color) {
     HDC screen = GetDC(nullptr);
     if (screen == nullptr) {
-        ShellFatalError(kGdiError, "COLORS", __LINE__);
+        ShellFatalError(IDS_GDI_ERROR, "COLORS", __LINE__);
     }
     const COLORREF nearest = GetNearestColor(screen, color);
     ReleaseDC(nullptr, screen);
     if (nearest == CLR_INVALID) {
-        ShellFatalError(kGdiError, "COLORS", __LINE__);
+        ShellFatalError(IDS_GDI_ERROR, "COLORS", __LINE__);
     }
     return nearest;
 }
@@ -92,7 +86,7 @@ void SelectColorPen(HDC dc, int index) {
     CheckIndex(index, __LINE__);
     // The null pen first, so the pen about to be replaced is not selected here.
     if (SelectObject(dc, GetStockObject(NULL_PEN)) == nullptr) {
-        ShellFatalError(kGdiError, "COLORS", __LINE__);
+        ShellFatalError(IDS_GDI_ERROR, "COLORS", __LINE__);
     }
     if (index == kWindowTextColorItem) {
         const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT);
@@ -103,7 +97,7 @@ void SelectColorPen(HDC dc, int index) {
         ReplacePen(index, g_colors.Current(index));
     }
     if (SelectObject(dc, g_pens[index]) == nullptr) {
-        ShellFatalError(kGdiError, "COLORS", __LINE__);
+        ShellFatalError(IDS_GDI_ERROR, "COLORS", __LINE__);
     }
 }
 
@@ -122,7 +116,7 @@ void SaveColors(HWND owner, bool forced) {
         saved = SaveColorSettings(g_colors, ActiveSettingsStore());
     }
     if (!saved) {
-        ErrorBox(owner, kCannotSaveColors, false);
+        ErrorBox(owner, IDS_CANNOT_SAVE_COLORS, false);
     }
 }
 

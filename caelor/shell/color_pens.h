@@ -12,7 +12,7 @@ ColorTable& Colors();
 
 // Main window creation: reads the stored colours (the nearest the display
 // shows) from the platform's settings store, then creates the 21 pens; a pen
-// that cannot be made is fatal 693 (module COLORS).
+// that cannot be made is fatal IDS_GDI_ERROR (module COLORS).
 void LoadColors();
 
 // Colour of item index 0 .. 20; item 20 is the system window-text colour,
@@ -24,7 +24,7 @@ COLORREF NearestDisplayColor(COLORREF color);
 
 // Selects the null pen into dc, then the pen of item index (item 20's pen is
 // made anew first when the window-text colour changed since it was made).
-// Failures are fatal 693, a bad index the internal error (module COLORS).
+// Failures are fatal IDS_GDI_ERROR, a bad index the internal error (module COLORS).
 void SelectColorPen(HDC dc, int index);
 
 // Replaces the pen of item index with one of its current colour.

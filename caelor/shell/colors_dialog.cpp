@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kGdiError = 693;
-constexpr int kHelpError = 854;
 constexpr int kAssignColorsHelp = 301;
 
 // The chooser's custom colours persist for the run.
@@ -28,13 +26,13 @@ void RepaintSwatch(HWND dialog, int item) {
 void PaintSwatch(const DRAWITEMSTRUCT& draw, int item) {
     HBRUSH brush = CreateSolidBrush(Colors().Current(item));
     if (brush == nullptr) {
-        ShellFatalError(kGdiError, "COLORS", __LINE__);
+        ShellFatalError(IDS_GDI_ERROR, "COLORS", __LINE__);
     }
     HGDIOBJ oldPen = GetCurrentObject(draw.hDC, OBJ_PEN);
     HGDIOBJ oldBrush = SelectObject(draw.hDC, brush);
     if (oldPen == nullptr || oldBrush == nullptr) {
         DeleteObject(brush);
-        ShellFatalError(kGdiError, "COLORS", __LINE__);
+        ShellFatalError(IDS_GDI_ERROR, "COLORS", __LINE__);
     }
     SelectColorPen(draw.hDC, kWindowTextColorItem);
     const RECT& r = draw.rcItem;
@@ -42,7 +40,7 @@ void PaintSwatch(const DRAWITEMSTRUCT& draw, int item) {
     SelectObject(draw.hDC, oldPen);
     SelectObject(draw.hDC, oldBrush);
     if (!DeleteObject(brush) || !drawn) {
-        ShellFatalError(kGdiError, "COLORS", __LINE__);
+        ShellFatalError(IDS_GDI_ERROR, "COLORS", __LINE__);
     }
 }
 
@@ -115,7 +113,7 @@ INT_PTR CALLBACK AssignColorsDialogProc(HWND dialog, UINT message, WPARAM wParam
     }
     case kHelpRequestMessage:
         if (!ShowHelpContext(dialog, kAssignColorsHelp)) {
-            ShellFatalError(kHelpError, "COLORS", __LINE__);
+            ShellFatalError(IDS_HELP_ERROR, "COLORS", __LINE__);
         }
         return TRUE;
     default:

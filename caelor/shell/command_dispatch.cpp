@@ -26,7 +26,7 @@ namespace {
 void SetMenuCheck(HMENU menu, UINT id, bool checked) {
     if (CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED)) ==
         static_cast<DWORD>(-1)) {
-        ShellFatalError(kMenuError, "MENUFCNS", __LINE__);
+        ShellFatalError(IDS_MENU_ERROR, "MENUFCNS", __LINE__);
     }
 }
 
@@ -72,7 +72,7 @@ bool AskFor(const CommandRow& row) {
             return DialogCancelled == 0;
         }
     }
-    MainWindowFatal(kInternalError, __LINE__);
+    MainWindowFatal(IDS_INTERNAL_ERROR, __LINE__);
 }
 
 namespace {
@@ -202,18 +202,18 @@ void RunOtherCommand(int id, HMENU menu) {
 void DispatchCommand(int id) {
     HMENU menu = GetMenu(g_main.window);
     if (menu == nullptr) {
-        ShellFatalError(kMenuError, "MENUFCNS", __LINE__);
+        ShellFatalError(IDS_MENU_ERROR, "MENUFCNS", __LINE__);
     }
     const CommandRow* row = FindCommand(id);
     if (row == nullptr) {
         return;
     }
     if (id == IDM_MOVIE_PLANETARIUM && !g_main.starDatabaseLoaded) {
-        ErrorBox(g_main.window, kStarDatabaseNotLoaded, false);
+        ErrorBox(g_main.window, IDS_STARS_NOT_LOADED, false);
         return;
     }
     if (RefusedAtLatitude(id, g_main.location.latitude)) {
-        ErrorBox(g_main.window, kLatitudeTooHigh, false);
+        ErrorBox(g_main.window, IDS_LATITUDE_TOO_HIGH, false);
         return;
     }
     if (row->kind != kOtherCommand) {

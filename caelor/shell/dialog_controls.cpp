@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr int kDialogBoxError = 862;
-constexpr int kHelpError = 854;
-constexpr int kErrorCaption = 62;
 constexpr int kFieldTextSize = 81; // 80 characters and the terminator
 
 bool HasClass(HWND window, const char* className) {
@@ -22,7 +19,7 @@ bool HasClass(HWND window, const char* className) {
 HWND DialogControl(HWND dialog, int control, const char* module) {
     HWND window = GetDlgItem(dialog, control);
     if (window == nullptr) {
-        FatalError(kDialogBoxError, module, __LINE__);
+        FatalError(IDS_DIALOG_BOX_ERROR, module, __LINE__);
     }
     return window;
 }
@@ -53,7 +50,7 @@ int DialogControls::SelectedItem(int control) const {
 
 void SetControlText(HWND dialog, int control, const std::string& text, const char* module) {
     if (!SetWindowTextA(DialogControl(dialog, control, module), text.c_str())) {
-        FatalError(kDialogBoxError, module, __LINE__);
+        FatalError(IDS_DIALOG_BOX_ERROR, module, __LINE__);
     }
 }
 
@@ -61,7 +58,7 @@ void SetDialogTitle(HWND dialog, int stringId, const char* module) {
     char title[kTextSize];
     LoadText(stringId, title, sizeof title);
     if (!SetWindowTextA(dialog, title)) {
-        FatalError(kDialogBoxError, module, __LINE__);
+        FatalError(IDS_DIALOG_BOX_ERROR, module, __LINE__);
     }
 }
 
@@ -76,14 +73,14 @@ void EnableControl(HWND dialog, int control, bool enable, const char* module) {
 void CheckControl(HWND dialog, int control, bool checked, const char* module) {
     DialogControl(dialog, control, module);
     if (!CheckDlgButton(dialog, control, checked ? BST_CHECKED : BST_UNCHECKED)) {
-        FatalError(kDialogBoxError, module, __LINE__);
+        FatalError(IDS_DIALOG_BOX_ERROR, module, __LINE__);
     }
 }
 
 void CheckRadio(HWND dialog, int first, int last, int checked, const char* module) {
     DialogControl(dialog, checked, module);
     if (!CheckRadioButton(dialog, first, last, checked)) {
-        FatalError(kDialogBoxError, module, __LINE__);
+        FatalError(IDS_DIALOG_BOX_ERROR, module, __LINE__);
     }
 }
 
@@ -117,14 +114,7 @@ void SelectListItem(HWND dialog, int control, int data, const char* module) {
 }
 
 void ShowDialogMessage(HWND owner, DialogMessage message) {
-    if (const int id = DialogMessageStringId(message)) {
-        ErrorBox(owner, id, 0);
-        return;
-    }
-    char caption[kTextSize];
-    LoadText(kErrorCaption, caption, sizeof caption);
-    MessageBoxA(owner, DialogMessageText(message), caption,
-                MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+    ErrorBox(owner, DialogMessageStringId(message), false);
 }
 
 void ShowFieldError(HWND dialog, const FieldError& error, const char* module) {
@@ -134,7 +124,7 @@ void ShowFieldError(HWND dialog, const FieldError& error, const char* module) {
     // A combo box hands the focus to its edit field.
     HWND focus = GetFocus();
     if (focus != control && (focus == nullptr || GetParent(focus) != control)) {
-        FatalError(kDialogBoxError, module, __LINE__);
+        FatalError(IDS_DIALOG_BOX_ERROR, module, __LINE__);
     }
     if (error.selectText) {
         if (HasClass(control, "ComboBox")) {
@@ -162,7 +152,7 @@ void ShowDateFieldsNow(HWND dialog, const char* module) {
 
 void AnswerHelpRequest(HWND dialog, int topic, const char* module) {
     if (!ShowHelpContext(dialog, topic)) {
-        FatalError(kHelpError, module, __LINE__);
+        FatalError(IDS_HELP_ERROR, module, __LINE__);
     }
 }
 
@@ -182,14 +172,14 @@ bool HandleInputDialogMessage(HWND dialog, UINT message, WPARAM wParam, DialogAc
         if (error) {
             ShowFieldError(dialog, error, kDialogModule);
         } else if (!EndDialog(dialog, 0)) {
-            FatalError(kDialogBoxError, kDialogModule, __LINE__);
+            FatalError(IDS_DIALOG_BOX_ERROR, kDialogModule, __LINE__);
         }
         return true;
     }
     case IDCANCEL:
         DialogCancelled = 1;
         if (!EndDialog(dialog, 0)) {
-            FatalError(kDialogBoxError, kDialogModule, __LINE__);
+            FatalError(IDS_DIALOG_BOX_ERROR, kDialogModule, __LINE__);
         }
         return true;
     default:

@@ -49,9 +49,8 @@ bool AddListItem(HWND dialog, int control, const std::string& text, int data, co
 // Selects the list box item whose data is given; none when no item has it.
 void SelectListItem(HWND dialog, int control, int data, const char* module);
 
-// Shows a message the way the error box does: "Skyloom 2 - Error",
-// task-modal, exclamation icon. Messages with a string number go through
-// ErrorBox itself.
+// Shows a message in the error box (ErrorBox): "Skyloom 2 - Error",
+// task-modal, exclamation icon.
 void ShowDialogMessage(HWND owner, DialogMessage message);
 
 // Shows a refused field's message, puts the focus on the field and selects

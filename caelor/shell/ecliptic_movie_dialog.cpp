@@ -1,14 +1,12 @@
 // The dialog of the two ecliptic movies (top and side view).
 
+#include "engine/frames.h"
 #include "resources/dialog_ids.h"
 #include "settings/dialog_rules.h"
 #include "shell/dialog_controls.h"
 #include "shell/input_dialogs.h"
 
 namespace {
-
-constexpr int kEarth = 2;
-constexpr int kPluto = 10;
 
 void Init(HWND dialog) {
     const DialogParams& p = CurrentDialogParams;

@@ -6,11 +6,6 @@
 
 namespace {
 
-constexpr int kErrorCaption = 62;
-constexpr int kFatalErrorCaption = 689;
-constexpr int kInternalError = 690;
-constexpr int kCannotCreateDialog = 698;
-constexpr int kExecutableName = 128;
 constexpr int kMessageSize = 256;
 
 HelpContextHandler g_helpHandler = nullptr;
@@ -21,7 +16,7 @@ int g_commonDialogsOpen = 0;
 void ErrorBox(HWND owner, int messageId, bool fatal) {
     char caption[kMessageSize];
     char text[kMessageSize];
-    LoadText(fatal ? kFatalErrorCaption : kErrorCaption, caption, sizeof caption);
+    LoadText(fatal ? IDS_FATAL_ERROR_CAPTION : IDS_ERROR_CAPTION, caption, sizeof caption);
     LoadText(messageId, text, sizeof text);
     MessageBoxA(owner, text, caption, MB_TASKMODAL | MB_ICONEXCLAMATION | MB_OK);
 }
@@ -73,7 +68,7 @@ INT_PTR RunDialog(HWND owner, const char* templateName, DLGPROC procedure, LPARA
     const INT_PTR result =
         DialogBoxParamA(GetModuleHandleA(nullptr), templateName, owner, procedure, parameter);
     if (result == -1) {
-        ShellFatalError(kCannotCreateDialog, "WIN_UTIL", __LINE__);
+        ShellFatalError(IDS_CANNOT_CREATE_DIALOG, "WIN_UTIL", __LINE__);
     }
     return result;
 }
@@ -110,17 +105,17 @@ HourglassCursor::~HourglassCursor() {
 
 void DataFilePath(const char* fileName, char* path, std::size_t size) {
     char executableName[MAX_PATH];
-    LoadText(kExecutableName, executableName, sizeof executableName);
+    LoadText(IDS_EXECUTABLE_NAME, executableName, sizeof executableName);
     // The executable's own module; a null handle names the same module.
     HMODULE module = GetModuleHandleA(executableName);
     char modulePath[MAX_PATH];
     const DWORD length = GetModuleFileNameA(module, modulePath, MAX_PATH);
     // A length of MAX_PATH means the path was cut to fit.
     if (length == 0 || length >= MAX_PATH) {
-        ShellFatalError(kInternalError, "FILES", __LINE__);
+        ShellFatalError(IDS_INTERNAL_ERROR, "FILES", __LINE__);
     }
     if (JoinDataFilePath(modulePath, fileName, path, size) != DataFilePathResult::kOk) {
-        ShellFatalError(kInternalError, "FILES", __LINE__);
+        ShellFatalError(IDS_INTERNAL_ERROR, "FILES", __LINE__);
     }
 }
 

@@ -4,6 +4,8 @@
 // picks the settings store.
 #pragma once
 
+#include "resources/string_ids.h"
+
 #include <windows.h>
 
 #include <cstddef>
@@ -17,8 +19,8 @@ constexpr UINT kFatalExitCode = 1;
 constexpr UINT kHelpRequestMessage = WM_USER + 1;
 
 // Task-modal box with the exclamation icon and an OK button showing string
-// messageId, captioned "Skyloom 2 - Fatal error" (689) when fatal, else
-// "Skyloom 2 - Error" (62). Returns when the user closes it.
+// messageId, captioned "Skyloom 2 - Fatal error" (IDS_FATAL_ERROR_CAPTION) when
+// fatal, else "Skyloom 2 - Error" (IDS_ERROR_CAPTION). Returns when the user closes it.
 void ErrorBox(HWND owner, int messageId, bool fatal);
 
 // Shows the fatal box of messageId, then an information box with the failing
@@ -30,13 +32,13 @@ void ErrorBox(HWND owner, int messageId, bool fatal);
 
 // Runs dialog template templateName from the program's resources as a modal
 // dialog owned by owner, passing parameter to WM_INITDIALOG; returns what the
-// dialog ended with. A dialog that cannot be created is fatal 698 (module
+// dialog ended with. A dialog that cannot be created is fatal IDS_CANNOT_CREATE_DIALOG (module
 // WIN_UTIL); so a dialog must never end itself with -1.
 INT_PTR RunDialog(HWND owner, const char* templateName, DLGPROC procedure, LPARAM parameter = 0);
 
 // Opens help at context number for a dialog or the main window. The help
 // window installs the handler; false when none is installed or help could not
-// be started, which callers turn into fatal 854 "Help error".
+// be started, which callers turn into fatal IDS_HELP_ERROR.
 using HelpContextHandler = bool (*)(HWND owner, int context);
 void SetHelpContextHandler(HelpContextHandler handler);
 bool ShowHelpContext(HWND owner, int context);
@@ -67,7 +69,7 @@ class HourglassCursor {
 
 // Full path of fileName in the executable's directory, into path (size bytes,
 // at least MAX_PATH). An executable path that does not fit MAX_PATH, has no
-// directory, or a result that does not fit is fatal 690 (module FILES).
+// directory, or a result that does not fit is fatal IDS_INTERNAL_ERROR (module FILES).
 void DataFilePath(const char* fileName, char* path, std::size_t size);
 
 // Opens the data file fileName with the standard-library mode string; nullptr

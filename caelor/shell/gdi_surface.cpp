@@ -10,11 +10,9 @@
 
 namespace {
 
-constexpr int kGdiError = 693;
-
 void Check(bool succeeded, long line) {
     if (!succeeded) {
-        ShellFatalError(kGdiError, DrawingModule(), line);
+        ShellFatalError(IDS_GDI_ERROR, DrawingModule(), line);
     }
 }
 

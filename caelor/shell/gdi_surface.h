@@ -3,7 +3,7 @@
 // Pens of colour items are the program's shared pens; pens and brushes made
 // for one drawing are deleted when they are replaced or their state is
 // restored, and whatever is left when the surface ends. Failures of the calls
-// that matter are fatal 693 "GDI error" in the module of the drawing under way
+// that matter are fatal IDS_GDI_ERROR in the module of the drawing under way
 // (graphs/drawing_module.h).
 #pragma once
 

@@ -30,10 +30,6 @@ constexpr int kListWidth = 220;
 constexpr int kMargin = 6;
 constexpr int kRowHeight = 24;
 constexpr int kButtonWidth = 90;
-constexpr int kTitleString = 2000;
-constexpr int kContentsString = 2001;
-constexpr int kBackString = 2002;
-constexpr int kPrintString = 2003;
 const char kHelpClass[] = "CaelorHelpWindow";
 
 HWND g_window;
@@ -229,9 +225,9 @@ void Layout(HWND window, int width, int height) {
 }
 
 LRESULT OnCreate(HWND hwnd, HINSTANCE instance) {
-    const bool buttons = MakeButton(hwnd, instance, kContentsId, kContentsString) != nullptr &&
-                         MakeButton(hwnd, instance, kPrintId, kPrintString) != nullptr;
-    g_back = MakeButton(hwnd, instance, kBackId, kBackString);
+    const bool buttons = MakeButton(hwnd, instance, kContentsId, IDS_HELP_WINDOW_CONTENTS) != nullptr &&
+                         MakeButton(hwnd, instance, kPrintId, IDS_HELP_WINDOW_PRINT_TOPIC) != nullptr;
+    g_back = MakeButton(hwnd, instance, kBackId, IDS_HELP_WINDOW_BACK);
     g_search = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0, 0,
                                hwnd, reinterpret_cast<HMENU>(kSearchId), instance, nullptr);
@@ -321,7 +317,7 @@ bool EnsureWindow(const char* helpFile) {
         }
     }
     char title[81];
-    LoadText(kTitleString, title, sizeof title);
+    LoadText(IDS_HELP_WINDOW_TITLE, title, sizeof title);
     std::string caption = title;
     if (helpFile != nullptr && helpFile[0] != '\0') {
         const char* name = std::strrchr(helpFile, '\\');

@@ -1,7 +1,7 @@
 // The input dialogs, for the main window's command dispatch. Each runs
 // through RunDialog with its template name and procedure, for example
 //
-//     CurrentDialogParams.titleId = 75; // "Seasons"
+//     CurrentDialogParams.titleId = IDS_SEASONS;
 //     RunDialog("DIAL_YEAR_RANGE", YearRangeDialogProc);
 //     if (DialogCancelled == 0) { ... CurrentDialogParams.year, .stopYear ... }
 //

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kDialogBoxError = 862;
 constexpr int kNameTextSize = 81;
 
 Location g_workingCopy;
@@ -103,7 +102,7 @@ void LocationBoxNotification(HWND dialog, int code) {
 
 void Close(HWND dialog) {
     if (!EndDialog(dialog, 0)) {
-        FatalError(kDialogBoxError, kLocationModule, __LINE__);
+        FatalError(IDS_DIALOG_BOX_ERROR, kLocationModule, __LINE__);
     }
 }
 

@@ -41,7 +41,7 @@ int PictureSource() {
 void RestartTimer() {
     KillTimer(g_main.window, kMovieTimer);
     if (SetTimer(g_main.window, kMovieTimer, kMovieTimerPeriod, nullptr) == 0) {
-        ShellFatalError(kTimerError, "TIMER", __LINE__);
+        ShellFatalError(IDS_TIMER_ERROR, "TIMER", __LINE__);
     }
 }
 
@@ -90,21 +90,21 @@ void OnCreate(HWND window) {
 
     HDC dc = GetDC(window);
     if (dc == nullptr) {
-        MainWindowFatal(kGdiError, __LINE__);
+        MainWindowFatal(IDS_GDI_ERROR, __LINE__);
     }
     HFONT oldFont = PrepareSurface(dc, 1, 0, 0, true);
     const int charWidth = CharWidth(dc);
     const int lineHeight = LineHeight(dc);
     SelectObject(dc, oldFont);
     if (!ReleaseDC(window, dc)) {
-        MainWindowFatal(kGdiError, __LINE__);
+        MainWindowFatal(IDS_GDI_ERROR, __LINE__);
     }
     g_reportView.SetWindow(window, charWidth, lineHeight, &g_main.report);
 
     g_main.starDatabaseLoaded = LoadStarDatabase(window);
 
     if (SetTimer(window, kMovieTimer, kMovieTimerPeriod, nullptr) == 0) {
-        ShellFatalError(kTimerError, "TIMER", __LINE__);
+        ShellFatalError(IDS_TIMER_ERROR, "TIMER", __LINE__);
     }
 }
 
@@ -269,19 +269,19 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 int FixedFontCharWidth() {
     HDC dc = CreateICA("DISPLAY", nullptr, nullptr, nullptr);
     if (dc == nullptr) {
-        MainWindowFatal(kGdiError, __LINE__);
+        MainWindowFatal(IDS_GDI_ERROR, __LINE__);
     }
     HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FIXED_FONT));
     if (old == nullptr) {
-        MainWindowFatal(kGdiError, __LINE__);
+        MainWindowFatal(IDS_GDI_ERROR, __LINE__);
     }
     TEXTMETRICA metrics;
     if (!GetTextMetricsA(dc, &metrics)) {
-        MainWindowFatal(kGdiError, __LINE__);
+        MainWindowFatal(IDS_GDI_ERROR, __LINE__);
     }
     SelectObject(dc, old);
     if (!DeleteDC(dc)) {
-        MainWindowFatal(kGdiError, __LINE__);
+        MainWindowFatal(IDS_GDI_ERROR, __LINE__);
     }
     return metrics.tmMaxCharWidth;
 }
@@ -292,7 +292,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showComman
     SetReportHost(&g_reportView);
     g_main.instance = instance;
     char appName[kTitleSize];
-    LoadText(kAppName, appName, kTitleSize);
+    LoadText(IDS_APP_NAME, appName, kTitleSize);
 
     if (previous == nullptr) {
         WNDCLASSA wc = {};
@@ -305,7 +305,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showComman
         wc.lpszMenuName = "MENUS";
         wc.lpszClassName = appName;
         if (!RegisterClassA(&wc)) {
-            MainWindowFatal(kWindowError, __LINE__);
+            MainWindowFatal(IDS_WINDOW_ERROR, __LINE__);
         }
     }
 
@@ -314,7 +314,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showComman
                                 CW_USEDEFAULT, CW_USEDEFAULT, 72 * charWidth, 54 * charWidth,
                                 nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
-        MainWindowFatal(kWindowError, __LINE__);
+        MainWindowFatal(IDS_WINDOW_ERROR, __LINE__);
     }
     HideScrollBars(window, kBothScrollBars);
     ShowWindow(window, showCommand);
@@ -322,7 +322,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showComman
 
     g_main.accelerators = LoadAcceleratorsA(instance, "ACCELERATORS");
     if (g_main.accelerators == nullptr) {
-        MainWindowFatal(kAcceleratorError, __LINE__);
+        MainWindowFatal(IDS_ACCELERATOR_ERROR, __LINE__);
     }
     g_reportView.Attach(window, g_main.accelerators, &g_main.resized);
 

@@ -20,18 +20,6 @@ constexpr UINT kMovieTimerPeriod = 250;
 // help context of its highlighted item.
 constexpr UINT kMenuHelpMessage = WM_APP + 1;
 
-constexpr int kInternalError = 690;
-constexpr int kLatitudeTooHigh = 123;
-constexpr int kStarDatabaseNotLoaded = 686;
-constexpr int kGdiError = 693;
-constexpr int kAcceleratorError = 694;
-constexpr int kWindowError = 695;
-constexpr int kTimerError = 692;
-constexpr int kHelpError = 854;
-constexpr int kMenuError = 860;
-constexpr int kHelpFileName = 853;
-constexpr int kAppName = 52;
-
 // Everything the main window owns for the whole run.
 struct MainWindowState {
     HINSTANCE instance = nullptr;
@@ -69,7 +57,7 @@ void RunReportCommand(const CommandRow& row);
 void PaintMainWindow();
 
 // menu_help.cpp: the help file (found at start-up, closed at the end), help
-// through the program's help window (a failure is fatal 854), and F1 on the
+// through the program's help window (a failure is fatal IDS_HELP_ERROR), and F1 on the
 // highlighted menu item (WM_MENUSELECT tracks it, WM_ENTERIDLE sees the key,
 // and a request is forgotten when the menu loop ends or the focus leaves).
 void StartHelp();

@@ -61,7 +61,7 @@ void PaintMainWindow() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(g_main.window, &paint);
     if (dc == nullptr) {
-        MainWindowFatal(kGdiError, __LINE__);
+        MainWindowFatal(IDS_GDI_ERROR, __LINE__);
     }
     const int kind = CommandKind(g_main.currentCommand);
     if (g_main.drawingGraph) {

@@ -25,7 +25,7 @@ bool ShowContextHelp(HWND owner, int context) {
 
 void StartHelp() {
     char fileName[kTitleSize];
-    LoadText(kHelpFileName, fileName, sizeof fileName);
+    LoadText(IDS_HELP_FILE_NAME, fileName, sizeof fileName);
     DataFilePath(fileName, g_helpFile, sizeof g_helpFile);
     SetHelpContextHandler(ShowContextHelp);
 }
@@ -38,7 +38,7 @@ void QuitHelp() {
 // Help through the program's help window; a failure to show it is fatal.
 void OpenHelp(UINT command, ULONG_PTR data) {
     if (!ShowHelp(g_main.window, g_helpFile, command, data)) {
-        MainWindowFatal(kHelpError, __LINE__);
+        MainWindowFatal(IDS_HELP_ERROR, __LINE__);
     }
 }
 

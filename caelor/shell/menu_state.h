@@ -1,7 +1,7 @@
 // The main window's menu bar kept in step with what the window shows: the
 // top-level menus greyed while a command runs, and the items enabled or
-// greyed each time a menu is about to open. Failures are fatal 860 "Menu
-// error" (module MENUFCNS).
+// greyed each time a menu is about to open. Failures are fatal
+// IDS_MENU_ERROR (module MENUFCNS).
 #pragma once
 
 #include "settings/menu_state.h"

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kGdiError = 693;
-constexpr int kMenuError = 860;
 constexpr const char* kModule = "MOVIES";
 
 MovieRun g_run;
@@ -32,7 +30,7 @@ const MonoBitmap& WorldMap() {
         if (bytes == nullptr ||
             !WorldMapFromBitmapBytes(static_cast<const uint8_t*>(bytes),
                                      SizeofResource(module, found), g_worldMap)) {
-            ShellFatalError(kGdiError, "DN_MOVIE", __LINE__);
+            ShellFatalError(IDS_GDI_ERROR, "DN_MOVIE", __LINE__);
         }
         g_worldMapLoaded = true;
     }
@@ -42,7 +40,7 @@ const MonoBitmap& WorldMap() {
 bool Checked(HMENU menu, UINT id) {
     const UINT state = GetMenuState(menu, id, MF_BYCOMMAND);
     if (state == static_cast<UINT>(-1)) {
-        ShellFatalError(kMenuError, "MENUFCNS", __LINE__);
+        ShellFatalError(IDS_MENU_ERROR, "MENUFCNS", __LINE__);
     }
     return (state & MF_CHECKED) != 0;
 }
@@ -50,7 +48,7 @@ bool Checked(HMENU menu, UINT id) {
 void SetCheck(HMENU menu, UINT id, bool checked) {
     if (CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED)) ==
         static_cast<DWORD>(-1)) {
-        ShellFatalError(kMenuError, "MENUFCNS", __LINE__);
+        ShellFatalError(IDS_MENU_ERROR, "MENUFCNS", __LINE__);
     }
 }
 
@@ -100,7 +98,7 @@ void MovieTick(HWND window, int width, int height) {
     }
     HDC dc = GetDC(window);
     if (dc == nullptr) {
-        ShellFatalError(kGdiError, kModule, __LINE__);
+        ShellFatalError(IDS_GDI_ERROR, kModule, __LINE__);
     }
     {
         // The tick's own drawing (the window surface) is the shared frame's;
@@ -117,7 +115,7 @@ void MovieTick(HWND window, int width, int height) {
         g_run.Tick(surface, width, height, ClockJulianDay(), map, LoadedStarCatalogue());
     }
     if (!ReleaseDC(window, dc)) {
-        ShellFatalError(kGdiError, kModule, __LINE__);
+        ShellFatalError(IDS_GDI_ERROR, kModule, __LINE__);
     }
 }
 

@@ -18,11 +18,11 @@ void StopMovie();
 
 // One tick of the running movie into the window's client area (the drawing
 // size width x height). Failures to get or release the window's surface are
-// fatal 693.
+// fatal IDS_GDI_ERROR.
 void MovieTick(HWND window, int width, int height);
 
 // The keys IDM_MOVIE_KEY_FIRST .. IDM_MOVIE_KEY_LAST; the check marks of
-// Pause and Jet Trails are set on menu (fatal 860 when they cannot be).
+// Pause and Jet Trails are set on menu (fatal IDS_MENU_ERROR when they cannot be).
 void MovieKeyCommand(HWND window, HMENU menu, int id);
 
 // A scroll message while the Planetarium runs without tracking; returns true

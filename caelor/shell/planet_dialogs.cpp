@@ -1,17 +1,13 @@
 // The planet dialogs: the shared planet list (DIAL_PLANETS), Planet Angle
 // and Planet Apsides.
 
+#include "engine/frames.h"
 #include "resources/dialog_ids.h"
 #include "settings/dialog_rules.h"
 #include "shell/dialog_controls.h"
 #include "shell/input_dialogs.h"
 
 namespace {
-
-constexpr int kEarth = 2;
-constexpr int kMercury = 3;
-constexpr int kSaturn = 7;
-constexpr int kPluto = 10;
 
 // The main planet shown while Planet Angle is open; its box is unchecked and
 // disabled.

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kInternalError = 690;
-
 const StarNameRecord* g_stars = nullptr;
 int g_starCount = 0;
 
@@ -25,7 +23,7 @@ void ShowStarList(HWND dialog, int body) {
 bool FillStarList(HWND dialog, int star) {
     const std::vector<StarListEntry> list = PlanetariumStarList(g_stars, g_starCount);
     if (static_cast<int>(list.size()) != kNamedStarCount) {
-        FatalError(kInternalError, kDialogModule, __LINE__);
+        FatalError(IDS_INTERNAL_ERROR, kDialogModule, __LINE__);
     }
     for (const StarListEntry& entry : list) {
         if (!AddListItem(dialog, IDC_PL_STAR_LIST, entry.text, entry.star, kDialogModule)) {

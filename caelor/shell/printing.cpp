@@ -13,17 +13,6 @@
 
 namespace {
 
-constexpr int kOutOfMemory = 35;
-constexpr int kPrinterNotSelected = 687;
-constexpr int kCannotPrint = 688;
-constexpr int kGdiError = 693;
-constexpr int kWindowError = 695;
-constexpr int kCannotCreateDialog = 698;
-constexpr int kCannotCreateFont = 857;
-constexpr int kCannotPrintGraphics = 858;
-constexpr int kNoDefaultPrinter = 1003;
-constexpr int kPrintoutName = 1108;
-
 constexpr int kProgressText = 101;
 constexpr int kDefaultPointSize = 100; // tenths of a point
 
@@ -49,7 +38,7 @@ PrinterState g_printer;
 
 void CheckGdi(bool succeeded, long line) {
     if (!succeeded) {
-        Fatal(kGdiError, line);
+        Fatal(IDS_GDI_ERROR, line);
     }
 }
 
@@ -75,7 +64,7 @@ void KeepSelection(const PRINTDLGA& request) {
 
 std::string DocumentName() {
     char format[kReportSlot];
-    LoadText(kPrintoutName, format, sizeof format);
+    LoadText(IDS_PRINTOUT_NAME, format, sizeof format);
     char name[kReportSlot];
     std::snprintf(name, sizeof name, format, g_printer.printouts);
     return name;
@@ -123,7 +112,7 @@ bool OpenCancelDialog(HWND owner, HDC dc) {
     g_printer.cancelDialog =
         CreateDialogA(GetModuleHandleA(nullptr), "DIAL_PRINT_CANCEL", owner, PrintCancelDialogProc);
     if (g_printer.cancelDialog == nullptr) {
-        Fatal(kCannotCreateDialog, __LINE__);
+        Fatal(IDS_CANNOT_CREATE_DIALOG, __LINE__);
     }
     EnableWindow(owner, FALSE);
     return SetAbortProc(dc, PrintAbortProc) > 0;
@@ -135,7 +124,7 @@ void CloseCancelDialog() {
     }
     EnableWindow(g_printer.owner, TRUE);
     if (!DestroyWindow(g_printer.cancelDialog)) {
-        Fatal(kWindowError, __LINE__);
+        Fatal(IDS_WINDOW_ERROR, __LINE__);
     }
     g_printer.cancelDialog = nullptr;
 }
@@ -153,7 +142,7 @@ void ShowProgress(int index, int lineCount) {
 // job on the printer is dropped.
 void EndFailedJob(HWND owner, HDC dc, bool failed) {
     if (failed && !g_printer.userAbort) {
-        ErrorBox(owner, kCannotPrint, false);
+        ErrorBox(owner, IDS_CANNOT_PRINT, false);
     }
     if (failed || g_printer.userAbort) {
         AbortDoc(dc);
@@ -194,7 +183,7 @@ HFONT CreateReportFont(HDC dc) {
     font.lfHeight = -MulDiv(pointSize, GetDeviceCaps(dc, LOGPIXELSY), 720);
     HFONT handle = CreateFontIndirectA(&font);
     if (handle == nullptr) {
-        Fatal(kCannotCreateFont, __LINE__);
+        Fatal(IDS_CANNOT_CREATE_FONT, __LINE__);
     }
     return handle;
 }
@@ -222,7 +211,7 @@ std::vector<unsigned char> MonochromeCopy(HDC windowDc, int w, int h) {
     try {
         pixels.resize(static_cast<size_t>(w) * h);
     } catch (const std::bad_alloc&) {
-        Fatal(kOutOfMemory, __LINE__);
+        Fatal(IDS_OUT_OF_MEMORY, __LINE__);
     }
     HDC copyDc = CreateCompatibleDC(windowDc);
     CheckGdi(copyDc != nullptr, __LINE__);
@@ -348,16 +337,16 @@ PrinterContext GetPrinterContext(HWND owner, bool forGraphics, bool useDefault) 
         // A dialog that failed (rather than being cancelled) names no usable
         // printer; the default printer's absence is the caller's to report.
         if (!useDefault && CommDlgExtendedError() != 0) {
-            ErrorBox(owner, kPrinterNotSelected, false);
+            ErrorBox(owner, IDS_PRINTER_NOT_SELECTED, false);
         }
         return context;
     }
     if (request.hDC == nullptr) {
-        ErrorBox(owner, kPrinterNotSelected, false);
+        ErrorBox(owner, IDS_PRINTER_NOT_SELECTED, false);
         return context;
     }
     if (forGraphics && (GetDeviceCaps(request.hDC, RASTERCAPS) & RC_BITBLT) == 0) {
-        ErrorBox(owner, kCannotPrintGraphics, false);
+        ErrorBox(owner, IDS_CANNOT_PRINT_GRAPHICS, false);
         CheckGdi(DeleteDC(request.hDC) != 0, __LINE__);
         return context;
     }
@@ -383,7 +372,7 @@ void PrintSetup(HWND owner) {
 void ChooseReportFont(HWND owner) {
     const PrinterContext printer = GetPrinterContext(owner, false, true);
     if (printer.dc == nullptr) {
-        ErrorBox(owner, kNoDefaultPrinter, false);
+        ErrorBox(owner, IDS_NO_DEFAULT_PRINTER, false);
         return;
     }
     LOGFONTA font = g_printer.font;
@@ -495,7 +484,7 @@ void PrintWindowPicture(HWND owner, bool inverted) {
 
     bool failed = target == nullptr;
     if (failed) {
-        ErrorBox(owner, kCannotPrint, false);
+        ErrorBox(owner, IDS_CANNOT_PRINT, false);
     } else {
         failed = !OpenCancelDialog(owner, dc);
         ++g_printer.printouts;

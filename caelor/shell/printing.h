@@ -19,7 +19,7 @@ struct PrinterContext {
 
 // The printer dialog (or, with useDefault, the default printer without a
 // dialog), owned by owner. forGraphics refuses printers that cannot copy
-// bitmaps (858). The dialog's choice is kept for the next dialogs.
+// bitmaps (IDS_CANNOT_PRINT_GRAPHICS). The dialog's choice is kept for the next dialogs.
 PrinterContext GetPrinterContext(HWND owner, bool forGraphics, bool useDefault);
 
 // Prints every line of buffer in the report font, copies times, as one
@@ -34,6 +34,6 @@ void PrintWindowPicture(HWND owner, bool inverted);
 void PrintSetup(HWND owner);
 
 // The font dialog over the default printer's fonts; OK keeps the choice as the
-// report font. Without a default printer it says so (1003) and changes
+// report font. Without a default printer it says so (IDS_NO_DEFAULT_PRINTER) and changes
 // nothing.
 void ChooseReportFont(HWND owner);

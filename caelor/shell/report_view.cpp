@@ -9,23 +9,20 @@
 
 namespace {
 
-constexpr int kGdiError = 693;
-constexpr int kInternalError = 690;
-
 // A device context of the window prepared as a text surface, released (and
 // its font put back) on every path.
 class TextSurface {
   public:
     explicit TextSurface(HWND window) : window_(window), dc_(GetDC(window)) {
         if (dc_ == nullptr) {
-            ::FatalError(kGdiError, "REPORTS", __LINE__);
+            ::FatalError(IDS_GDI_ERROR, "REPORTS", __LINE__);
         }
         oldFont_ = PrepareSurface(dc_, 1, 0, 0, true);
     }
     ~TextSurface() {
         SelectObject(dc_, oldFont_);
         if (!ReleaseDC(window_, dc_)) {
-            ::FatalError(kGdiError, "REPORTS", __LINE__);
+            ::FatalError(IDS_GDI_ERROR, "REPORTS", __LINE__);
         }
     }
     TextSurface(const TextSurface&) = delete;
@@ -54,7 +51,7 @@ void ReportView::SetWindow(HWND window, int charWidth, int lineHeight, ReportBuf
 RECT ReportView::ClientRect() const {
     RECT client = {0, 0, 0, 0};
     if (!GetClientRect(window_, &client)) {
-        ::FatalError(kGdiError, "REPORTS", __LINE__);
+        ::FatalError(IDS_GDI_ERROR, "REPORTS", __LINE__);
     }
     return client;
 }
@@ -86,7 +83,7 @@ void ReportView::ReportProgress(int index, bool insideAlmanac, double fraction) 
     RECT strip = {charWidth_ * (length + 1), y, client.right, client.bottom};
     HBRUSH background = GetSysColorBrush(COLOR_WINDOW);
     if (strip.left < strip.right && FillRect(surface.dc(), &strip, background) == 0) {
-        ::FatalError(kGdiError, "REPORTS", __LINE__);
+        ::FatalError(IDS_GDI_ERROR, "REPORTS", __LINE__);
     }
     TextOutA(surface.dc(), charWidth_, y, text, length);
 }
@@ -98,7 +95,7 @@ void ReportView::Paint(HDC dc, int paintHeight) const {
     const ReportBuffer& buffer = *buffer_;
     if (buffer.topLine < 0 || buffer.topLine >= buffer.lineCount || buffer.firstColumn < 0 ||
         buffer.firstColumn >= kReportLineMax) {
-        ::FatalError(kInternalError, "SCRLTEXT", __LINE__);
+        ::FatalError(IDS_INTERNAL_ERROR, "SCRLTEXT", __LINE__);
     }
     const RECT client = ClientRect();
     const int visible = VisibleLines(client.bottom, lineHeight_);

@@ -6,22 +6,20 @@
 
 namespace {
 
-constexpr int kInternalError = 690;
-constexpr int kWindowError = 695;
 constexpr int kShownRange = 360;
 
 // Sets the range (and, when shown, the position) of each chosen bar; the
 // platform sets one bar per call.
 void SetBars(HWND window, int which, int range, const int* position) {
     if (which != kHorizontalScrollBar && which != kVerticalScrollBar && which != kBothScrollBars) {
-        ShellFatalError(kInternalError, "SET", __LINE__);
+        ShellFatalError(IDS_INTERNAL_ERROR, "SET", __LINE__);
     }
     for (int bar : {SB_HORZ, SB_VERT}) {
         if (which != kBothScrollBars && which != bar) {
             continue;
         }
         if (!SetScrollRange(window, bar, 0, range, TRUE)) {
-            ShellFatalError(kWindowError, "SET", __LINE__);
+            ShellFatalError(IDS_WINDOW_ERROR, "SET", __LINE__);
         }
         if (position != nullptr) {
             // Returns the previous position, so success and failure look alike.

@@ -10,7 +10,7 @@ constexpr int kVerticalScrollBar = 1;
 constexpr int kBothScrollBars = 3;
 
 // Range 0 .. 0, which hides the bars, redrawn. A which outside 0, 1, 3 is the
-// internal error; a range that cannot be set is fatal 695 (module SET).
+// internal error; a range that cannot be set is fatal IDS_WINDOW_ERROR (module SET).
 void HideScrollBars(HWND window, int which);
 
 // Range 0 .. 360 and the given position, redrawn.

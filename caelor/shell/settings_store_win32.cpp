@@ -6,12 +6,6 @@
 
 #include <cstring>
 
-namespace {
-
-constexpr int kRegistryError = 1101;
-
-} // namespace
-
 bool RegistrySettingsStore::Write(const char* name, const char* value) {
     const std::string path = RegistrySettingPath(name);
     HKEY key = nullptr;
@@ -45,7 +39,7 @@ std::string RegistrySettingsStore::Read(const char* name) {
         result = value;
     }
     if (RegCloseKey(key) != ERROR_SUCCESS) {
-        ErrorBox(nullptr, kRegistryError, false);
+        ErrorBox(nullptr, IDS_REGISTRY_ERROR, false);
     }
     return result;
 }

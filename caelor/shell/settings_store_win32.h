@@ -10,7 +10,7 @@
 class RegistrySettingsStore : public SettingsStore {
   public:
     bool Write(const char* name, const char* value) override;
-    // A key that cannot be closed after reading shows error 1101.
+    // A key that cannot be closed after reading shows error IDS_REGISTRY_ERROR.
     std::string Read(const char* name) override;
 };
 

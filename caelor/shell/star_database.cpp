@@ -10,10 +10,6 @@
 
 namespace {
 
-constexpr int kStarFileName = 129;
-constexpr int kCannotLoadStars = 685;
-constexpr int kNameSize = 81;
-
 // What the Planetarium dialog reads of each star; lives as long as the
 // catalogue.
 std::vector<StarNameRecord> g_names;
@@ -21,13 +17,13 @@ std::vector<StarNameRecord> g_names;
 } // namespace
 
 bool LoadStarDatabase(HWND owner) {
-    char fileName[kNameSize];
-    LoadText(kStarFileName, fileName, sizeof fileName);
+    char fileName[kTextSize];
+    LoadText(IDS_STARS_FILE_NAME, fileName, sizeof fileName);
     char path[MAX_PATH];
     DataFilePath(fileName, path, sizeof path);
     if (LoadStarCatalogue(path) != StarCatalogueStatus::kLoaded) {
         FreeStarDatabase();
-        ErrorBox(owner, kCannotLoadStars, false);
+        ErrorBox(owner, IDS_CANNOT_LOAD_STARS, false);
         return false;
     }
     g_names.clear();
@@ -40,7 +36,7 @@ bool LoadStarDatabase(HWND owner) {
             PlanetariumStarList(g_names.data(), static_cast<int>(g_names.size())).size()) !=
         kNamedStarCount) {
         FreeStarDatabase();
-        ErrorBox(owner, kCannotLoadStars, false);
+        ErrorBox(owner, IDS_CANNOT_LOAD_STARS, false);
         return false;
     }
     SetPlanetariumStars(g_names.data(), static_cast<int>(g_names.size()));

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-// Loads STARS.DAT (string 129). A missing or malformed file shows the error
+// Loads STARS.DAT (IDS_STARS_FILE_NAME). A missing or malformed file shows the error
 // box 685 "Cannot load star database" once, owned by owner, and leaves the
 // program without a catalogue; the Planetarium then stays unavailable.
 // True when the catalogue was loaded.

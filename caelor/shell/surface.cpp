@@ -8,12 +8,9 @@
 
 namespace {
 
-constexpr int kInternalError = 690;
-constexpr int kGdiError = 693;
-
 void Check(bool succeeded, long line) {
     if (!succeeded) {
-        ShellFatalError(kGdiError, DrawingModule(), line);
+        ShellFatalError(IDS_GDI_ERROR, DrawingModule(), line);
     }
 }
 
@@ -45,7 +42,7 @@ HFONT PrepareSurface(HDC dc, int mode, int width, int height, bool withColours) 
         Check(SetViewportOrgEx(dc, page.viewportOriginX, page.viewportOriginY, nullptr) != 0,
               __LINE__);
     } else {
-        ShellFatalError(kInternalError, "GRAPHICS", __LINE__);
+        ShellFatalError(IDS_INTERNAL_ERROR, "GRAPHICS", __LINE__);
     }
     HGDIOBJ previousFont = SelectObject(dc, GetStockObject(SYSTEM_FIXED_FONT));
     Check(previousFont != nullptr && previousFont != HGDI_ERROR, __LINE__);

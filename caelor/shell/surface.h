@@ -1,5 +1,5 @@
 // Preparing a device context as a drawing surface, and the text metrics every
-// margin of the program is derived from. Failures are fatal 693 "GDI error"
+// margin of the program is derived from. Failures are fatal IDS_GDI_ERROR
 // in the module of the drawing under way (graphs/drawing_module.h).
 #pragma once
 

@@ -107,7 +107,12 @@ TEST(DialogMessages, NumberedOnesMatchTheStringTable) {
             EXPECT_STREQ(StringText(id), DialogMessageText(message));
         }
     }
-    EXPECT_EQ(numbered, 3); // time speed 60, view angle 61, binary star 104
+    // Every message is in the table; the three that always were keep their
+    // numbers.
+    EXPECT_EQ(numbered, 28);
+    EXPECT_EQ(DialogMessageStringId(DialogMessage::kTimeSpeedRange), 60);
+    EXPECT_EQ(DialogMessageStringId(DialogMessage::kViewAngleRange), 61);
+    EXPECT_EQ(DialogMessageStringId(DialogMessage::kSelectBinaryStar), 104);
     EXPECT_STREQ(DialogMessageText(DialogMessage::kLatitudeRange),
                  "Latitude must be between 0\260 and 90\260");
 }

@@ -3,6 +3,8 @@
 #include "engine/angles.h"
 #include "engine/frames.h"
 #include "engine/time.h"
+#include "reports/names.h"
+#include "resources/string_table.h"
 
 #include <gtest/gtest.h>
 
