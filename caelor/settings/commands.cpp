@@ -2,6 +2,7 @@
 
 #include "movies/movie_clock.h"
 #include "reports/almanac.h"
+#include "reports/local_eclipses.h"
 
 #include <iterator>
 
@@ -32,6 +33,7 @@ const CommandRow kCommandRows[] = {
     {IDM_REPORT_DATES_OF_EASTER,  kReportCommand, {"DIAL_YEAR_RANGE", 76},        EasterReport,         403, kNoMovie},
     {IDM_REPORT_LUNAR_ECLIPSES,   kReportCommand, {"DIAL_YEAR_RANGE", 78},        LunarEclipsesReport,  404, kNoMovie},
     {IDM_REPORT_SOLAR_ECLIPSES,   kReportCommand, {"DIAL_YEAR_RANGE", 77},        SolarEclipsesReport,  405, kNoMovie},
+    {IDM_REPORT_LOCAL_ECLIPSES,   kReportCommand, {"DIAL_YEAR_RANGE", kLocalEclipsesDialogTitle}, LocalEclipsesReport, 415, kNoMovie},
     {IDM_REPORT_PLANET_VIEW_INFO, kReportCommand, {"DIAL_PLANETS", 80, 0, 1, 0},  PlanetViewInfoReport, 406, kNoMovie},
     {IDM_REPORT_PLANET_APSIDES,   kReportCommand, {"DIAL_PLANET_APSIDES"},        PlanetApsidesReport,  407, kNoMovie},
     {IDM_REPORT_PLANET_CONJ_OPP,  kReportCommand, {"DIAL_PLANETS", 81, 0, 1, 0},  PlanetConjOppReport,  408, kNoMovie},

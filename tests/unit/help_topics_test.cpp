@@ -123,7 +123,7 @@ TEST(HelpTopics, EachMenuItemOpensTheTopicOfItsName) {
         const auto other = otherTitles.find(label);
         EXPECT_EQ(topic->title, other == otherTitles.end() ? label : other->second) << label;
     }
-    EXPECT_EQ(items, 61);
+    EXPECT_EQ(items, 62);
     EXPECT_EQ(HelpContextOf(0), -1);
     EXPECT_EQ(HelpContextOf(999), -1);
 }
