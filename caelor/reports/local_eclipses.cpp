@@ -38,6 +38,13 @@ class TableText {
     char text_[kFormatSize];
 };
 
+// A formatted number inside a sentence, without the blanks that pad it to
+// its field (a zero integer part left out by the regional settings leaves
+// one).
+const char* Unpadded(const char* number) {
+    return number + std::strspn(number, " ");
+}
+
 // The local standard date of an instant, as the other reports print dates.
 void FormatLocalDate(double jdUt, const Location& location, char* out) {
     const CalendarTime local = LocalTimeOf(jdUt, location.timeZone);
@@ -135,10 +142,9 @@ void AddSolarEclipse(const LocalSolarEclipse& eclipse, const Location& location,
     char magnitude[kFormatSize];
     char covered[kFormatSize];
     FormatFixed(l.magnitude, 1, 3, magnitude);
-    // Up to 100 percent: the field is wide enough for it, its blanks dropped.
+    // Up to 100 percent: the field is wide enough for it.
     FormatFixed(l.obscuration * 100, 3, 1, covered);
-    Emit(buffer, TableText(kSolarMagnitudeLine).c_str(), magnitude,
-         covered + std::strspn(covered, " "));
+    Emit(buffer, TableText(kSolarMagnitudeLine).c_str(), Unpadded(magnitude), Unpadded(covered));
 }
 
 void AddLunarRow(int labelId, const LunarContact& contact, ReportBuffer& buffer) {
@@ -161,7 +167,8 @@ void AddLunarEclipse(const LocalLunarEclipse& eclipse, const Location& location,
     FormatFixed(eclipse.shadow.magnitude, 1, 2, magnitude);
     ReportAddLine("", buffer);
     Emit(buffer, TableText(kLocalLunarHeading).c_str(), date,
-         TableText(eclipse.totalBegins.happens ? kKindTotal : kKindPartial).c_str(), magnitude);
+         TableText(eclipse.totalBegins.happens ? kKindTotal : kKindPartial).c_str(),
+         Unpadded(magnitude));
     ReportText(kLunarColumns, buffer);
     AddLunarRow(kPartialPhaseBegins, eclipse.partialBegins, buffer);
     AddLunarRow(kTotalPhaseBegins, eclipse.totalBegins, buffer);
