@@ -23,7 +23,7 @@ namespace {
 // What a report asks for, as its dialog does.
 enum class Inputs {
     None,          // Introduction, Planet Data
-    YearRange,     // Seasons, Easter, eclipses
+    YearRange,     // Seasons, Easter, the eclipse reports
     YearMonths,    // Calendar, Moon reports, meteor showers, twilight, Almanac
     PlanetsMonths, // Planet View Info, Planet Conj/Opp: Mercury .. Pluto
     PlanetsYears,  // Planet Apsides: Earth .. Saturn
@@ -42,6 +42,7 @@ constexpr ReportKind kReports[] = {
     {"easter", IDM_REPORT_DATES_OF_EASTER, Inputs::YearRange},
     {"lunar-eclipses", IDM_REPORT_LUNAR_ECLIPSES, Inputs::YearRange},
     {"solar-eclipses", IDM_REPORT_SOLAR_ECLIPSES, Inputs::YearRange},
+    {"local-eclipses", IDM_REPORT_LOCAL_ECLIPSES, Inputs::YearRange},
     {"planet-view", IDM_REPORT_PLANET_VIEW_INFO, Inputs::PlanetsMonths},
     {"planet-apsides", IDM_REPORT_PLANET_APSIDES, Inputs::PlanetsYears},
     {"planet-conjunctions", IDM_REPORT_PLANET_CONJ_OPP, Inputs::PlanetsMonths},
@@ -78,8 +79,8 @@ constexpr char kReportHelp[] =
     "usage: caelor-cli report NAME [{--year}] [{--months}] [{--years}]\n"
     "           [{--bodies}] [location options] [regional options]\n"
     "NAME: introduction, calendar, seasons, easter, lunar-eclipses, solar-eclipses,\n"
-    "planet-view, planet-apsides, planet-conjunctions, planet-data, moon-apsides,\n"
-    "moon-nodes, meteor-showers, twilight, almanac.\n"
+    "local-eclipses, planet-view, planet-apsides, planet-conjunctions, planet-data,\n"
+    "moon-apsides, moon-nodes, meteor-showers, twilight, almanac.\n"
     "Location: {--lat} {--lon} {--tz} {--elev} {--name} (North and East\n"
     "positive) or {--place} [{--cities}]; default Greenwich.\n"
     "Regional: {--decimal} {--date-format} {--time-sep} {--leading-zero}\n"

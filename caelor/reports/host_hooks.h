@@ -16,7 +16,7 @@ class ReportHost {
     // the window was resized. Returns 1 to stop (StopFlag set, or resized in
     // mode 1), else 0.
     virtual int PumpMessages(int mode) = 0;
-    // Shows progress of report index (1 .. 14) at fraction 0 .. 1 of that
+    // Shows progress of report index (1 .. 15) at fraction 0 .. 1 of that
     // report, inside the Almanac or on its own.
     virtual void ReportProgress(int index, bool insideAlmanac, double fraction) = 0;
     // Called after each line is appended, so the host can draw it at once.

@@ -27,7 +27,8 @@ struct ReportBuffer {
     const char* Line(int index) const { return &text[static_cast<size_t>(index) * kReportSlot]; }
 };
 
-// Report index of each report, also its row of the Almanac's progress table.
+// Report index of each report, also its row of the Almanac's progress table;
+// Local Eclipses, which the Almanac does not run, comes after its rows.
 enum ReportIndex : int {
     kReportIntroduction = 1,
     kReportCalendar,
@@ -43,6 +44,7 @@ enum ReportIndex : int {
     kReportMoonNodes,
     kReportMeteorShowers,
     kReportTwilight,
+    kReportLocalEclipses,
 };
 
 void ReportBeginSection(ReportBuffer& buffer);

@@ -59,6 +59,12 @@ void EasterReport(const ReportRequest& request, ReportBuffer& buffer, Location l
 void LunarEclipsesReport(const ReportRequest& request, ReportBuffer& buffer, Location location);
 void SolarEclipsesReport(const ReportRequest& request, ReportBuffer& buffer, Location location);
 
+// Every eclipse of a year range as seen from the place: the solar eclipses
+// at least partial there with the Sun up at some moment, each contact with
+// the Sun's altitude, and every lunar eclipse with the Moon's altitude at
+// each contact (local_eclipses.cpp).
+void LocalEclipsesReport(const ReportRequest& request, ReportBuffer& buffer, Location location);
+
 // Planet reports over the request's planets: view info and conjunctions
 // (year, months), apsides (years).
 void PlanetViewInfoReport(const ReportRequest& request, ReportBuffer& buffer, Location location);

@@ -21,13 +21,15 @@
 #define IDM_SET_LOCATION 130
 #define IDM_ASSIGN_COLORS 120
 
-/* Reports: 80 .. 93 in menu order, and Moon Nodes, added later. */
+/* Reports: 80 .. 93 in menu order, and Moon Nodes and Local Eclipses, added
+   later. */
 #define IDM_REPORT_INTRODUCTION 80
 #define IDM_REPORT_CALENDAR 81
 #define IDM_REPORT_SEASONS 82
 #define IDM_REPORT_DATES_OF_EASTER 83
 #define IDM_REPORT_LUNAR_ECLIPSES 84
 #define IDM_REPORT_SOLAR_ECLIPSES 85
+#define IDM_REPORT_LOCAL_ECLIPSES 142
 #define IDM_REPORT_PLANET_VIEW_INFO 86
 #define IDM_REPORT_PLANET_APSIDES 87
 #define IDM_REPORT_PLANET_CONJ_OPP 88

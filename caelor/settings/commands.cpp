@@ -33,6 +33,7 @@ const CommandRow kCommandRows[] = {
     {IDM_REPORT_DATES_OF_EASTER,  kReportCommand, {"DIAL_YEAR_RANGE", IDS_DATES_OF_EASTER},        EasterReport,         403, kNoMovie},
     {IDM_REPORT_LUNAR_ECLIPSES,   kReportCommand, {"DIAL_YEAR_RANGE", IDS_LUNAR_ECLIPSES},         LunarEclipsesReport,  404, kNoMovie},
     {IDM_REPORT_SOLAR_ECLIPSES,   kReportCommand, {"DIAL_YEAR_RANGE", IDS_SOLAR_ECLIPSES},         SolarEclipsesReport,  405, kNoMovie},
+    {IDM_REPORT_LOCAL_ECLIPSES,   kReportCommand, {"DIAL_YEAR_RANGE", IDS_LOCAL_ECLIPSES},         LocalEclipsesReport,  415, kNoMovie},
     {IDM_REPORT_PLANET_VIEW_INFO, kReportCommand, {"DIAL_PLANETS", IDS_PLANET_VIEW_INFO, 0, 1, 0}, PlanetViewInfoReport, 406, kNoMovie},
     {IDM_REPORT_PLANET_APSIDES,   kReportCommand, {"DIAL_PLANET_APSIDES"},                         PlanetApsidesReport,  407, kNoMovie},
     {IDM_REPORT_PLANET_CONJ_OPP,  kReportCommand, {"DIAL_PLANETS", IDS_PLANET_CONJ_OPP, 0, 1, 0},  PlanetConjOppReport,  408, kNoMovie},

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Reports through the menus of caelor.exe with values typed into their
 # dialogs, at a southern and eastern place: Seasons, Dates of Easter,
-# Calendar, Lunar and Solar Eclipses, Planet View Info, Twilight and a whole
-# Almanac copied to the clipboard equal, byte for byte apart from the CR LF
-# line ends, what caelor-cli prints for the same inputs; a bad year range
+# Calendar, Lunar, Solar and Local Eclipses, Planet View Info, Twilight and a
+# whole Almanac copied to the clipboard equal, byte for byte apart from the
+# CR LF line ends, what caelor-cli prints for the same inputs; a bad year range
 # shows its error and keeps the dialog open; Stop during the Almanac keeps
 # the lines so far; closing ends with exit code 0.
 . "$(dirname "$0")/lib.sh"
@@ -84,6 +84,10 @@ copy_and_compare lunar $IDM_REPORT_LUNAR_ECLIPSES "Lunar Eclipses" \
 copy_and_compare solar $IDM_REPORT_SOLAR_ECLIPSES "Solar Eclipses" \
     "$START_YEAR=2027 $STOP_YEAR=2028" \
     solar-eclipses --years 2027-2028
+# Sydney sees the total eclipse of 2028 July 22 from inside the umbra.
+copy_and_compare local $IDM_REPORT_LOCAL_ECLIPSES "Local Eclipses" \
+    "$START_YEAR=2027 $STOP_YEAR=2028" \
+    local-eclipses --years 2027-2028
 copy_and_compare planet-view $IDM_REPORT_PLANET_VIEW_INFO "Planet View Info" \
     "$YEAR=2027 $START_MONTH=5 $STOP_MONTH=6 check:120=0 check:121=0 check:122=1 check:123=1 \
 check:124=0 check:125=0 check:126=0 check:127=0" \

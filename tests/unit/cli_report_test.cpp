@@ -101,6 +101,8 @@ TEST(CliReport, TheDialogsChecksWithTheirMessages) {
     const Case cases[] = {
         {{"seasons", "--years", "999-2000"}, "Year must be between 1000 and 3000"},
         {{"seasons", "--years", "2001-2000"}, "Stop year cannot be less than start year"},
+        {{"local-eclipses", "--years", "2999-3001"}, "Year must be between 1000 and 3000"},
+        {{"local-eclipses", "--year", "2026"}, "--year"},
         {{"calendar", "--year", "3001"}, "Year must be between 1000 and 3000"},
         {{"calendar", "--months", "5-3"}, "Stop month cannot be less than start month"},
         {{"twilight", "--months", "0-3"}, "Month must be between 1 and 12"},
