@@ -23,6 +23,8 @@ set(HELPGEN_SOURCES
     ${CMAKE_SOURCE_DIR}/tools/helpgen/cli_manual.cpp
     ${CMAKE_SOURCE_DIR}/tools/helpgen/html_manual.cpp
     ${CMAKE_SOURCE_DIR}/caelor/help/help_book.cpp
+    ${CMAKE_SOURCE_DIR}/caelor/help/help_encoding.cpp
+    ${CMAKE_SOURCE_DIR}/caelor/help/help_index.cpp
     ${CMAKE_SOURCE_DIR}/caelor/help/help_text.cpp
     ${CMAKE_SOURCE_DIR}/caelor/cli/option_text.cpp)
 set(HELPGEN_INCLUDES ${CMAKE_SOURCE_DIR}/caelor ${CMAKE_SOURCE_DIR}/tools/helpgen)

@@ -54,6 +54,8 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/varnixpc/app/varnixpc.rc PROPERT
 # The launcher's help window shows its guide with caelor's reader and topic
 # view.
 target_sources(varnixpc PRIVATE ${CMAKE_SOURCE_DIR}/caelor/help/help_book.cpp
+                                ${CMAKE_SOURCE_DIR}/caelor/help/help_encoding.cpp
+                                ${CMAKE_SOURCE_DIR}/caelor/help/help_index.cpp
                                 ${CMAKE_SOURCE_DIR}/caelor/help/help_text.cpp
                                 ${CMAKE_SOURCE_DIR}/caelor/help/help_layout.cpp
                                 ${CMAKE_SOURCE_DIR}/caelor/shell/help_view.cpp)

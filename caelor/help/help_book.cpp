@@ -1,8 +1,9 @@
 #include "help/help_book.h"
 
+#include "help/help_encoding.h"
+
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <cstdlib>
 #include <map>
 
@@ -18,20 +19,6 @@ std::string Trim(const std::string& s) {
         --end;
     }
     return s.substr(begin, end - begin);
-}
-
-// Lower case (ASCII letters only) with runs of blanks made one blank and
-// leading blanks dropped: how the index compares keywords.
-std::string IndexKey(const std::string& s) {
-    std::string out;
-    for (char c : s) {
-        const bool blank = std::isspace(static_cast<unsigned char>(c)) != 0;
-        if (blank && (out.empty() || out.back() == ' ')) {
-            continue;
-        }
-        out += blank ? ' ' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return out;
 }
 
 bool IsName(const std::string& s) {
@@ -318,55 +305,6 @@ class SourceReader {
     bool inPreformatted_ = false;
 };
 
-// A UTF-8 sequence's code point, or -1 for a broken sequence; advances pos.
-long NextCodePoint(const std::string& text, size_t& pos) {
-    const unsigned char first = static_cast<unsigned char>(text[pos++]);
-    if (first < 0x80) {
-        return first;
-    }
-    int extra = 0;
-    long code = 0;
-    if ((first & 0xE0) == 0xC0) {
-        extra = 1;
-        code = first & 0x1F;
-    } else if ((first & 0xF0) == 0xE0) {
-        extra = 2;
-        code = first & 0x0F;
-    } else if ((first & 0xF8) == 0xF0) {
-        extra = 3;
-        code = first & 0x07;
-    } else {
-        return -1;
-    }
-    for (int k = 0; k < extra; ++k) {
-        if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80) {
-            return -1;
-        }
-        code = (code << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
-    }
-    return code;
-}
-
-// Windows-1252 bytes 0x80 .. 0x9F; 0 where the code page has no character.
-constexpr long kWindows1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-// The Windows-1252 byte of a code point; -1 when there is none.
-int Windows1252Byte(long code) {
-    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
-        return static_cast<int>(code);
-    }
-    for (int k = 0; k < 32; ++k) {
-        if (kWindows1252High[k] == code && code != 0) {
-            return 0x80 + k;
-        }
-    }
-    return -1;
-}
-
 // Calls take(line, number) for each line of text, numbered from 1, without
 // its line end (LF or CR LF).
 template <typename Take> void ForEachLine(const std::string& text, Take take) {
@@ -384,12 +322,6 @@ template <typename Take> void ForEachLine(const std::string& text, Take take) {
         take(line, ++number);
         pos = end + 1;
     }
-}
-
-std::string CodePointName(long code) {
-    char name[24];
-    std::snprintf(name, sizeof name, "U+%04lX", code);
-    return name;
 }
 
 } // namespace
@@ -485,128 +417,4 @@ void LintHelpSource(const std::string& text, const std::string& file,
                                   std::to_string(kHelpSourceWidth)});
         }
     });
-}
-
-std::string HelpTextToWindows1252(const std::string& text, const std::string& file,
-                                  std::vector<HelpError>& errors) {
-    std::string out;
-    out.reserve(text.size());
-    int number = 1;
-    for (size_t pos = 0; pos < text.size();) {
-        if (text[pos] == '\n') {
-            ++number;
-        }
-        const long code = NextCodePoint(text, pos);
-        const int byte = code < 0 ? -1 : Windows1252Byte(code);
-        if (byte < 0) {
-            errors.push_back(
-                {file, number,
-                 code < 0 ? std::string("not UTF-8")
-                          : "character " + CodePointName(code) + " is not in Windows-1252"});
-            out += '?';
-        } else {
-            out += static_cast<char>(byte);
-        }
-    }
-    return out;
-}
-
-const HelpTopic* FindHelpContext(const HelpBook& book, int context) {
-    for (const HelpTopic& topic : book.topics) {
-        if (topic.context == context && context != kNoHelpContext) {
-            return &topic;
-        }
-    }
-    return nullptr;
-}
-
-const HelpTopic* FindHelpTopic(const HelpBook& book, const std::string& name) {
-    for (const HelpTopic& topic : book.topics) {
-        if (topic.name == name) {
-            return &topic;
-        }
-    }
-    return nullptr;
-}
-
-const HelpTopic* FindHelpKeyword(const HelpBook& book, const std::string& keyword) {
-    const std::string key = IndexKey(Trim(keyword));
-    for (const HelpTopic& topic : book.topics) {
-        for (const std::string& k : topic.keywords) {
-            if (IndexKey(k) == key) {
-                return &topic;
-            }
-        }
-    }
-    return nullptr;
-}
-
-int HelpTopicIndex(const HelpBook& book, const HelpTopic& topic) {
-    return static_cast<int>(&topic - book.topics.data());
-}
-
-std::vector<HelpIndexEntry> HelpIndex(const HelpBook& book) {
-    // Every (key, topic) once, in the order of the book.
-    struct Item {
-        std::string key;
-        std::string shown;
-        int topic;
-    };
-    std::vector<Item> items;
-    std::map<std::string, std::vector<int>> topicsOfKey;
-    for (size_t t = 0; t < book.topics.size(); ++t) {
-        const HelpTopic& topic = book.topics[t];
-        std::vector<std::string> texts = topic.keywords;
-        texts.insert(texts.begin(), topic.title);
-        for (const std::string& text : texts) {
-            const std::string key = IndexKey(text);
-            std::vector<int>& topics = topicsOfKey[key];
-            if (std::find(topics.begin(), topics.end(), static_cast<int>(t)) != topics.end()) {
-                continue;
-            }
-            topics.push_back(static_cast<int>(t));
-            items.push_back(Item{key, text, static_cast<int>(t)});
-        }
-    }
-    std::stable_sort(items.begin(), items.end(),
-                     [](const Item& a, const Item& b) { return a.key < b.key; });
-    std::vector<HelpIndexEntry> index;
-    std::map<std::string, std::string> firstSpelling;
-    for (const Item& item : items) {
-        firstSpelling.emplace(item.key, item.shown);
-    }
-    for (const Item& item : items) {
-        const std::string& shown = firstSpelling[item.key];
-        const std::vector<int>& topics = topicsOfKey[item.key];
-        if (topics.size() == 1) {
-            index.push_back(HelpIndexEntry{shown, shown, item.topic});
-            continue;
-        }
-        const HelpTopic& topic = book.topics[static_cast<size_t>(item.topic)];
-        std::string which = topic.title;
-        // Two topics of one title (a graph and the glossary's word) are told
-        // apart by the first part of the name: "glossary".
-        const bool sameTitle = std::any_of(topics.begin(), topics.end(), [&](int other) {
-            return other != item.topic &&
-                   IndexKey(book.topics[static_cast<size_t>(other)].title) == IndexKey(topic.title);
-        });
-        const size_t dash = topic.name.find('-');
-        if (sameTitle && dash != std::string::npos) {
-            which += ", " + topic.name.substr(0, dash);
-        }
-        index.push_back(HelpIndexEntry{shown + " (" + which + ")", shown, item.topic});
-    }
-    return index;
-}
-
-std::vector<HelpIndexEntry> SearchHelpIndex(const std::vector<HelpIndexEntry>& index,
-                                            const std::string& prefix) {
-    const std::string key = IndexKey(prefix);
-    std::vector<HelpIndexEntry> found;
-    for (const HelpIndexEntry& entry : index) {
-        if (IndexKey(entry.key).compare(0, key.size(), key) == 0) {
-            found.push_back(entry);
-        }
-    }
-    return found;
 }
