@@ -1,40 +1,28 @@
-// caelor-cli movie: the frames of a movie as PNG files, or an animated GIF.
-// The wall clock is simulated (250 ms a frame), so the same options always
-// give the same pictures.
+// caelor-cli movie: the command line read into a movie's arguments and held
+// against the movie as its dialog would (movie_render.cpp plays it).
 
-#include "cli/cli_host.h"
 #include "cli/commands.h"
 #include "cli/data_files.h"
-#include "cli/cairo_surface.h"
+#include "cli/movie_job.h"
 #include "cli/options.h"
 
 #include "engine/frames.h"
 #include "engine/time.h"
 #include "movies/movie_run.h"
 #include "movies/star_catalogue.h"
-#include "movies/world_map.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "settings/dialog_params.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace {
-
-constexpr double kTickDays = 0.25 / 86400.0;
 
 struct MovieKind {
     const char* name;
@@ -87,18 +75,6 @@ int BodyIndex(const std::string& option, const std::string& name) {
     }
     throw UsageError{option + ": '" + name +
                      "' is not a body (sun, moon, earth, mercury .. pluto)"};
-}
-
-const MovieKind& FindMovie(const std::string& name) {
-    std::string names;
-    for (const MovieKind& kind : kMovies) {
-        if (name == kind.name) {
-            return kind;
-        }
-        names += names.empty() ? "" : ", ";
-        names += kind.name;
-    }
-    throw UsageError{"NAME: '" + name + "' is not a movie (" + names + ")"};
 }
 
 int ParseWhole(const std::string& option, const std::string& text, int lo, int hi) {
@@ -223,44 +199,14 @@ int FindNamedStar(const StarCatalogue* catalogue, const std::string& text) {
     throw UsageError{"--star: no star named '" + text + "' in the catalogue"};
 }
 
-bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-// The directory and any parents it lacks, as mkdir -p does.
-bool MakeDirectory(const std::string& path) {
-    struct stat info;
-    if (stat(path.c_str(), &info) == 0) {
-        return S_ISDIR(info.st_mode);
-    }
-    const size_t slash = path.find_last_of('/');
-    if (slash != std::string::npos && slash > 0 && !MakeDirectory(path.substr(0, slash))) {
-        return false;
-    }
-    return mkdir(path.c_str(), 0777) == 0 ||
-           (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode));
-}
-
-bool HaveConvert() {
-    return std::system("command -v convert >/dev/null 2>&1") == 0;
-}
-
-std::string Quoted(const std::string& text) {
-    std::string out = "'";
-    for (char c : text) {
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return out + "'";
-}
-
 // {options} lists the movie's own options from the option table.
-constexpr char kMovieHelp[] = "usage: caelor-cli movie NAME [options] {--frames} -o DIR|FILE.gif\n"
-                         "NAME: planetarium, jupiter-moons-side, jupiter-moons-top, ecliptic-top,\n"
-                         "      ecliptic-side, day-night, binary-star\n"
-                         "{options}"
-                         "  {location}   the observing place\n"
-                         "  {regional}\n";
+constexpr char kMovieHelp[] =
+    "usage: caelor-cli movie NAME [options] {--frames} -o DIR|FILE.gif\n"
+    "NAME: planetarium, jupiter-moons-side, jupiter-moons-top, ecliptic-top,\n"
+    "      ecliptic-side, day-night, binary-star\n"
+    "{options}"
+    "  {location}   the observing place\n"
+    "  {regional}\n";
 
 // What the command line asks for, read but not yet held against the movie.
 struct MovieArguments {
@@ -279,25 +225,6 @@ struct MovieArguments {
     bool haveBodies = false, haveMoons = false;
     LocationOptions location;
     RegionalOptions regional;
-};
-
-// A movie as MovieRun is to play it, and where its frames go.
-struct MovieJob {
-    int command = 0;
-    MovieObserver observer{};
-    MovieParams params;
-    bool jetTrails = false;
-    int frames = 0;
-    int width = 0;
-    int height = 0;
-    std::string output;
-    StarCatalogue catalogue;
-    bool haveCatalogue = false;
-};
-
-// A movie that could not be made (exit code 1), with the reason.
-struct MovieFailure {
-    std::string message;
 };
 
 MovieArguments ParseMovieArguments(int argc, char** argv) {
@@ -376,7 +303,7 @@ MovieArguments ParseMovieArguments(int argc, char** argv) {
         if (a.kind != nullptr) {
             throw UsageError{arg + ": unexpected argument"};
         }
-        a.kind = &FindMovie(arg);
+        a.kind = &FindNamedRow(kMovies, arg, "movie");
     };
     ParseCommandLine(kCliMovie, argc, argv, take, positional);
     return a;
@@ -479,100 +406,6 @@ MovieJob ValidateMovie(const MovieArguments& a) {
     job.height = a.height;
     job.output = a.output;
     return job;
-}
-
-// Plays the movie into directory/frame-0001.png ... until its frames are
-// written or Ctrl-C stops it; returns how many were written.
-int WriteFrames(MovieJob& job, const MonoBitmap& worldMap, const std::string& directory) {
-    const int width = job.width;
-    const int height = job.height;
-    CliHost host;
-    MovieRun run;
-    run.Start(job.command, job.observer, job.params);
-    if (job.jetTrails) {
-        run.ToggleJetTrails();
-    }
-    cairo_surface_t* target = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-    // The fixed font keeps its share of the page, as for the graphs.
-    const PageExtent page = IsotropicPageExtent(width, height);
-    CairoSurface window(target, width, height, std::max(6.0, 15.0 * page.width / kPageWidth));
-    cairo_surface_destroy(target); // the surface holds its own reference
-    double wallClock = StartJulianDay(job.params.start, job.observer.timeZone);
-    int written = 0;
-    for (int f = 0; f < job.frames && !CliHost::Interrupted(); ++f) {
-        window.Prepare(kPageMapping, width, height, true);
-        run.Tick(window, width, height, wallClock, &worldMap,
-                 job.haveCatalogue ? &job.catalogue : nullptr);
-        wallClock += kTickDays;
-        char file[64];
-        std::snprintf(file, sizeof file, "/frame-%04d.png", f + 1);
-        cairo_surface_flush(window.Target());
-        if (cairo_surface_write_to_png(window.Target(), (directory + file).c_str()) !=
-            CAIRO_STATUS_SUCCESS) {
-            throw MovieFailure{"cannot write " + directory + file};
-        }
-        ++written;
-    }
-    return written;
-}
-
-// A folder of its own under TMPDIR (or /tmp) for the GIF's frames, removed
-// with all it holds however the movie ends.
-class FrameFolder {
-  public:
-    FrameFolder() {
-        const char* base = std::getenv("TMPDIR");
-        path_ =
-            std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/caelor-movie-XXXXXX";
-        if (mkdtemp(path_.data()) == nullptr) {
-            throw MovieFailure{std::string("temporary directory: ") + std::strerror(errno)};
-        }
-    }
-    ~FrameFolder() {
-        std::error_code ignored; // a frame folder left behind is no reason to fail
-        std::filesystem::remove_all(path_, ignored);
-    }
-    FrameFolder(const FrameFolder&) = delete;
-    FrameFolder& operator=(const FrameFolder&) = delete;
-    const std::string& Path() const { return path_; }
-
-  private:
-    std::string path_;
-};
-
-// Writes the frames as PNG files into the directory -o names, or into a
-// frame folder that convert turns into the GIF. Returns the exit code.
-int RenderMovie(MovieJob& job, RegionalOptions& regional) {
-    const std::string& output = job.output;
-    const bool gif = EndsWith(Lower(output), ".gif");
-    std::optional<FrameFolder> frameFolder;
-    if (gif) {
-        if (!HaveConvert()) {
-            throw MovieFailure{"an animated GIF needs ImageMagick's convert, which is not "
-                               "installed; give a directory instead"};
-        }
-        frameFolder.emplace();
-    } else if (!MakeDirectory(output)) {
-        throw MovieFailure{"cannot make directory " + output};
-    }
-    const std::string& directory = gif ? frameFolder->Path() : output;
-
-    const RegionalScope regionalScope(regional);
-    MonoBitmap worldMap;
-    const std::vector<uint8_t>& mapBytes = WorldMapBytes();
-    if (!WorldMapFromBitmapBytes(mapBytes.data(), mapBytes.size(), worldMap)) {
-        throw MovieFailure{"the built-in world map is damaged"};
-    }
-    const int written = WriteFrames(job, worldMap, directory);
-    if (gif) {
-        const std::string convert =
-            "convert -delay 25 -loop 0 " + Quoted(directory) + "/frame-*.png " + Quoted(output);
-        if (std::system(convert.c_str()) != 0) {
-            throw MovieFailure{"convert failed for " + output};
-        }
-    }
-    std::printf("%s: %d frames\n", output.c_str(), written);
-    return CliHost::Interrupted() ? 130 : 0;
 }
 
 } // namespace
