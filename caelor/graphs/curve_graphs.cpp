@@ -1,4 +1,4 @@
-// The graphs that plot a quantity against the date, over a year or a month.
+// The graphs that plot a quantity against the date over a year.
 
 #include "graphs/graph_frame.h"
 #include "graphs/graphs.h"
@@ -22,33 +22,6 @@
 
 namespace {
 
-// A y-axis value row: its rule (when ruled) and its label.
-struct AxisLabel {
-    enum Placement { Centred, LeftAligned };
-    int labelX;
-    Placement placement;
-};
-
-void AxisRow(Surface& s, const GraphLayout& g, int y, bool ruled, const char* label,
-             const AxisLabel& where) {
-    if (ruled) {
-        HorizontalRule(s, y, g.L, g.W);
-    }
-    if (label == nullptr) {
-        return;
-    }
-    const int top = y + s.LineHeight() / 2;
-    if (where.placement == AxisLabel::Centred) {
-        CenteredText(s, where.labelX, top, label);
-    } else {
-        s.Text(where.labelX, top, label);
-    }
-}
-
-void IntegerLabel(const char* format, int v, char* text) {
-    std::snprintf(text, kFormatSize, format, v);
-}
-
 // The header of every year graph: frame, title with the year, "Month" and
 // the y title.
 void YearHeader(Surface& s, const GraphLayout& g, int titleTop, int yTitleX, int yTitleId,
@@ -71,8 +44,6 @@ void PlaceYearHeader(Surface& s, const GraphLayout& g, int yTitleX, int yTitleId
     VerticalTitle(s, g, yTitleX, yTitleId);
 }
 
-// Maps a value to the page.
-using ValueMapping = std::function<int(double)>;
 // The value of a sample at Julian day jd.
 using SampleValue = std::function<double(double jd)>;
 // The next sample after jd, or a value above jdEnd to end the curve.
@@ -158,22 +129,6 @@ void PlanetYearGraph(Surface& s, int year, BitSet bodies, const PlanetFamily& f,
                 s, g, period, k, value, toY,
                 [](double jd, double end) { return EveryDays(7.0, jd, end); }, &slots[k - 2], k)) {
             return;
-        }
-    }
-}
-
-// Rows for integer values from..to (either direction) by step.
-void IntegerRows(Surface& s, const GraphLayout& g, int from, int to, int step,
-                 const ValueMapping& toY, const char* format, int labelX,
-                 const std::function<bool(int)>& labelled) {
-    const int direction = from <= to ? 1 : -1;
-    for (int v = from;; v += direction * step) {
-        char text[kFormatSize];
-        IntegerLabel(format, v, text);
-        AxisRow(s, g, toY(v), true, labelled(v) ? text : nullptr,
-                AxisLabel{labelX, AxisLabel::Centred});
-        if (v == to) {
-            break;
         }
     }
 }
@@ -324,8 +279,8 @@ double SunAngleAtNoon(double jd, const Location& loc) {
 
 void SunAngleGraph(Surface& s, int year, const Location& loc) {
     const GraphLayout g = CentredLayout(s, 7, 4);
-    PlaceYearHeader(s, g, g.L - 6 * s.CharWidth(), IDS_ANGLE_AT_TRANSIT_AXIS, IDS_SUN_ANGLE_GRAPH_TITLE,
-                    year, loc);
+    PlaceYearHeader(s, g, g.L - 6 * s.CharWidth(), IDS_ANGLE_AT_TRANSIT_AXIS,
+                    IDS_SUN_ANGLE_GRAPH_TITLE, year, loc);
     const YearPeriod period = PeriodOfYear(year);
     const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp(g.H * v / 90.0); };
     for (int v = 0; v <= 90; v += 10) {
@@ -379,8 +334,8 @@ void SunriseGraph(Surface& s, int year, const Location& loc) {
 
 void MoonSpeedGraph(Surface& s, int year, const Location& loc) {
     const GraphLayout g = CentredLayout(s, 7, 4);
-    YearHeader(s, g, kPageHeight - s.LineHeight(), g.L - 5 * s.CharWidth(), IDS_DEGREES_PER_DAY_AXIS,
-               IDS_MOON_ANGULAR_SPEED_GRAPH_TITLE, year);
+    YearHeader(s, g, kPageHeight - s.LineHeight(), g.L - 5 * s.CharWidth(),
+               IDS_DEGREES_PER_DAY_AXIS, IDS_MOON_ANGULAR_SPEED_GRAPH_TITLE, year);
     const YearPeriod period = PeriodOfYear(year);
     const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp((v - 11.0) * g.H * 0.2); };
     IntegerRows(s, g, 11, 16, 1, toY, "%2d", g.L - 2 * s.CharWidth(), Always);
@@ -414,141 +369,6 @@ void MoonSpeedGraph(Surface& s, int year, const Location& loc) {
         haveLongitude = true;
         if (StopDrawing()) {
             return;
-        }
-    }
-}
-
-namespace {
-
-// The layout of the month graphs: whole day columns of width step.
-struct MonthLayout {
-    GraphLayout g;
-    int days;
-    int step;
-};
-
-MonthLayout MonthGraphLayout(Surface& s, int year, int month, int leftChars, int bottomLines) {
-    MonthLayout m;
-    m.days = DaysInMonth(month, year);
-    m.g = CentredLayout(s, leftChars, bottomLines);
-    m.step = ((kPageWidth / 2 - m.g.L) * 2) / (m.days + 1);
-    m.g.W = m.days * m.step;
-    return m;
-}
-
-// Day rules and the labels of odd days, "1" of the next month at the end.
-void DayAxis(Surface& s, const MonthLayout& m) {
-    const GraphLayout& g = m.g;
-    for (int k = 1; k <= m.days - 1; ++k) {
-        VerticalRule(s, g.L + k * m.step, g.B, g.H);
-    }
-    for (int d = 1; d <= m.days + 1; ++d) {
-        if (d % 2 == 0) {
-            continue;
-        }
-        int x = g.L + (d - 1) * m.step;
-        char text[kFormatSize];
-        if (d == m.days + 1) {
-            std::snprintf(text, sizeof text, "1");
-            x += s.CharWidth();
-        } else {
-            std::snprintf(text, sizeof text, "%d", d);
-        }
-        CenteredText(s, x, g.B - s.LineHeight() / 2, text);
-    }
-}
-
-void MonthTitleText(int month, char* text) {
-    MonthName(month, text);
-}
-
-} // namespace
-
-void MoonIllumFracGraph(Surface& s, int year, int month, const Location& loc) {
-    const MonthLayout m = MonthGraphLayout(s, year, month, 7, 4);
-    const GraphLayout& g = m.g;
-    DrawFrame(s, g);
-    char monthName[kTextSize];
-    MonthTitleText(month, monthName);
-    CenteredTitle(s, g.L + g.W / 2, kPageHeight - 2 * s.LineHeight(), IDS_MOON_ILLUM_FRAC_GRAPH_TITLE,
-                  monthName, year);
-    CenteredTitle(s, kPageWidth / 2, 2 * s.LineHeight(), IDS_DAY_OF_MONTH_AXIS);
-    VerticalTitle(s, g, g.L - 6 * s.CharWidth(), IDS_MOON_ILLUM_FRAC_AXIS);
-    const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp(g.H * v); };
-    for (int i = 0; i <= 5; ++i) {
-        char text[kFormatSize];
-        FormatFixed(i * 0.2, 2, 1, text);
-        AxisRow(s, g, toY(i * 0.2), true, text,
-                AxisLabel{g.L - 3 * s.CharWidth(), AxisLabel::Centred});
-    }
-    DayAxis(s, m);
-
-    s.SelectItemPen(kMoonItem);
-    const double jd0 = CalendarToJulianDay(1.0, month, year) - loc.timeZone / 24.0;
-    SurfacePoint previous{0, 0};
-    for (int i = 0; i <= m.days; ++i) {
-        if (StopDrawing()) {
-            return;
-        }
-        const CalendarTime t = SplitJulianDay(jd0 + i);
-        const SurfacePoint point{g.L + i * m.step, toY(MoonPosition(t).k)};
-        if (i > 0) {
-            DrawLine(s, previous.x, previous.y, point.x, point.y);
-        }
-        previous = point;
-    }
-}
-
-void PlanetAngleGraph(Surface& s, int year, int month, int mainPlanet, BitSet others,
-                      const Location& loc) {
-    const MonthLayout m = MonthGraphLayout(s, year, month, 7, 5);
-    const GraphLayout& g = m.g;
-    DrawFrame(s, g);
-    char planet[kTextSize];
-    BodyName(mainPlanet, planet);
-    char monthName[kTextSize];
-    MonthTitleText(month, monthName);
-    CenteredTitle(s, g.L + g.W / 2, kPageHeight - s.LineHeight(), IDS_PLANET_ANGLE_GRAPH_TITLE, planet,
-                  monthName, year);
-    CenteredTitle(s, kPageWidth / 2, 2 * s.LineHeight(), IDS_DAY_OF_MONTH_AXIS);
-    VerticalTitle(s, g, g.L - 6 * s.CharWidth(), IDS_ANGLE_AXIS);
-    const ValueMapping toY = [&](double v) { return g.B + RoundHalfUp(g.H * v / 180.0); };
-    IntegerRows(s, g, 180, 0, 10, toY, "%3d", g.L - 2 * s.CharWidth(),
-                [](int v) { return (v / 10) % 2 == 0; });
-    DayAxis(s, m);
-    LegendSlot slots[kLegendSlotCount];
-    PlanetLegendLayout(g.W, g.H, g.L, g.B, s.LineHeight(), false, slots);
-
-    const double jd0 = CalendarToJulianDay(1.0, month, year) - loc.timeZone / 24.0;
-    // The main planet once per day, for every curve.
-    std::vector<double> mainVector(3 * (m.days + 1));
-    std::vector<bool> mainKnown(m.days + 1, false);
-    for (int k = 3; k <= 10; ++k) {
-        if (!SetTest(k, others)) {
-            continue;
-        }
-        s.SelectItemPen(k);
-        SurfacePoint previous{0, 0};
-        for (int i = 0; i <= m.days; ++i) {
-            if (StopDrawing()) {
-                return;
-            }
-            const CalendarTime t = SplitJulianDay(jd0 + i);
-            if (!mainKnown[i]) {
-                const PlanetPlace main = PlanetPosition(mainPlanet, t, true);
-                SphereUnitVector(main.alpha, main.delta, &mainVector[3 * i]);
-                mainKnown[i] = true;
-            }
-            const PlanetPlace other = PlanetPosition(k, t, true);
-            double v[3];
-            SphereUnitVector(other.alpha, other.delta, v);
-            const double angle = AngleBetween(&mainVector[3 * i], v);
-            const SurfacePoint point{g.L + i * m.step, toY(angle)};
-            if (i > 0) {
-                DrawLine(s, previous.x, previous.y, point.x, point.y);
-                LegendLeader(s, k, point.x, point.y, slots[k - 2]);
-            }
-            previous = point;
         }
     }
 }

@@ -58,3 +58,38 @@ YearPeriod PeriodOfYear(int year) {
 bool StopDrawing() {
     return PumpMessages(1) == 1;
 }
+
+void AxisRow(Surface& s, const GraphLayout& g, int y, bool ruled, const char* label,
+             const AxisLabel& where) {
+    if (ruled) {
+        HorizontalRule(s, y, g.L, g.W);
+    }
+    if (label == nullptr) {
+        return;
+    }
+    const int top = y + s.LineHeight() / 2;
+    if (where.placement == AxisLabel::Centred) {
+        CenteredText(s, where.labelX, top, label);
+    } else {
+        s.Text(where.labelX, top, label);
+    }
+}
+
+void IntegerLabel(const char* format, int v, char* text) {
+    std::snprintf(text, kFormatSize, format, v);
+}
+
+void IntegerRows(Surface& s, const GraphLayout& g, int from, int to, int step,
+                 const ValueMapping& toY, const char* format, int labelX,
+                 const std::function<bool(int)>& labelled) {
+    const int direction = from <= to ? 1 : -1;
+    for (int v = from;; v += direction * step) {
+        char text[kFormatSize];
+        IntegerLabel(format, v, text);
+        AxisRow(s, g, toY(v), true, labelled(v) ? text : nullptr,
+                AxisLabel{labelX, AxisLabel::Centred});
+        if (v == to) {
+            break;
+        }
+    }
+}

@@ -1,9 +1,11 @@
 // What the graph routines share: the layout of a plot on the page, the
-// titles and the period of a year graph.
+// titles, the rows of the value axis and the period of a year graph.
 #pragma once
 
 #include "engine/location.h"
 #include "graphs/graphics.h"
+
+#include <functional>
 
 // Left and bottom margins, plot width and height, in logical units.
 struct GraphLayout {
@@ -39,3 +41,24 @@ YearPeriod PeriodOfYear(int year);
 
 // PumpMessages(1) said stop (Stop, or the window was resized).
 bool StopDrawing();
+
+// Maps a value to the page.
+using ValueMapping = std::function<int(double)>;
+
+// A y-axis value row: its rule (when ruled) and its label.
+struct AxisLabel {
+    enum Placement { Centred, LeftAligned };
+    int labelX;
+    Placement placement;
+};
+
+void AxisRow(Surface& s, const GraphLayout& g, int y, bool ruled, const char* label,
+             const AxisLabel& where);
+
+// The integer v printed with format into text (kFormatSize bytes).
+void IntegerLabel(const char* format, int v, char* text);
+
+// Rows for integer values from..to (either direction) by step.
+void IntegerRows(Surface& s, const GraphLayout& g, int from, int to, int step,
+                 const ValueMapping& toY, const char* format, int labelX,
+                 const std::function<bool(int)>& labelled);

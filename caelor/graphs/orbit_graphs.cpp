@@ -48,8 +48,8 @@ void JupiterMoonsGraph(Surface& s, int year, int month, BitSet moons, bool numbe
     g.W = days * d;
     char monthName[kTextSize];
     MonthName(month, monthName);
-    CenteredTitle(s, g.L + g.W / 2, kPageHeight - LH, IDS_JUPITER_MOONS_ORBIT_GRAPH_TITLE, monthName,
-                  year);
+    CenteredTitle(s, g.L + g.W / 2, kPageHeight - LH, IDS_JUPITER_MOONS_ORBIT_GRAPH_TITLE,
+                  monthName, year);
     CenteredTitle(s, g.L + g.W / 2, kPageHeight - 2 * LH, IDS_JUPITER_MOONS_ORBIT_LEGEND);
     CenteredTitle(s, g.L + g.W / 2, 2 * LH, IDS_DAY_OF_MONTH_AXIS);
     char text[kTextSize];
@@ -311,7 +311,8 @@ void EclipsesGraph(Surface& s, int startYear, int stopYear, const Location& loc)
     const double pitch =
         stopYear == startYear ? 0.0 : static_cast<double>(g.H) / (stopYear - startYear);
     DrawFrame(s, g);
-    CenteredTitle(s, g.L + g.W / 2, kPageHeight - LH, IDS_ECLIPSES_GRAPH_TITLE, startYear, stopYear);
+    CenteredTitle(s, g.L + g.W / 2, kPageHeight - LH, IDS_ECLIPSES_GRAPH_TITLE, startYear,
+                  stopYear);
     CenteredTitle(s, g.L + g.W / 2, 2 * LH, IDS_MONTH_AXIS);
     VerticalTitle(s, g, g.L - 8 * CW, IDS_YEAR_AXIS);
     auto row = [&](int y) { return static_cast<int>((y - startYear) * pitch + g.B); };
