@@ -64,26 +64,6 @@ constexpr const char* kMoonNames[] = {"io", "europa", "ganymede", "callisto"};
 constexpr const char* kPlanetNames[] = {"sun",     "moon",   "earth",  "mercury", "venus", "mars",
                                         "jupiter", "saturn", "uranus", "neptune", "pluto"};
 
-const GraphKind& FindGraph(const std::string& name) {
-    for (const GraphKind& kind : kGraphs) {
-        if (name == kind.name) {
-            return kind;
-        }
-    }
-    std::string names;
-    for (const GraphKind& kind : kGraphs) {
-        names += names.empty() ? "" : ", ";
-        names += kind.name;
-    }
-    throw UsageError{"NAME: '" + name + "' is not a graph (" + names + ")"};
-}
-
-void Check(const std::string& option, const char* message) {
-    if (message != nullptr) {
-        throw UsageError{option + ": " + message};
-    }
-}
-
 enum class FileKind { Png, Svg, Pdf };
 
 FileKind KindOfFile(const std::string& path) {
@@ -263,7 +243,7 @@ int GraphCommand(int argc, char** argv) {
             if (kind != nullptr) {
                 throw UsageError{arg + ": unexpected argument"};
             }
-            kind = &FindGraph(arg);
+            kind = &FindNamedRow(kGraphs, arg, "graph");
         };
         ParseCommandLine(kCliGraph, argc, argv, take, positional);
         if (kind == nullptr) {
@@ -306,14 +286,14 @@ int GraphCommand(int argc, char** argv) {
             }
         }
         if (in == GraphInputs::YearRange) {
-            Check("--years", CheckYearRange(p.year, p.stopYear));
+            CheckOption("--years", CheckYearRange(p.year, p.stopYear));
         } else {
-            Check("--year", CheckYear(p.year));
+            CheckOption("--year", CheckYear(p.year));
             p.stopYear = p.year;
         }
         if (in == GraphInputs::YearMonthMoons || in == GraphInputs::MonthPlanets ||
             in == GraphInputs::YearMonth) {
-            Check("--month", CheckMonth(p.month));
+            CheckOption("--month", CheckMonth(p.month));
         }
         if (in == GraphInputs::YearMonthMoons) {
             p.moonSet = haveMoons ? ParseNameList("--moons", moons, kMoonNames, 0, 3) : 0xF;
@@ -332,7 +312,7 @@ int GraphCommand(int argc, char** argv) {
                     SetAdd(body, p.bodySet);
                 }
             }
-            Check("--bodies", CheckPlanetChosen(p.bodySet, firstBody, kPluto));
+            CheckOption("--bodies", CheckPlanetChosen(p.bodySet, firstBody, kPluto));
         }
         if (in == GraphInputs::YearDistance) {
             if (distance != "sun" && distance != "earth") {

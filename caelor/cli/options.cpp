@@ -313,3 +313,9 @@ BitSet ParseNameList(const std::string& option, const std::string& text, const c
 BitSet ParseBodies(const std::string& text, int first, int last) {
     return ParseNameList("--bodies", text, kBodyNames, first, last);
 }
+
+void CheckOption(const std::string& option, const char* message) {
+    if (message != nullptr) {
+        throw UsageError{option + ": " + message};
+    }
+}

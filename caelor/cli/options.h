@@ -7,6 +7,7 @@
 #include "reports/locale.h"
 #include "settings/bit_set.h"
 
+#include <cstddef>
 #include <map>
 #include <string>
 
@@ -20,6 +21,24 @@ struct CalendarDate {
 struct UsageError {
     std::string message;
 };
+
+// A usage error "option: message" when a dialog rule gave a message.
+void CheckOption(const std::string& option, const char* message);
+
+// The row of table named name; otherwise a usage error that lists the names,
+// "NAME: 'x' is not a graph (jupiter-moons, planet-orbit, ...)".
+template <typename Row, size_t N>
+const Row& FindNamedRow(const Row (&table)[N], const std::string& name, const char* what) {
+    std::string names;
+    for (const Row& row : table) {
+        if (name == row.name) {
+            return row;
+        }
+        names += names.empty() ? "" : ", ";
+        names += row.name;
+    }
+    throw UsageError{"NAME: '" + name + "' is not a " + what + " (" + names + ")"};
+}
 
 // "YYYY-MM-DD" (a leading '-' for years before 1 BC) naming a real calendar
 // date.

@@ -54,26 +54,6 @@ constexpr ReportKind kReports[] = {
     {"almanac", IDM_REPORT_ALMANAC, Inputs::YearMonths},
 };
 
-const ReportKind& FindReport(const std::string& name) {
-    for (const ReportKind& kind : kReports) {
-        if (name == kind.name) {
-            return kind;
-        }
-    }
-    std::string names;
-    for (const ReportKind& kind : kReports) {
-        names += names.empty() ? "" : ", ";
-        names += kind.name;
-    }
-    throw UsageError{"NAME: '" + name + "' is not a report (" + names + ")"};
-}
-
-void Check(const std::string& option, const char* message) {
-    if (message != nullptr) {
-        throw UsageError{option + ": " + message};
-    }
-}
-
 // Each {option} is written from the option table.
 constexpr char kReportHelp[] =
     "usage: caelor-cli report NAME [{--year}] [{--months}] [{--years}]\n"
@@ -148,7 +128,7 @@ int ReportCommand(int argc, char** argv) {
             if (kind != nullptr) {
                 throw UsageError{arg + ": unexpected argument"};
             }
-            kind = &FindReport(arg);
+            kind = &FindNamedRow(kReports, arg, "report");
         };
         ParseCommandLine(kCliReport, argc, argv, take, positional);
         if (kind == nullptr) {
@@ -171,11 +151,11 @@ int ReportCommand(int argc, char** argv) {
             throw UsageError{"--bodies: the " + name + " report takes no bodies"};
         }
         if (monthly) {
-            Check("--year", CheckYear(year));
-            Check("--months", CheckMonthRange(startMonth, stopMonth));
+            CheckOption("--year", CheckYear(year));
+            CheckOption("--months", CheckMonthRange(startMonth, stopMonth));
         }
         if (yearly) {
-            Check("--years", CheckYearRange(startYear, stopYear));
+            CheckOption("--years", CheckYearRange(startYear, stopYear));
         }
         // Planet View Info and Conj/Opp offer Mercury .. Pluto; Planet
         // Apsides Earth .. Saturn.
@@ -190,7 +170,7 @@ int ReportCommand(int argc, char** argv) {
                     SetAdd(body, chosen);
                 }
             }
-            Check("--bodies", CheckPlanetChosen(chosen, firstBody, lastBody));
+            CheckOption("--bodies", CheckPlanetChosen(chosen, firstBody, lastBody));
         }
         const Location place = location.Resolve(DataDirectory("CITIES.DAT"));
 
