@@ -150,6 +150,54 @@ TEST(HelpManual, EveryOptionOfEveryHelpIsInTheManPageAndTheHtmlWithItsRange) {
     EXPECT_GE(ranges, 4);
 }
 
+// The NAMEs a command's --help lists after "NAME:", up to the sentence's end
+// or the first option line.
+std::set<std::string> HelpNames(const std::string& help) {
+    std::set<std::string> names;
+    const size_t start = help.find("NAME:");
+    if (start == std::string::npos) {
+        return names;
+    }
+    std::istringstream lines(help.substr(start + 5));
+    const std::regex name(R"([a-z]+(?:-[a-z]+)*)");
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("  -", 0) == 0) {
+            break;
+        }
+        for (std::sregex_iterator it(line.begin(), line.end(), name), end; it != end; ++it) {
+            names.insert((*it)[0]);
+        }
+        if (!line.empty() && line.back() == '.') {
+            break;
+        }
+    }
+    return names;
+}
+
+TEST(HelpManual, EveryNameACommandTakesIsInTheManPageAndTheHtml) {
+    std::string man = ReadFile(CAELOR_MAN_PAGE);
+    ReplaceAll(man, "\\-", "-");
+    const std::string html = ReadFile(CAELOR_MANUAL_DIR "/caelor-cli.html");
+    const auto words = [](const std::string& text) {
+        const std::regex word(R"([a-z]+(?:-[a-z]+)*)");
+        std::set<std::string> found;
+        for (std::sregex_iterator it(text.begin(), text.end(), word), end; it != end; ++it) {
+            found.insert((*it)[0]);
+        }
+        return found;
+    };
+    const std::set<std::string> manWords = words(man);
+    const std::set<std::string> htmlWords = words(html);
+    for (const char* command : {"report", "graph", "movie"}) {
+        const std::set<std::string> names = HelpNames(RunCli(std::string(command) + " --help"));
+        EXPECT_GE(names.size(), 7u) << command;
+        for (const std::string& name : names) {
+            EXPECT_EQ(manWords.count(name), 1u) << command << ": man page lacks " << name;
+            EXPECT_EQ(htmlWords.count(name), 1u) << command << ": HTML lacks " << name;
+        }
+    }
+}
+
 TEST(HelpManual, EveryLinkOfTheHtmlManualLeadsToAPageThatExists) {
     namespace fs = std::filesystem;
     const fs::path root = CAELOR_MANUAL_DIR;
