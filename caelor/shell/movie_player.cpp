@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr const char* kModule = "MOVIES";
+constexpr const char* kMoviesModule = "MOVIES";
 
 MovieRun g_run;
 MonoBitmap g_worldMap;
@@ -98,12 +98,12 @@ void MovieTick(HWND window, int width, int height) {
     }
     HDC dc = GetDC(window);
     if (dc == nullptr) {
-        ShellFatalError(IDS_GDI_ERROR, kModule, __LINE__);
+        ShellFatalError(IDS_GDI_ERROR, kMoviesModule, __LINE__);
     }
     {
         // The tick's own drawing (the window surface) is the shared frame's;
         // the run names each scene's module inside.
-        const DrawingModuleScope tick(kModule);
+        const DrawingModuleScope tick(kMoviesModule);
         HMENU menu = GetMenu(window);
         if (menu != nullptr && !Checked(menu, IDM_PAUSE) && g_run.Paused()) {
             // The menus were re-enabled meanwhile, which takes the check away.
@@ -115,7 +115,7 @@ void MovieTick(HWND window, int width, int height) {
         g_run.Tick(surface, width, height, ClockJulianDay(), map, LoadedStarCatalogue());
     }
     if (!ReleaseDC(window, dc)) {
-        ShellFatalError(IDS_GDI_ERROR, kModule, __LINE__);
+        ShellFatalError(IDS_GDI_ERROR, kMoviesModule, __LINE__);
     }
 }
 

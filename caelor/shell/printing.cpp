@@ -16,7 +16,7 @@ namespace {
 constexpr int kProgressText = 101;
 constexpr int kDefaultPointSize = 100; // tenths of a point
 
-constexpr const char* kModule = "PRINTER";
+constexpr const char* kPrinterModule = "PRINTER";
 
 // The printer state kept for the whole run.
 struct PrinterState {
@@ -33,7 +33,7 @@ struct PrinterState {
 PrinterState g_printer;
 
 [[noreturn]] void Fatal(int messageId, long line) {
-    ShellFatalError(messageId, kModule, line);
+    ShellFatalError(messageId, kPrinterModule, line);
 }
 
 void CheckGdi(bool succeeded, long line) {
