@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr const char* kBodyNames[] = {"sun",     "moon",   "earth",  "mercury", "venus", "mars",
-                                      "jupiter", "saturn", "uranus", "neptune", "pluto"};
 constexpr int kMaxRows = 1000000;
 
 int ParseBody(const std::string& text) {
@@ -29,7 +27,7 @@ int ParseBody(const std::string& text) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     for (int body = kSun; body <= kPluto; ++body) {
-        if (body != kEarth && lower == kBodyNames[body]) {
+        if (body != kEarth && lower == kCliBodyNames[body]) {
             return body;
         }
     }

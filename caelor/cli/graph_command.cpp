@@ -60,10 +60,6 @@ constexpr GraphKind kGraphs[] = {
     {"eclipses", IDM_GRAPH_ECLIPSES, GraphInputs::YearRange},
 };
 
-constexpr const char* kMoonNames[] = {"io", "europa", "ganymede", "callisto"};
-constexpr const char* kPlanetNames[] = {"sun",     "moon",   "earth",  "mercury", "venus", "mars",
-                                        "jupiter", "saturn", "uranus", "neptune", "pluto"};
-
 enum class FileKind { Png, Svg, Pdf };
 
 FileKind KindOfFile(const std::string& path) {
@@ -296,7 +292,7 @@ int GraphCommand(int argc, char** argv) {
             CheckOption("--month", CheckMonth(p.month));
         }
         if (in == GraphInputs::YearMonthMoons) {
-            p.moonSet = haveMoons ? ParseNameList("--moons", moons, kMoonNames, 0, 3) : 0xF;
+            p.moonSet = haveMoons ? ParseNameList("--moons", moons, kCliMoonNames, 0, 3) : 0xF;
             if (numberMoons != "0" && numberMoons != "1") {
                 throw UsageError{"--number-moons: '" + numberMoons + "' is not 0 or 1"};
             }
@@ -322,7 +318,7 @@ int GraphCommand(int argc, char** argv) {
         }
         if (in == GraphInputs::MonthPlanets) {
             const BitSet main =
-                ParseNameList("--main-planet", mainPlanet, kPlanetNames, kMercury, kPluto);
+                ParseNameList("--main-planet", mainPlanet, kCliBodyNames, kMercury, kPluto);
             for (int body = kMercury; body <= kPluto; ++body) {
                 if (SetTest(body, main)) {
                     p.mainPlanet = body;

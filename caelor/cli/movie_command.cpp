@@ -39,9 +39,6 @@ constexpr MovieKind kMovies[] = {
     {"binary-star", IDM_MOVIE_BINARY_STAR},
 };
 
-constexpr const char* kBodyNames[] = {"sun",     "moon",   "earth",  "mercury", "venus", "mars",
-                                      "jupiter", "saturn", "uranus", "neptune", "pluto"};
-constexpr const char* kMoonNames[] = {"io", "europa", "ganymede", "callisto"};
 constexpr const char* kSteps[] = {"real", "hour", "day", "week", "month"};
 
 std::string Lower(std::string text) {
@@ -69,7 +66,7 @@ std::vector<std::string> SplitList(const std::string& text) {
 
 int BodyIndex(const std::string& option, const std::string& name) {
     for (int b = 0; b <= kPluto; ++b) {
-        if (Lower(name) == kBodyNames[b]) {
+        if (Lower(name) == kCliBodyNames[b]) {
             return b;
         }
     }
@@ -140,7 +137,7 @@ unsigned ParseMoons(const std::string& option, const std::string& text) {
     for (const std::string& part : SplitList(text)) {
         bool found = false;
         for (int i = 0; i < 4; ++i) {
-            if (part == kMoonNames[i] || part == std::to_string(i + 1)) {
+            if (part == kCliMoonNames[i] || part == std::to_string(i + 1)) {
                 set |= 1u << i;
                 found = true;
             }

@@ -277,13 +277,6 @@ int ParseYear(const std::string& option, const std::string& text) {
     return first;
 }
 
-namespace {
-
-constexpr const char* kBodyNames[] = {"sun",     "moon",   "earth",  "mercury", "venus", "mars",
-                                      "jupiter", "saturn", "uranus", "neptune", "pluto"};
-
-} // namespace
-
 BitSet ParseNameList(const std::string& option, const std::string& text, const char* const names[],
                      int first, int last) {
     BitSet set = 0;
@@ -311,7 +304,7 @@ BitSet ParseNameList(const std::string& option, const std::string& text, const c
 }
 
 BitSet ParseBodies(const std::string& text, int first, int last) {
-    return ParseNameList("--bodies", text, kBodyNames, first, last);
+    return ParseNameList("--bodies", text, kCliBodyNames, first, last);
 }
 
 void CheckOption(const std::string& option, const char* message) {

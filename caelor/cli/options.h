@@ -17,6 +17,13 @@ struct CalendarDate {
     int day;
 };
 
+// The names the options take for the bodies, by body code (sun 0 .. pluto
+// 10), and for Jupiter's moons (io 0 .. callisto 3).
+inline constexpr const char* kCliBodyNames[] = {"sun",    "moon",    "earth",   "mercury",
+                                                "venus",  "mars",    "jupiter", "saturn",
+                                                "uranus", "neptune", "pluto"};
+inline constexpr const char* kCliMoonNames[] = {"io", "europa", "ganymede", "callisto"};
+
 // Thrown for a bad or missing argument; the command prints it and exits 2.
 struct UsageError {
     std::string message;
