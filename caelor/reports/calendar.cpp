@@ -247,52 +247,93 @@ void CalendarReport(const ReportRequest& request, ReportBuffer& buffer, Location
     }
 }
 
-void SeasonsReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
-    const int startYear = request.year;
-    const int stopYear = request.stopYear;
-    const int index = kReportSeasons;
-    const bool insideAlmanac = request.insideAlmanac;
-    ReportBeginSection(buffer);
+SeasonsOfYear SeasonsYear(int year) {
+    double S[4];
+    double N[4];
+    Seasons(year, S);
+    Seasons(year + 1, N);
+    // Each event ends the season named on its line; winter runs from this
+    // December's solstice to next year's March equinox.
+    const double lengths[4] = {N[0] - S[3], S[1] - S[0], S[2] - S[1], S[3] - S[2]};
+    SeasonsOfYear result{year, {}};
+    for (int i = 0; i < 4; ++i) {
+        result.events[i] = SeasonEvent{i, S[i], lengths[i]};
+    }
+    return result;
+}
+
+std::vector<SeasonsOfYear> SeasonsResults(const ReportRequest& request) {
+    std::vector<SeasonsOfYear> years;
+    for (int y = request.year; y <= request.stopYear; ++y) {
+        years.push_back(SeasonsYear(y));
+    }
+    return years;
+}
+
+Records SeasonsRecords(const ReportRequest& request, const Location&) {
+    static const char* const kKinds[4] = {"march_equinox", "june_solstice", "september_equinox",
+                                          "december_solstice"};
+    static const char* const kSummaries[4] = {"March equinox", "June solstice", "September equinox",
+                                              "December solstice"};
+    Records records;
+    for (const SeasonsOfYear& year : SeasonsResults(request)) {
+        for (const SeasonEvent& e : year.events) {
+            char season[kTextSize];
+            LoadText(IDS_SEASON_NAME_FIRST + e.season, season, sizeof season);
+            Record record = EventRecord(kKinds[e.season], "sun", kSummaries[e.season], e.jdUt);
+            record.fields.push_back(TextField("season_ended", season));
+            record.fields.push_back(NumberField("length_days", e.lengthDays, 2));
+            records.push_back(record);
+        }
+    }
+    return records;
+}
+
+void AddSeasonsHeading(const ReportRequest& request, const Location& location,
+                       ReportBuffer& buffer) {
     ReportHeader(location, buffer);
     ReportAddLine("", buffer);
     char range[kFormatSize];
-    FormatYearRange(startYear, stopYear, range);
+    FormatYearRange(request.year, request.stopYear, range);
     ReportTitle(IDS_SEASONS_REPORT_TITLE, range, buffer);
     ReportAddLine("", buffer);
-    ReportProgress(index, insideAlmanac, 0);
+}
 
+void AddSeasonsLines(const SeasonsOfYear& year, const Location& location, ReportBuffer& buffer) {
     char format[kReportSlot];
     LoadText(IDS_SEASONS_REPORT_ROW, format, sizeof format);
-    for (int y = startYear; y <= stopYear; ++y) {
+    for (const SeasonEvent& e : year.events) {
+        const CalendarEvent event =
+            LocalEvent(e.jdUt, location.timeZone, IDS_SEASON_ABBREV_FIRST + e.season);
+        char abbreviation[kTextSize];
+        char date[kFormatSize];
+        char time[kFormatSize];
+        char season[kTextSize];
+        char length[kFormatSize];
+        char line[kReportSlot];
+        SeasonAbbreviation(e.season, abbreviation);
+        FormatDate(event.local.day, event.local.month, event.local.year, date);
+        FormatHoursMinutes(event.local.hours, time);
+        LoadText(IDS_SEASON_NAME_FIRST + e.season, season, sizeof season);
+        FormatFixed(e.lengthDays, 6, 2, length);
+        Print(line, sizeof line, format, abbreviation, date, time, season, length);
+        ReportAddLine(line, buffer);
+    }
+    ReportAddLine("", buffer);
+}
+
+void SeasonsReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+    const int index = kReportSeasons;
+    const bool insideAlmanac = request.insideAlmanac;
+    ReportBeginSection(buffer);
+    AddSeasonsHeading(request, location, buffer);
+    ReportProgress(index, insideAlmanac, 0);
+    for (int y = request.year; y <= request.stopYear; ++y) {
         if (PumpMessages(0) != 0) {
             return;
         }
-        ReportProgress(index, insideAlmanac, ReportFraction(startYear, stopYear, y));
-        double S[4];
-        double N[4];
-        Seasons(y, S);
-        Seasons(y + 1, N);
-        // Each event ends the season named on its line; winter runs from
-        // this December's solstice to next year's March equinox.
-        const double lengths[4] = {N[0] - S[3], S[1] - S[0], S[2] - S[1], S[3] - S[2]};
-        for (int i = 0; i < 4; ++i) {
-            const CalendarEvent event =
-                LocalEvent(S[i], location.timeZone, IDS_SEASON_ABBREV_FIRST + i);
-            char abbreviation[kTextSize];
-            char date[kFormatSize];
-            char time[kFormatSize];
-            char season[kTextSize];
-            char length[kFormatSize];
-            char line[kReportSlot];
-            SeasonAbbreviation(i, abbreviation);
-            FormatDate(event.local.day, event.local.month, event.local.year, date);
-            FormatHoursMinutes(event.local.hours, time);
-            LoadText(IDS_SEASON_NAME_FIRST + i, season, sizeof season);
-            FormatFixed(lengths[i], 6, 2, length);
-            Print(line, sizeof line, format, abbreviation, date, time, season, length);
-            ReportAddLine(line, buffer);
-        }
-        ReportAddLine("", buffer);
+        ReportProgress(index, insideAlmanac, ReportFraction(request.year, request.stopYear, y));
+        AddSeasonsLines(SeasonsYear(y), location, buffer);
     }
     ReportAddPageBreak(buffer);
 }

@@ -67,8 +67,8 @@ void FormatAltitude(double degrees, char* out) {
 
 void AddRow(int labelId, const char* when, const char* altitude, const char* mark,
             ReportBuffer& buffer) {
-    Emit(buffer, TableText(IDS_LOCAL_ECLIPSE_ROW).c_str(), TableText(labelId).c_str(), when, altitude,
-         mark);
+    Emit(buffer, TableText(IDS_LOCAL_ECLIPSE_ROW).c_str(), TableText(labelId).c_str(), when,
+         altitude, mark);
 }
 
 // Which word stands in place of a contact's time when the Sun is down: the
@@ -133,13 +133,13 @@ void AddSolarEclipse(const LocalSolarEclipse& eclipse, const Location& location,
     const bool total = l.kind == LocalSolarKind::kTotal;
     AddSolarRow(IDS_LOCAL_ECLIPSE_BEGINS, l.first, ContactRole::kFirst, location, buffer);
     if (l.second.happens) {
-        AddSolarRow(total ? IDS_LOCAL_TOTALITY_BEGINS : IDS_LOCAL_ANNULARITY_BEGINS, l.second, ContactRole::kInside,
-                    location, buffer);
+        AddSolarRow(total ? IDS_LOCAL_TOTALITY_BEGINS : IDS_LOCAL_ANNULARITY_BEGINS, l.second,
+                    ContactRole::kInside, location, buffer);
     }
     AddSolarRow(IDS_LOCAL_GREATEST_ECLIPSE, l.maximum, ContactRole::kInside, location, buffer);
     if (l.third.happens) {
-        AddSolarRow(total ? IDS_LOCAL_TOTALITY_ENDS : IDS_LOCAL_ANNULARITY_ENDS, l.third, ContactRole::kInside,
-                    location, buffer);
+        AddSolarRow(total ? IDS_LOCAL_TOTALITY_ENDS : IDS_LOCAL_ANNULARITY_ENDS, l.third,
+                    ContactRole::kInside, location, buffer);
     }
     AddSolarRow(IDS_LOCAL_ECLIPSE_ENDS, l.last, ContactRole::kLast, location, buffer);
     char magnitude[kFormatSize];
@@ -147,7 +147,8 @@ void AddSolarEclipse(const LocalSolarEclipse& eclipse, const Location& location,
     FormatFixed(l.magnitude, 1, 3, magnitude);
     // Up to 100 percent: the field is wide enough for it.
     FormatFixed(l.obscuration * 100, 3, 1, covered);
-    Emit(buffer, TableText(IDS_LOCAL_SOLAR_MAGNITUDE_LINE).c_str(), Unpadded(magnitude), Unpadded(covered));
+    Emit(buffer, TableText(IDS_LOCAL_SOLAR_MAGNITUDE_LINE).c_str(), Unpadded(magnitude),
+         Unpadded(covered));
 }
 
 void AddLunarRow(int labelId, const LunarContact& contact, ReportBuffer& buffer) {
@@ -170,7 +171,8 @@ void AddLunarEclipse(const LocalLunarEclipse& eclipse, const Location& location,
     FormatFixed(eclipse.shadow.magnitude, 1, 2, magnitude);
     ReportAddLine("", buffer);
     Emit(buffer, TableText(IDS_LOCAL_LUNAR_HEADING).c_str(), date,
-         TableText(eclipse.totalBegins.happens ? IDS_LOCAL_KIND_TOTAL : IDS_LOCAL_KIND_PARTIAL).c_str(),
+         TableText(eclipse.totalBegins.happens ? IDS_LOCAL_KIND_TOTAL : IDS_LOCAL_KIND_PARTIAL)
+             .c_str(),
          Unpadded(magnitude));
     ReportText(IDS_LOCAL_LUNAR_COLUMNS, buffer);
     AddLunarRow(IDS_LOCAL_PARTIAL_PHASE_BEGINS, eclipse.partialBegins, buffer);
@@ -178,7 +180,9 @@ void AddLunarEclipse(const LocalLunarEclipse& eclipse, const Location& location,
     AddLunarRow(IDS_LOCAL_GREATEST_ECLIPSE, eclipse.maximum, buffer);
     AddLunarRow(IDS_LOCAL_TOTAL_PHASE_ENDS, eclipse.totalEnds, buffer);
     AddLunarRow(IDS_LOCAL_PARTIAL_PHASE_ENDS, eclipse.partialEnds, buffer);
-    ReportText(eclipse.maximum.aboveHorizon ? IDS_LOCAL_LUNAR_MAXIMUM_SEEN : IDS_LOCAL_LUNAR_MAXIMUM_HIDDEN, buffer);
+    ReportText(eclipse.maximum.aboveHorizon ? IDS_LOCAL_LUNAR_MAXIMUM_SEEN
+                                            : IDS_LOCAL_LUNAR_MAXIMUM_HIDDEN,
+               buffer);
 }
 
 // The eclipses of one year in the order they happen.

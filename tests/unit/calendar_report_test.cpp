@@ -407,6 +407,31 @@ TEST(SeasonsReportGolden, SydneyDecimalCommaDayFirst) {
     ExpectMatchesGolden(buffer, "seasons_sydney_2026-2027_comma_dd.MM.yyyy.txt");
 }
 
+// The results printed whole are the report; each record stands on its line.
+TEST(SeasonsResults, PrintedWholeTheyAreTheReportAndEachRecordIsOnItsLine) {
+    ScopedHost scope;
+    FixedLocale locale;
+    for (const Location& place : {Sydney(), Tromso()}) {
+        const ReportRequest request = YearsRequest(2026, 2027);
+        ReportBuffer report;
+        SeasonsReport(request, report, place);
+        ReportBuffer printed;
+        ReportBeginSection(printed);
+        AddSeasonsHeading(request, place, printed);
+        for (const SeasonsOfYear& year : SeasonsResults(request)) {
+            AddSeasonsLines(year, place, printed);
+        }
+        ReportAddPageBreak(printed);
+        EXPECT_EQ(BufferLines(printed), BufferLines(report));
+
+        const Records records = SeasonsRecords(request, place);
+        ASSERT_EQ(records.size(), 8u);
+        EXPECT_EQ(records[0].kind, "march_equinox");
+        EXPECT_EQ(records[3].kind, "december_solstice");
+        ExpectRecordsInText(records, BufferLines(report), place.timeZone);
+    }
+}
+
 // --- The Dates of Easter report ---
 
 TEST(EasterReport, Easter1994IsApril3) {

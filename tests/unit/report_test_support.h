@@ -5,6 +5,7 @@
 #include "engine/location.h"
 #include "reports/host_hooks.h"
 #include "reports/locale.h"
+#include "reports/records.h"
 #include "reports/report_buffer.h"
 #include "reports/reports.h"
 
@@ -102,3 +103,16 @@ void ExpectGolden(ReportGenerator report, const Location& place, int startMonth,
 // A place for report tests.
 Location TestPlace(const char* name, double lat, int latHem, double lon, int lonHem, double tz,
                    int elevation);
+
+// How the text reports print a record's instant at a place: its local date
+// and hour:minute (the regional settings in force).
+std::string RecordDateText(double jdUt, double timeZone);
+std::string RecordTimeText(double jdUt, double timeZone);
+
+// Every record stands in the text, in order: for each record the next line
+// (after the previous record's) that shows its local date and time (when it
+// has an instant) and every Number field with its decimals and every Text
+// field; an Instant field with happens shows its time on that line or on
+// one of the `span` lines after it. Reports the first record not found.
+void ExpectRecordsInText(const Records& records, const std::vector<std::string>& lines,
+                         double timeZone, int span = 0);
