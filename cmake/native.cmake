@@ -59,7 +59,8 @@ if(TARGET varnixpc_core)
     target_link_libraries(unit_tests PRIVATE varnixpc_core)
 endif()
 # The Cairo surface is tested on its own, beside the program that uses it.
-target_sources(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/caelor/cli/cairo_surface.cpp)
+target_sources(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/caelor/cli/cairo_surface.cpp
+                                  ${CMAKE_SOURCE_DIR}/caelor/cli/data_formats.cpp)
 target_link_libraries(unit_tests PRIVATE PkgConfig::CAIRO)
 target_compile_definitions(unit_tests PRIVATE
     CAELOR_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
@@ -80,6 +81,13 @@ add_test(NAME cli.graph_pictures
          COMMAND sh ${CMAKE_SOURCE_DIR}/tests/cli/graph_pictures.sh $<TARGET_FILE:caelor-cli>
                  ${CMAKE_BINARY_DIR}/graphs)
 set_tests_properties(cli.graph_pictures PROPERTIES ENVIRONMENT "${CAELOR_TEST_ENV}")
+
+# Every report as CSV, JSON and iCalendar, read by independent readers (Debian's
+# python3-jsonschema and python3-icalendar, so the system Python).
+add_test(NAME cli.data_formats
+         COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/cli/data_formats.py $<TARGET_FILE:caelor-cli>
+                 ${CMAKE_SOURCE_DIR})
+set_tests_properties(cli.data_formats PROPERTIES ENVIRONMENT "${CAELOR_TEST_ENV}")
 
 # The Debian package and make install, each run as a user would; once, in
 # the plain build.
