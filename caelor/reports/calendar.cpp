@@ -338,28 +338,61 @@ void SeasonsReport(const ReportRequest& request, ReportBuffer& buffer, Location 
     ReportAddPageBreak(buffer);
 }
 
+EasterSunday EasterOfYear(int year) {
+    EasterSunday easter{year, 0, 0};
+    EasterDate(year, easter.day, easter.month);
+    return easter;
+}
+
+std::vector<EasterSunday> EasterResults(const ReportRequest& request) {
+    std::vector<EasterSunday> dates;
+    for (int y = request.year; y <= request.stopYear; ++y) {
+        dates.push_back(EasterOfYear(y));
+    }
+    return dates;
+}
+
+Records EasterRecords(const ReportRequest& request, const Location&) {
+    Records records;
+    for (const EasterSunday& easter : EasterResults(request)) {
+        Record record;
+        record.kind = "easter_sunday";
+        record.summary = "Easter Sunday";
+        record.event = true;
+        record.allDay = true;
+        record.year = easter.year;
+        record.month = easter.month;
+        record.day = easter.day;
+        records.push_back(record);
+    }
+    return records;
+}
+
+void AddEasterHeading(const ReportRequest& request, ReportBuffer& buffer) {
+    char range[kFormatSize];
+    FormatYearRange(request.year, request.stopYear, range);
+    ReportTitle(IDS_EASTER_REPORT_TITLE, range, buffer);
+    ReportAddLine("", buffer);
+}
+
+void AddEasterLine(const EasterSunday& easter, ReportBuffer& buffer) {
+    char date[kFormatSize];
+    FormatDate(easter.day, easter.month, easter.year, date);
+    ReportAddLine(date, buffer);
+}
+
 void EasterReport(const ReportRequest& request, ReportBuffer& buffer, Location) {
-    const int startYear = request.year;
-    const int stopYear = request.stopYear;
     const int index = kReportEaster;
     const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
-    char range[kFormatSize];
-    FormatYearRange(startYear, stopYear, range);
-    ReportTitle(IDS_EASTER_REPORT_TITLE, range, buffer);
-    ReportAddLine("", buffer);
+    AddEasterHeading(request, buffer);
     ReportProgress(index, insideAlmanac, 0);
-    for (int y = startYear; y <= stopYear; ++y) {
+    for (int y = request.year; y <= request.stopYear; ++y) {
         if (PumpMessages(0) != 0) {
             return;
         }
-        ReportProgress(index, insideAlmanac, ReportFraction(startYear, stopYear, y));
-        int day = 0;
-        int month = 0;
-        EasterDate(y, day, month);
-        char date[kFormatSize];
-        FormatDate(day, month, y, date);
-        ReportAddLine(date, buffer);
+        ReportProgress(index, insideAlmanac, ReportFraction(request.year, request.stopYear, y));
+        AddEasterLine(EasterOfYear(y), buffer);
     }
     ReportAddPageBreak(buffer);
 }

@@ -1,5 +1,5 @@
-// Helpers of the Calendar report (the generators themselves are declared in
-// reports.h).
+// The Calendar, Seasons and Dates of Easter reports' results and the text
+// made from them (the generators themselves are declared in reports.h).
 #pragma once
 
 #include "engine/location.h"
@@ -38,3 +38,18 @@ Records SeasonsRecords(const ReportRequest& request, const Location& location);
 void AddSeasonsHeading(const ReportRequest& request, const Location& location,
                        ReportBuffer& buffer);
 void AddSeasonsLines(const SeasonsOfYear& year, const Location& location, ReportBuffer& buffer);
+
+// The Dates of Easter report's results: Easter Sunday of each year of the
+// range (the Julian rule before 1583), one line each.
+struct EasterSunday {
+    int year;
+    int month;
+    int day;
+};
+EasterSunday EasterOfYear(int year);
+std::vector<EasterSunday> EasterResults(const ReportRequest& request);
+Records EasterRecords(const ReportRequest& request, const Location& location);
+
+// The report's text: its title, then a year's date.
+void AddEasterHeading(const ReportRequest& request, ReportBuffer& buffer);
+void AddEasterLine(const EasterSunday& easter, ReportBuffer& buffer);

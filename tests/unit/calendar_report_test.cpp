@@ -10,6 +10,7 @@
 #include "engine/location.h"
 #include "reports/calendar.h"
 #include "reports/eclipses.h"
+#include "reports/format.h"
 #include "reports/reports.h"
 
 #include <gtest/gtest.h>
@@ -474,6 +475,41 @@ TEST(EasterReportGolden, UnderOtherSettings) {
     ReportBuffer buffer;
     EasterReport(YearsRequest(2020, 2030), buffer, Location{});
     ExpectMatchesGolden(buffer, "easter_2020-2030_dd.MM.yyyy.txt");
+}
+
+// The dates printed whole are the report, each record the date on its line;
+// the range spans the change from the Julian to the Gregorian rule.
+TEST(EasterResults, PrintedWholeTheyAreTheReportAndEachRecordIsItsLine) {
+    ScopedHost scope;
+    FixedLocale locale;
+    for (const Location& place : {Sydney(), Tromso()}) {
+        const ReportRequest request = YearsRequest(1578, 1590);
+        ReportBuffer report;
+        EasterReport(request, report, place);
+        ReportBuffer printed;
+        ReportBeginSection(printed);
+        AddEasterHeading(request, printed);
+        for (const EasterSunday& easter : EasterResults(request)) {
+            AddEasterLine(easter, printed);
+        }
+        ReportAddPageBreak(printed);
+        const std::vector<std::string> lines = BufferLines(report);
+        EXPECT_EQ(BufferLines(printed), lines);
+
+        const Records records = EasterRecords(request, place);
+        // The title, an empty line, a line a year and the page break.
+        ASSERT_EQ(records.size() + 3, lines.size());
+        for (size_t i = 0; i < records.size(); ++i) {
+            const Record& r = records[i];
+            EXPECT_EQ(r.kind, "easter_sunday");
+            EXPECT_EQ(r.summary, "Easter Sunday");
+            EXPECT_TRUE(r.event && r.allDay && !r.hasInstant);
+            EXPECT_EQ(r.year, 1578 + static_cast<int>(i));
+            char date[kFormatSize];
+            FormatDate(r.day, r.month, r.year, date);
+            EXPECT_EQ(lines[2 + i], date) << i;
+        }
+    }
 }
 
 } // namespace
