@@ -59,6 +59,8 @@ CalendarEvents CalendarEventsOfYear(int year, const MoonPhaseList& phases,
                                     const EclipseList& eclipses, const Location& location);
 CalendarMonth CalendarMonthOf(int month, int year, const CalendarEvents& events,
                               const Location& location);
+// Without progress; Esc or a stop already asked for still cuts the phase
+// search short, leaving the lists incomplete, as it stops the report.
 std::vector<CalendarMonth> CalendarResults(const ReportRequest& request, const Location& location);
 // A row for each day (its rises and sets), each followed by the events
 // shown on it.
