@@ -98,11 +98,11 @@ void AddNoPlanetApsisLine(ReportBuffer& buffer);
 // opposition, at the hour of least separation in ecliptic longitude.
 struct PlanetConjOpp {
     int body;
-    int nameId;  // IDS_CONJUNCTION, IDS_SUPERIOR_CONJUNCTION, IDS_INFERIOR_CONJUNCTION or
-                 // IDS_OPPOSITION
-    int labelId; // IDS_TRANSIT, IDS_OCCULTATION or 0
-    double jdUt; // the hour found
-    double separationDeg;
+    // IDS_CONJUNCTION, IDS_SUPERIOR_CONJUNCTION, IDS_INFERIOR_CONJUNCTION or IDS_OPPOSITION
+    int nameId;
+    int labelId;          // IDS_TRANSIT, IDS_OCCULTATION or 0
+    double jdUt;          // the hour found
+    double separationDeg; // from conjunction or opposition then, at most 1
 };
 // Called once an hour of the search; true stops it (the generator pumps
 // messages there).
