@@ -188,7 +188,9 @@ void ExpectRecordsInBlocks(const Records& records, const std::vector<std::string
             << where << ": date " << RecordDateText(record.jdUt, timeZone) << " not on "
             << block[0];
         std::vector<RecordField> instants;
-        instants.push_back(InstantField("", record.jdUt));
+        if (labels.count("") != 0) {
+            instants.push_back(InstantField("", record.jdUt));
+        }
         for (const RecordField& field : record.fields) {
             std::string wanted;
             if (field.kind == RecordField::Kind::Number) {
@@ -211,8 +213,19 @@ void ExpectRecordsInBlocks(const Records& records, const std::vector<std::string
                 ADD_FAILURE() << where << ": no label for the instant \"" << instant.name << "\"";
                 continue;
             }
+            // A label may name alternatives, "Totality begins|Annularity begins".
+            std::vector<std::string> alternatives;
+            for (size_t from = 0;;) {
+                const size_t bar = label->second.find('|', from);
+                alternatives.push_back(label->second.substr(from, bar - from));
+                if (bar == std::string::npos) {
+                    break;
+                }
+                from = bar + 1;
+            }
             const auto line = std::find_if(block.begin(), block.end(), [&](const std::string& l) {
-                return StartsWith(l, label->second);
+                return std::any_of(alternatives.begin(), alternatives.end(),
+                                   [&](const std::string& a) { return StartsWith(l, a); });
             });
             if (instant.happens) {
                 const std::string wanted = RecordTimeText(instant.number, timeZone);

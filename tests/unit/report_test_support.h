@@ -123,9 +123,11 @@ void ExpectRecordsInText(const Records& records, const std::vector<std::string>&
 // per record, in order. The block's first line shows the record's local
 // date; every Number field (with its decimals) and Text field stands on one
 // of its lines; every Instant field, and the record's own instant under the
-// name "", must have a label in labels: the block's line that starts with
+// name "" unless a field stands for it, must have a label in labels: the
+// block's line that starts with
 // the label (blanks aside) shows the local time when the instant happens,
-// and is missing or shows no time when it does not.
+// and is missing or shows no time when it does not. A label may give
+// alternatives separated by "|".
 void ExpectRecordsInBlocks(const Records& records, const std::vector<std::string>& lines,
                            double timeZone, const std::vector<std::string>& openers,
                            const std::map<std::string, std::string>& labels);
