@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -180,8 +181,9 @@ void ExpectRecordsInBlocks(const Records& records, const std::vector<std::string
     const std::regex time("[0-9]:[0-9][0-9]");
     for (size_t r = 0; r < records.size(); ++r) {
         const Record& record = records[r];
-        const std::vector<std::string> block(lines.begin() + static_cast<long>(starts[r]),
-                                             lines.begin() + static_cast<long>(starts[r + 1]));
+        const std::vector<std::string> block(lines.begin() + static_cast<std::ptrdiff_t>(starts[r]),
+                                             lines.begin() +
+                                                 static_cast<std::ptrdiff_t>(starts[r + 1]));
         const std::string where = "record " + std::to_string(r) + " (" + record.kind + ")";
         ASSERT_TRUE(record.hasInstant) << where;
         EXPECT_TRUE(Shows(block[0], RecordDateText(record.jdUt, timeZone)))
