@@ -5,6 +5,7 @@
 #include "reports/reports.h"
 
 #include "engine/time.h"
+#include "reports/eclipses.h"
 #include "reports/format.h"
 #include "reports/host_hooks.h"
 #include "reports/local_eclipses_math.h"
@@ -14,6 +15,8 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -185,8 +188,15 @@ void AddLunarEclipse(const LocalLunarEclipse& eclipse, const Location& location,
                buffer);
 }
 
-// The eclipses of one year in the order they happen.
-void AddYear(const LocalEclipsesYear& eclipses, const Location& location, ReportBuffer& buffer) {
+// The eclipses of one year in the order they happen: each entry the index
+// of a lunar (lunar true) or a solar eclipse of the year.
+struct EclipseInOrder {
+    bool lunar;
+    int index;
+};
+
+std::vector<EclipseInOrder> InTimeOrder(const LocalEclipsesYear& eclipses) {
+    std::vector<EclipseInOrder> order;
     int lunar = 0;
     int solar = 0;
     while (lunar < eclipses.lunarCount || solar < eclipses.solarCount) {
@@ -194,26 +204,181 @@ void AddYear(const LocalEclipsesYear& eclipses, const Location& location, Report
             solar == eclipses.solarCount ||
             (lunar < eclipses.lunarCount &&
              eclipses.lunar[lunar].elements.maximum < eclipses.solar[solar].elements.maximum);
-        if (lunarNext) {
-            AddLunarEclipse(eclipses.lunar[lunar++], location, buffer);
+        order.push_back(lunarNext ? EclipseInOrder{true, lunar++} : EclipseInOrder{false, solar++});
+    }
+    return order;
+}
+
+// An altitude as the rows give it: whole degrees, rounded as
+// FormatAltitude rounds them.
+RecordField AltitudeField(const std::string& contact, double degrees) {
+    return NumberField(contact + "_altitude_deg", std::floor(degrees + 0.5), 0);
+}
+
+void AddSolarContactFields(const char* name, const SolarContact& contact, ContactRole role,
+                           Record& record) {
+    if (!contact.happens) {
+        record.fields.push_back(InstantField(name, 0, false));
+        return;
+    }
+    if (contact.sky == SunSky::kAboveHorizon) {
+        record.fields.push_back(InstantField(name, contact.jdUt));
+        record.fields.push_back(AltitudeField(name, contact.sunAltitude));
+        return;
+    }
+    // The row gives a word in place of the time; the word is the information.
+    const char* mark = "below horizon";
+    if (role == ContactRole::kFirst && contact.sky == SunSky::kBelowRising) {
+        mark = "sunrise";
+    } else if (role == ContactRole::kLast && contact.sky == SunSky::kBelowSetting) {
+        mark = "sunset";
+    }
+    record.fields.push_back(InstantField(name, 0, false));
+    record.fields.push_back(TextField(std::string(name) + "_mark", mark));
+}
+
+const char* GlobalKindName(GlobalSolarKind kind) {
+    switch (kind) {
+    case GlobalSolarKind::kTotal:
+        return "total";
+    case GlobalSolarKind::kAnnular:
+        return "annular";
+    case GlobalSolarKind::kAnnularTotal:
+        return "annular_total";
+    default:
+        return "partial";
+    }
+}
+
+const char* GlobalKindSummary(GlobalSolarKind kind) {
+    switch (kind) {
+    case GlobalSolarKind::kTotal:
+        return "Total solar eclipse";
+    case GlobalSolarKind::kAnnular:
+        return "Annular solar eclipse";
+    case GlobalSolarKind::kAnnularTotal:
+        return "Annular-total solar eclipse";
+    default:
+        return "Partial solar eclipse";
+    }
+}
+
+const char* LocalKindName(LocalSolarKind kind) {
+    switch (kind) {
+    case LocalSolarKind::kTotal:
+        return "total";
+    case LocalSolarKind::kAnnular:
+        return "annular";
+    default:
+        return "partial";
+    }
+}
+
+Record LocalSolarRecord(const LocalSolarEclipse& eclipse) {
+    const LocalSolarCircumstances& l = eclipse.local;
+    Record record =
+        EventRecord(std::string(GlobalKindName(eclipse.globalKind)) + "_solar_eclipse", "sun",
+                    std::string(GlobalKindSummary(eclipse.globalKind)) + ", seen here as " +
+                        LocalKindName(l.kind),
+                    l.maximum.jdUt);
+    record.fields.push_back(TextField("seen_as", LocalKindName(l.kind)));
+    AddSolarContactFields("first_contact", l.first, ContactRole::kFirst, record);
+    AddSolarContactFields("second_contact", l.second, ContactRole::kInside, record);
+    AddSolarContactFields("greatest_eclipse", l.maximum, ContactRole::kInside, record);
+    AddSolarContactFields("third_contact", l.third, ContactRole::kInside, record);
+    AddSolarContactFields("last_contact", l.last, ContactRole::kLast, record);
+    record.fields.push_back(NumberField("magnitude", l.magnitude, 3));
+    record.fields.push_back(NumberField("obscured_percent", l.obscuration * 100, 1));
+    return record;
+}
+
+void AddLunarContactFields(const char* name, const LunarContact& contact, Record& record) {
+    record.fields.push_back(InstantField(name, contact.jdUt, contact.happens));
+    if (contact.happens) {
+        record.fields.push_back(AltitudeField(name, contact.moonAltitude));
+    }
+}
+
+Record LocalLunarRecord(const LocalLunarEclipse& eclipse) {
+    const bool total = eclipse.totalBegins.happens;
+    Record record =
+        EventRecord(total ? "total_lunar_eclipse" : "partial_lunar_eclipse", "moon",
+                    total ? "Total lunar eclipse, maximum" : "Partial lunar eclipse, maximum",
+                    eclipse.elements.maximum);
+    record.fields.push_back(NumberField("magnitude", eclipse.shadow.magnitude, 2));
+    AddLunarContactFields("partial_begins", eclipse.partialBegins, record);
+    AddLunarContactFields("total_begins", eclipse.totalBegins, record);
+    AddLunarContactFields("greatest_eclipse", eclipse.maximum, record);
+    AddLunarContactFields("total_ends", eclipse.totalEnds, record);
+    AddLunarContactFields("partial_ends", eclipse.partialEnds, record);
+    record.fields.push_back(FlagField("maximum_visible", eclipse.maximum.aboveHorizon));
+    return record;
+}
+
+} // namespace
+
+LocalEclipsesYear LocalEclipsesOf(int year, const Location& location) {
+    MoonPhaseList phases;
+    CollectMoonPhases(year, phases, -1, false, 0, 0);
+    LocalEclipsesYear eclipses;
+    LocalEclipsesOfYear(year, phases, location, eclipses);
+    return eclipses;
+}
+
+std::vector<LocalEclipsesYear> LocalEclipsesResults(const ReportRequest& request,
+                                                    const Location& location) {
+    std::vector<LocalEclipsesYear> years;
+    for (int y = request.year; y <= request.stopYear; ++y) {
+        years.push_back(LocalEclipsesOf(y, location));
+    }
+    return years;
+}
+
+Records LocalEclipsesRecords(const ReportRequest& request, const Location& location) {
+    Records records;
+    for (const LocalEclipsesYear& year : LocalEclipsesResults(request, location)) {
+        for (const EclipseInOrder& e : InTimeOrder(year)) {
+            records.push_back(e.lunar ? LocalLunarRecord(year.lunar[e.index])
+                                      : LocalSolarRecord(year.solar[e.index]));
+        }
+    }
+    return records;
+}
+
+void AddLocalEclipsesHeading(const ReportRequest& request, const Location& location,
+                             ReportBuffer& buffer) {
+    ReportHeader(location, buffer);
+    char range[kFormatSize];
+    FormatYearRange(request.year, request.stopYear, range);
+    ReportTitle(IDS_LOCAL_ECLIPSE_REPORT_TITLE, range, buffer);
+    ReportAddLine("", buffer);
+}
+
+void AddLocalEclipsesLines(const LocalEclipsesYear& eclipses, const Location& location,
+                           ReportBuffer& buffer) {
+    for (const EclipseInOrder& e : InTimeOrder(eclipses)) {
+        if (e.lunar) {
+            AddLunarEclipse(eclipses.lunar[e.index], location, buffer);
         } else {
-            AddSolarEclipse(eclipses.solar[solar++], location, buffer);
+            AddSolarEclipse(eclipses.solar[e.index], location, buffer);
         }
     }
 }
 
-} // namespace
+void AddLocalEclipsesNote(ReportBuffer& buffer) {
+    ReportAddLine("", buffer);
+    ReportAddLine("", buffer);
+    for (int id = IDS_LOCAL_ECLIPSES_NOTE_FIRST; id <= IDS_LOCAL_ECLIPSES_NOTE_LAST; ++id) {
+        ReportText(id, buffer);
+    }
+}
 
 void LocalEclipsesReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
     const int startYear = request.year;
     const int stopYear = request.stopYear;
     const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
-    ReportHeader(location, buffer);
-    char range[kFormatSize];
-    FormatYearRange(startYear, stopYear, range);
-    ReportTitle(IDS_LOCAL_ECLIPSE_REPORT_TITLE, range, buffer);
-    ReportAddLine("", buffer);
+    AddLocalEclipsesHeading(request, location, buffer);
 
     const double share = stopYear > startYear ? 1.0 / (stopYear - startYear + 1) : 1.0;
     double base = 0;
@@ -228,15 +393,11 @@ void LocalEclipsesReport(const ReportRequest& request, ReportBuffer& buffer, Loc
         }
         LocalEclipsesYear eclipses;
         LocalEclipsesOfYear(y, phases, location, eclipses);
-        AddYear(eclipses, location, buffer);
+        AddLocalEclipsesLines(eclipses, location, buffer);
         base += share;
     }
 
-    ReportAddLine("", buffer);
-    ReportAddLine("", buffer);
-    for (int id = IDS_LOCAL_ECLIPSES_NOTE_FIRST; id <= IDS_LOCAL_ECLIPSES_NOTE_LAST; ++id) {
-        ReportText(id, buffer);
-    }
+    AddLocalEclipsesNote(buffer);
     ReportAddPageBreak(buffer);
     ReportProgress(kReportLocalEclipses, insideAlmanac, 1.0);
 }
