@@ -105,7 +105,7 @@ add_test(NAME manual.man_page_renders
 if(NOT CAELOR_SANITIZE)
     find_package(benchmark REQUIRED)
     file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
-    add_executable(caelor_bench ${BENCH_SOURCES})
+    add_executable(caelor_bench ${BENCH_SOURCES} ${CMAKE_SOURCE_DIR}/caelor/cli/data_formats.cpp)
     target_compile_options(caelor_bench PRIVATE ${CAELOR_WARNINGS})
     target_link_libraries(caelor_bench PRIVATE caelor_pure benchmark::benchmark
                           benchmark::benchmark_main)

@@ -187,16 +187,30 @@ uint64_t Fnv1a(const std::string& text) {
     return hash;
 }
 
+// An eclipse is one event whatever a report calls its type: the Calendar
+// says "lunar_eclipse" where the Lunar Eclipses report says
+// "total_lunar_eclipse".
+std::string EventFamily(const std::string& kind) {
+    for (const char* family : {"lunar_eclipse", "solar_eclipse"}) {
+        const std::string tail = family;
+        if (kind.size() >= tail.size() &&
+            kind.compare(kind.size() - tail.size(), tail.size(), tail) == 0) {
+            return tail;
+        }
+    }
+    return kind;
+}
+
 // What makes an event this event: its kind, body, minute or date, and the
 // place it is seen from (local eclipses differ from place to place).
 std::string EventKey(const Record& record, const Location& place) {
     char text[160];
     if (record.hasInstant) {
-        std::snprintf(text, sizeof text, "%s|%s|%lld|%.4f|%.4f", record.kind.c_str(),
+        std::snprintf(text, sizeof text, "%s|%s|%lld|%.4f|%.4f", EventFamily(record.kind).c_str(),
                       record.body.c_str(), std::llround(record.jdUt * 1440.0),
                       SignedLatitude(place), SignedLongitude(place));
     } else {
-        std::snprintf(text, sizeof text, "%s|%s|%04d-%02d-%02d", record.kind.c_str(),
+        std::snprintf(text, sizeof text, "%s|%s|%04d-%02d-%02d", EventFamily(record.kind).c_str(),
                       record.body.c_str(), record.year, record.month, record.day);
     }
     return text;

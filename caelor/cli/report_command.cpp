@@ -9,7 +9,12 @@
 
 #include "engine/frames.h"
 #include "engine/time.h"
+#include "reports/almanac.h"
 #include "reports/calendar.h"
+#include "reports/eclipses.h"
+#include "reports/moon_reports.h"
+#include "reports/planet_reports.h"
+#include "reports/sky_events.h"
 #include "reports/records.h"
 #include "reports/report_buffer.h"
 #include "reports/reports.h"
@@ -45,22 +50,22 @@ struct ReportKind {
 };
 
 constexpr ReportKind kReports[] = {
-    {"introduction", IDM_REPORT_INTRODUCTION, Inputs::None, nullptr, false},
-    {"calendar", IDM_REPORT_CALENDAR, Inputs::YearMonths, nullptr, true},
+    {"introduction", IDM_REPORT_INTRODUCTION, Inputs::None, IntroductionRecords, false},
+    {"calendar", IDM_REPORT_CALENDAR, Inputs::YearMonths, CalendarRecords, true},
     {"seasons", IDM_REPORT_SEASONS, Inputs::YearRange, SeasonsRecords, true},
-    {"easter", IDM_REPORT_DATES_OF_EASTER, Inputs::YearRange, nullptr, true},
-    {"lunar-eclipses", IDM_REPORT_LUNAR_ECLIPSES, Inputs::YearRange, nullptr, true},
-    {"solar-eclipses", IDM_REPORT_SOLAR_ECLIPSES, Inputs::YearRange, nullptr, true},
-    {"local-eclipses", IDM_REPORT_LOCAL_ECLIPSES, Inputs::YearRange, nullptr, true},
-    {"planet-view", IDM_REPORT_PLANET_VIEW_INFO, Inputs::PlanetsMonths, nullptr, false},
-    {"planet-apsides", IDM_REPORT_PLANET_APSIDES, Inputs::PlanetsYears, nullptr, true},
-    {"planet-conjunctions", IDM_REPORT_PLANET_CONJ_OPP, Inputs::PlanetsMonths, nullptr, true},
-    {"planet-data", IDM_REPORT_PLANET_DATA, Inputs::None, nullptr, false},
-    {"moon-apsides", IDM_REPORT_MOON_APSIDES, Inputs::YearMonths, nullptr, true},
-    {"moon-nodes", IDM_REPORT_MOON_NODES, Inputs::YearMonths, nullptr, true},
-    {"meteor-showers", IDM_REPORT_METEOR_SHOWERS, Inputs::YearMonths, nullptr, true},
-    {"twilight", IDM_REPORT_TWILIGHT, Inputs::YearMonths, nullptr, false},
-    {"almanac", IDM_REPORT_ALMANAC, Inputs::YearMonths, nullptr, true},
+    {"easter", IDM_REPORT_DATES_OF_EASTER, Inputs::YearRange, EasterRecords, true},
+    {"lunar-eclipses", IDM_REPORT_LUNAR_ECLIPSES, Inputs::YearRange, LunarEclipsesRecords, true},
+    {"solar-eclipses", IDM_REPORT_SOLAR_ECLIPSES, Inputs::YearRange, SolarEclipsesRecords, true},
+    {"local-eclipses", IDM_REPORT_LOCAL_ECLIPSES, Inputs::YearRange, LocalEclipsesRecords, true},
+    {"planet-view", IDM_REPORT_PLANET_VIEW_INFO, Inputs::PlanetsMonths, PlanetViewInfoRecords, false},
+    {"planet-apsides", IDM_REPORT_PLANET_APSIDES, Inputs::PlanetsYears, PlanetApsidesRecords, true},
+    {"planet-conjunctions", IDM_REPORT_PLANET_CONJ_OPP, Inputs::PlanetsMonths, PlanetConjOppRecords, true},
+    {"planet-data", IDM_REPORT_PLANET_DATA, Inputs::None, PlanetDataRecords, false},
+    {"moon-apsides", IDM_REPORT_MOON_APSIDES, Inputs::YearMonths, MoonApsidesRecords, true},
+    {"moon-nodes", IDM_REPORT_MOON_NODES, Inputs::YearMonths, MoonNodesRecords, true},
+    {"meteor-showers", IDM_REPORT_METEOR_SHOWERS, Inputs::YearMonths, MeteorShowersRecords, true},
+    {"twilight", IDM_REPORT_TWILIGHT, Inputs::YearMonths, TwilightRecords, false},
+    {"almanac", IDM_REPORT_ALMANAC, Inputs::YearMonths, AlmanacRecords, true},
 };
 
 // Each {option} is written from the option table.

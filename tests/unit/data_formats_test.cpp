@@ -65,7 +65,11 @@ TEST(DataFormats, CsvHasEveryFieldColumnOnceAndQuotesWhatNeedsIt) {
 TEST(DataFormats, IcsWritesEachEventOnceInFoldedCrLfLinesWithAStableUid) {
     Record maximum =
         EventRecord("total_lunar_eclipse", "moon", "Total lunar eclipse, maximum", 2460748.77);
-    Record again = maximum; // the same eclipse listed by a second report, with its contacts
+    // The same eclipse as the Calendar lists it, by family, and as the Lunar
+    // Eclipses report does, by type and with its contacts.
+    maximum.kind = "lunar_eclipse";
+    Record again = maximum;
+    again.kind = "total_lunar_eclipse";
     for (int k = 0; k < 6; ++k) {
         again.fields.push_back(InstantField("contact_" + std::to_string(k), 2460748.7 + k * 0.01));
     }
