@@ -59,7 +59,8 @@ if(TARGET varnixpc_core)
     target_link_libraries(unit_tests PRIVATE varnixpc_core)
 endif()
 # The Cairo surface is tested on its own, beside the program that uses it.
-target_sources(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/caelor/cli/cairo_surface.cpp)
+target_sources(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/caelor/cli/cairo_surface.cpp
+                                  ${CMAKE_SOURCE_DIR}/caelor/cli/data_formats.cpp)
 target_link_libraries(unit_tests PRIVATE PkgConfig::CAIRO)
 target_compile_definitions(unit_tests PRIVATE
     CAELOR_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
@@ -81,6 +82,13 @@ add_test(NAME cli.graph_pictures
                  ${CMAKE_BINARY_DIR}/graphs)
 set_tests_properties(cli.graph_pictures PROPERTIES ENVIRONMENT "${CAELOR_TEST_ENV}")
 
+# Every report as CSV, JSON and iCalendar, read by independent readers (Debian's
+# python3-jsonschema and python3-icalendar, so the system Python).
+add_test(NAME cli.data_formats
+         COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/cli/data_formats.py $<TARGET_FILE:caelor-cli>
+                 ${CMAKE_SOURCE_DIR})
+set_tests_properties(cli.data_formats PROPERTIES ENVIRONMENT "${CAELOR_TEST_ENV}")
+
 # The Debian package and make install, each run as a user would; once, in
 # the plain build.
 if(NOT CAELOR_SANITIZE)
@@ -97,7 +105,7 @@ add_test(NAME manual.man_page_renders
 if(NOT CAELOR_SANITIZE)
     find_package(benchmark REQUIRED)
     file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
-    add_executable(caelor_bench ${BENCH_SOURCES})
+    add_executable(caelor_bench ${BENCH_SOURCES} ${CMAKE_SOURCE_DIR}/caelor/cli/data_formats.cpp)
     target_compile_options(caelor_bench PRIVATE ${CAELOR_WARNINGS})
     target_link_libraries(caelor_bench PRIVATE caelor_pure benchmark::benchmark
                           benchmark::benchmark_main)

@@ -27,7 +27,7 @@ enum class OptionId {
     Decimal, DateFormat, TimeSep, LeadingZero, TimeLeadingZero,
     Year, Month, Months, Years, Bodies, Moons, NumberMoons, MainPlanet, Distance, TickMarks,
     Output, Size, Start, Speed, ViewAngle, Track, Star, Turbo, Labels, JetTrails, Step, Binary,
-    Frames, Stars, From, To, Time,
+    Frames, Stars, From, To, Time, Format,
     // clang-format on
 };
 
@@ -70,6 +70,8 @@ inline constexpr CliOption kCliOptions[] = {
     {kCliReport, kOwnOption, OptionId::Months, "--months", "A-B", ""},
     {kCliReport, kOwnOption, OptionId::Years, "--years", "A-B", ""},
     {kCliReport, kOwnOption, OptionId::Bodies, "--bodies", "mercury,venus,...", ""},
+    {kCliReport, kOwnOption, OptionId::Format, "--format", "text|csv|json|ics",
+     "the report as text (the default) or its results as data"},
 
     {kCliGraph, kOwnOption, OptionId::Month, "--month", "M",
      "jupiter-moons,\nplanet-angle, moon-illumination"},

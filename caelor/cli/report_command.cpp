@@ -3,10 +3,19 @@
 #include "cli/cli_host.h"
 #include "cli/commands.h"
 #include "cli/data_files.h"
+#include "cli/data_formats.h"
 #include "cli/options.h"
+#include "version.h"
 
 #include "engine/frames.h"
 #include "engine/time.h"
+#include "reports/almanac.h"
+#include "reports/calendar.h"
+#include "reports/eclipses.h"
+#include "reports/moon_reports.h"
+#include "reports/planet_reports.h"
+#include "reports/sky_events.h"
+#include "reports/records.h"
 #include "reports/report_buffer.h"
 #include "reports/reports.h"
 #include "settings/bit_set.h"
@@ -14,9 +23,12 @@
 #include "settings/dialog_checks.h"
 
 #include <cstdio>
+#include <ctime>
+#include <sstream>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -33,31 +45,34 @@ struct ReportKind {
     const char* name;
     int command; // its row of the command table holds the generator
     Inputs inputs;
+    RecordsGenerator records; // its results as data
+    bool events;              // whether it lists events (iCalendar takes only those)
 };
 
 constexpr ReportKind kReports[] = {
-    {"introduction", IDM_REPORT_INTRODUCTION, Inputs::None},
-    {"calendar", IDM_REPORT_CALENDAR, Inputs::YearMonths},
-    {"seasons", IDM_REPORT_SEASONS, Inputs::YearRange},
-    {"easter", IDM_REPORT_DATES_OF_EASTER, Inputs::YearRange},
-    {"lunar-eclipses", IDM_REPORT_LUNAR_ECLIPSES, Inputs::YearRange},
-    {"solar-eclipses", IDM_REPORT_SOLAR_ECLIPSES, Inputs::YearRange},
-    {"local-eclipses", IDM_REPORT_LOCAL_ECLIPSES, Inputs::YearRange},
-    {"planet-view", IDM_REPORT_PLANET_VIEW_INFO, Inputs::PlanetsMonths},
-    {"planet-apsides", IDM_REPORT_PLANET_APSIDES, Inputs::PlanetsYears},
-    {"planet-conjunctions", IDM_REPORT_PLANET_CONJ_OPP, Inputs::PlanetsMonths},
-    {"planet-data", IDM_REPORT_PLANET_DATA, Inputs::None},
-    {"moon-apsides", IDM_REPORT_MOON_APSIDES, Inputs::YearMonths},
-    {"moon-nodes", IDM_REPORT_MOON_NODES, Inputs::YearMonths},
-    {"meteor-showers", IDM_REPORT_METEOR_SHOWERS, Inputs::YearMonths},
-    {"twilight", IDM_REPORT_TWILIGHT, Inputs::YearMonths},
-    {"almanac", IDM_REPORT_ALMANAC, Inputs::YearMonths},
+    {"introduction", IDM_REPORT_INTRODUCTION, Inputs::None, IntroductionRecords, false},
+    {"calendar", IDM_REPORT_CALENDAR, Inputs::YearMonths, CalendarRecords, true},
+    {"seasons", IDM_REPORT_SEASONS, Inputs::YearRange, SeasonsRecords, true},
+    {"easter", IDM_REPORT_DATES_OF_EASTER, Inputs::YearRange, EasterRecords, true},
+    {"lunar-eclipses", IDM_REPORT_LUNAR_ECLIPSES, Inputs::YearRange, LunarEclipsesRecords, true},
+    {"solar-eclipses", IDM_REPORT_SOLAR_ECLIPSES, Inputs::YearRange, SolarEclipsesRecords, true},
+    {"local-eclipses", IDM_REPORT_LOCAL_ECLIPSES, Inputs::YearRange, LocalEclipsesRecords, true},
+    {"planet-view", IDM_REPORT_PLANET_VIEW_INFO, Inputs::PlanetsMonths, PlanetViewInfoRecords, false},
+    {"planet-apsides", IDM_REPORT_PLANET_APSIDES, Inputs::PlanetsYears, PlanetApsidesRecords, true},
+    {"planet-conjunctions", IDM_REPORT_PLANET_CONJ_OPP, Inputs::PlanetsMonths, PlanetConjOppRecords, true},
+    {"planet-data", IDM_REPORT_PLANET_DATA, Inputs::None, PlanetDataRecords, false},
+    {"moon-apsides", IDM_REPORT_MOON_APSIDES, Inputs::YearMonths, MoonApsidesRecords, true},
+    {"moon-nodes", IDM_REPORT_MOON_NODES, Inputs::YearMonths, MoonNodesRecords, true},
+    {"meteor-showers", IDM_REPORT_METEOR_SHOWERS, Inputs::YearMonths, MeteorShowersRecords, true},
+    {"twilight", IDM_REPORT_TWILIGHT, Inputs::YearMonths, TwilightRecords, false},
+    {"almanac", IDM_REPORT_ALMANAC, Inputs::YearMonths, AlmanacRecords, true},
 };
 
 // Each {option} is written from the option table.
 constexpr char kReportHelp[] =
     "usage: caelor-cli report NAME [{--year}] [{--months}] [{--years}]\n"
-    "           [{--bodies}] [location options] [regional options]\n"
+    "           [{--bodies}] [{--format}]\n"
+    "           [location options] [regional options]\n"
     "NAME: introduction, calendar, seasons, easter, lunar-eclipses, solar-eclipses,\n"
     "local-eclipses, planet-view, planet-apsides, planet-conjunctions, planet-data,\n"
     "moon-apsides, moon-nodes, meteor-showers, twilight, almanac.\n"
@@ -66,7 +81,61 @@ constexpr char kReportHelp[] =
     "Regional: {--decimal} {--date-format} {--time-sep} {--leading-zero}\n"
     "{--time-leading-zero}. The report's lines go to stdout; a page break is a\n"
     "form feed alone on its line. Ctrl-C stops: the lines so far are printed and\n"
-    "the exit code is 130.\n";
+    "the exit code is 130.\n"
+    "Data: {--format} (text by default); csv, json and ics write the\n"
+    "report's results as data (UTF-8, times in UT and in local standard time,\n"
+    "numbers with a dot, whatever the regional options); ics takes the reports of\n"
+    "events, not planet-view, planet-data, twilight or introduction.\n";
+
+enum class DataFormat { Text, Csv, Json, Ics };
+
+DataFormat ParseFormat(const std::string& option, const std::string& value) {
+    static const std::pair<const char*, DataFormat> kFormats[] = {
+        {"text", DataFormat::Text},
+        {"csv", DataFormat::Csv},
+        {"json", DataFormat::Json},
+        {"ics", DataFormat::Ics},
+    };
+    for (const auto& [formatName, format] : kFormats) {
+        if (value == formatName) {
+            return format;
+        }
+    }
+    throw UsageError{option + ": '" + value + "' is not text, csv, json or ics"};
+}
+
+// "20261207T193000Z": now, for the calendar's DTSTAMP.
+std::string NowUtcStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", &utc);
+    return text;
+}
+
+// The report's results as data on stdout. The regional settings are left
+// as they are: data is written the same whatever they say.
+int WriteReportData(const ReportKind& kind, DataFormat format, const ReportRequest& request,
+                    const Location& place, const DataRequest& asked) {
+    if (format == DataFormat::Ics && !kind.events) {
+        throw UsageError{"--format: the " + asked.report +
+                         " report is a table without events; iCalendar takes only events (use "
+                         "csv or json)"};
+    }
+    const Records records = kind.records(request, place);
+    std::ostringstream out;
+    if (format == DataFormat::Csv) {
+        WriteCsv(records, place, out);
+    } else if (format == DataFormat::Json) {
+        WriteJson(records, place, asked, CAELOR_VERSION_TEXT, out);
+    } else {
+        WriteIcs(records, place, asked, CAELOR_VERSION_TEXT, NowUtcStamp(), out);
+    }
+    std::fputs(out.str().c_str(), stdout);
+    std::fflush(stdout);
+    return 0;
+}
 
 void PrintBuffer(const ReportBuffer& buffer) {
     for (int i = 0; i < buffer.lineCount; ++i) {
@@ -97,6 +166,7 @@ int ReportCommand(int argc, char** argv) {
         int stopYear = thisYear;
         std::string bodies;
         bool haveYear = false, haveMonths = false, haveYears = false, haveBodies = false;
+        DataFormat format = DataFormat::Text;
         LocationOptions location;
         RegionalOptions regional;
         const auto take = [&](const CliOption& option, const std::string& value) {
@@ -119,6 +189,9 @@ int ReportCommand(int argc, char** argv) {
             case OptionId::Bodies:
                 bodies = value;
                 haveBodies = true;
+                break;
+            case OptionId::Format:
+                format = ParseFormat(option.name, value);
                 break;
             default:
                 break;
@@ -180,6 +253,24 @@ int ReportCommand(int argc, char** argv) {
         request.startMonth = startMonth;
         request.stopMonth = stopMonth;
         request.planets = chosen;
+        if (format != DataFormat::Text) {
+            DataRequest asked;
+            asked.report = name;
+            asked.dates = monthly  ? DataRequest::Dates::Months
+                          : yearly ? DataRequest::Dates::Years
+                                   : DataRequest::Dates::None;
+            asked.firstYear = startYear;
+            asked.lastYear = stopYear;
+            asked.year = year;
+            asked.firstMonth = startMonth;
+            asked.lastMonth = stopMonth;
+            for (int body = firstBody; planets && body <= lastBody; ++body) {
+                if (SetTest(body, chosen)) {
+                    asked.bodies.push_back(kCliBodyNames[body]);
+                }
+            }
+            return WriteReportData(*kind, format, request, place, asked);
+        }
         ReportBuffer buffer;
         {
             const RegionalScope regionalScope(regional);

@@ -1,6 +1,11 @@
 #include "reports/almanac.h"
 
+#include "reports/calendar.h"
+#include "reports/eclipses.h"
 #include "reports/host_hooks.h"
+#include "reports/moon_reports.h"
+#include "reports/planet_reports.h"
+#include "reports/sky_events.h"
 
 #include <iterator>
 
@@ -17,9 +22,19 @@ constexpr ReportGenerator kAlmanacReports[] = {
 static_assert(std::size(kAlmanacReports) == kReportTwilight - kReportIntroduction + 1,
               "one generator per report index");
 
-} // namespace
+// Their results as data, in the same order.
+constexpr RecordsGenerator kAlmanacRecords[] = {
+    IntroductionRecords,  CalendarRecords,      SeasonsRecords,        EasterRecords,
+    LunarEclipsesRecords, SolarEclipsesRecords, PlanetViewInfoRecords, PlanetApsidesRecords,
+    PlanetConjOppRecords, PlanetDataRecords,    MoonApsidesRecords,    MoonNodesRecords,
+    MeteorShowersRecords, TwilightRecords,
+};
+static_assert(std::size(kAlmanacRecords) == std::size(kAlmanacReports),
+              "the results of every report");
 
-void AlmanacReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+// What each report of the Almanac is asked for: the Almanac's months, or
+// its year, with every planet.
+ReportRequest EachReportRequest(const ReportRequest& request) {
     ReportRequest each;
     each.year = request.year;
     each.stopYear = request.year;
@@ -27,6 +42,23 @@ void AlmanacReport(const ReportRequest& request, ReportBuffer& buffer, Location 
     each.stopMonth = request.stopMonth;
     each.planets = kAllBodies;
     each.insideAlmanac = true;
+    return each;
+}
+
+} // namespace
+
+Records AlmanacRecords(const ReportRequest& request, const Location& location) {
+    const ReportRequest each = EachReportRequest(request);
+    Records all;
+    for (RecordsGenerator records : kAlmanacRecords) {
+        const Records some = records(each, location);
+        all.insert(all.end(), some.begin(), some.end());
+    }
+    return all;
+}
+
+void AlmanacReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+    const ReportRequest each = EachReportRequest(request);
     for (ReportGenerator generator : kAlmanacReports) {
         if (StopFlag) {
             return;

@@ -22,7 +22,6 @@ namespace {
 
 // Cell text: a bar and nine characters.
 constexpr int kCellWidth = 10;
-constexpr int kTextLinesPerWeek = 8;
 
 // An event of the calendar's lists at its local date.
 struct CalendarEvent {
@@ -34,18 +33,31 @@ CalendarEvent LocalEvent(double jd, double timeZone, int label) {
     return {LocalTimeOf(jd, timeZone), label};
 }
 
-// The last event of the list on the date, or nullptr; seasons compare only
-// day and month.
-const CalendarEvent* EventOn(const CalendarEvent* events, int count, int day, int month, int year,
-                             bool matchYear) {
-    const CalendarEvent* found = nullptr;
-    for (int n = 0; n < count; ++n) {
-        const CalendarEvent& e = events[n];
+// The last event of the list on the date, or an empty mark; seasons
+// compare only day and month.
+CalendarMark MarkOn(const std::vector<CalendarMark>& events, int day, int month, int year,
+                    bool matchYear) {
+    CalendarMark found{};
+    for (const CalendarMark& e : events) {
         if (e.local.day == day && e.local.month == month && (!matchYear || e.local.year == year)) {
-            found = &e;
+            found = e;
         }
     }
     return found;
+}
+
+CalendarMark Mark(int what, double jdUt, double timeZone) {
+    return {true, what, jdUt, LocalTimeOf(jdUt, timeZone)};
+}
+
+// A rise or set of a day's row: the UT instant of its local hours.
+RecordField DayInstant(const char* name, EventTime event, const CalendarMonth& month, int day,
+                       double timeZone) {
+    if (!event.happens) {
+        return InstantField(name, 0, false);
+    }
+    return InstantField(name, CalendarToJulianDay(day, month.month, month.year) +
+                                  (event.hours - timeZone) / 24);
 }
 
 // printf into out (size bytes); a longer text is cut.
@@ -108,6 +120,216 @@ int CalendarWeekRows(int month, int year, int grid[kCalendarRows][7]) {
     return rows;
 }
 
+CalendarEvents CalendarEventsOfYear(int year, const MoonPhaseList& phases,
+                                    const EclipseList& eclipses, const Location& location) {
+    CalendarEvents events;
+    for (int n = 0; n < phases.count; ++n) {
+        events.phases.push_back(
+            Mark(phases.entries[n].phase, phases.entries[n].trueInstant, location.timeZone));
+    }
+    for (int n = 0; n < eclipses.count; ++n) {
+        events.eclipses.push_back(
+            Mark(eclipses.entries[n].kind, eclipses.entries[n].maximum, location.timeZone));
+    }
+    double instants[4];
+    Seasons(year, instants);
+    for (int i = 0; i < 4; ++i) {
+        events.seasons.push_back(Mark(i, instants[i], location.timeZone));
+    }
+    return events;
+}
+
+CalendarMonth CalendarMonthOf(int month, int year, const CalendarEvents& events,
+                              const Location& location) {
+    CalendarMonth result{};
+    result.year = year;
+    result.month = month;
+    int grid[kCalendarRows][7];
+    result.rows = CalendarWeekRows(month, year, grid);
+    for (int r = 0; r < result.rows; ++r) {
+        for (int c = 0; c < 7; ++c) {
+            const int d = grid[r][c];
+            CalendarDay& day = result.cells[r][c];
+            day.day = d;
+            if (d == 0) {
+                continue;
+            }
+            const RiseSetTimes sun = RiseSet(kSun, d, month, year, location);
+            const RiseSetTimes moon = RiseSet(kMoon, d, month, year, location);
+            day.sunRise = sun.rise;
+            day.sunSet = sun.set;
+            day.moonRise = moon.rise;
+            day.moonSet = moon.set;
+            day.phase = MarkOn(events.phases, d, month, year, true);
+            day.eclipse = MarkOn(events.eclipses, d, month, year, true);
+            day.season = MarkOn(events.seasons, d, month, year, false);
+        }
+    }
+    return result;
+}
+
+std::vector<CalendarMonth> CalendarResults(const ReportRequest& request, const Location& location) {
+    MoonPhaseList phases;
+    EclipseList eclipses;
+    EclipseSearchYear(request.year, location, phases, eclipses, -1, false, 0, 0);
+    const CalendarEvents events = CalendarEventsOfYear(request.year, phases, eclipses, location);
+    std::vector<CalendarMonth> months;
+    for (int m = request.startMonth; m <= request.stopMonth; ++m) {
+        months.push_back(CalendarMonthOf(m, request.year, events, location));
+    }
+    return months;
+}
+
+Records CalendarRecords(const ReportRequest& request, const Location& location) {
+    static const char* const kPhaseKinds[4] = {"new_moon", "first_quarter", "full_moon",
+                                               "last_quarter"};
+    static const char* const kPhaseSummaries[4] = {"New Moon", "First Quarter", "Full Moon",
+                                                   "Last Quarter"};
+    static const char* const kSeasonKinds[4] = {"march_equinox", "june_solstice",
+                                                "september_equinox", "december_solstice"};
+    static const char* const kSeasonSummaries[4] = {"March equinox", "June solstice",
+                                                    "September equinox", "December solstice"};
+    Records records;
+    for (const CalendarMonth& month : CalendarResults(request, location)) {
+        for (int r = 0; r < month.rows; ++r) {
+            for (const CalendarDay& day : month.cells[r]) {
+                if (day.day == 0) {
+                    continue;
+                }
+                Record row;
+                row.kind = "calendar_day";
+                row.summary = "Sunrise, sunset, moonrise and moonset";
+                row.year = month.year;
+                row.month = month.month;
+                row.day = day.day;
+                const double zone = location.timeZone;
+                row.fields.push_back(DayInstant("sunrise", day.sunRise, month, day.day, zone));
+                row.fields.push_back(DayInstant("sunset", day.sunSet, month, day.day, zone));
+                row.fields.push_back(DayInstant("moonrise", day.moonRise, month, day.day, zone));
+                row.fields.push_back(DayInstant("moonset", day.moonSet, month, day.day, zone));
+                records.push_back(row);
+                if (day.phase.shown) {
+                    records.push_back(EventRecord(kPhaseKinds[day.phase.what], "moon",
+                                                  kPhaseSummaries[day.phase.what], day.phase.jdUt));
+                }
+                if (day.eclipse.shown) {
+                    const bool solar = day.eclipse.what == kSolarEclipse;
+                    records.push_back(EventRecord(
+                        solar ? "solar_eclipse" : "lunar_eclipse", solar ? "sun" : "moon",
+                        solar ? "Solar eclipse, maximum" : "Lunar eclipse, maximum",
+                        day.eclipse.jdUt));
+                }
+                if (day.season.shown) {
+                    records.push_back(EventRecord(kSeasonKinds[day.season.what], "sun",
+                                                  kSeasonSummaries[day.season.what],
+                                                  day.season.jdUt));
+                }
+            }
+        }
+    }
+    return records;
+}
+
+void AddCalendarHeading(const ReportRequest& request, const Location& location,
+                        ReportBuffer& buffer) {
+    ReportHeader(location, buffer);
+    char text[kFormatSize];
+    FormatMonthRange(request.startMonth, request.stopMonth, request.year, text);
+    ReportTitle(IDS_CALENDAR_REPORT_TITLE, text, buffer);
+    ReportAddLine("", buffer);
+}
+
+void AddCalendarMonthHeading(const CalendarMonth& month, ReportBuffer& buffer) {
+    ReportAddLine("", buffer);
+    char name[kTextSize];
+    MonthName(month.month, name);
+    char title[kReportSlot];
+    Print(title, sizeof title, "%s        %4d", name, month.year);
+    CenterLine(title);
+    ReportAddLine(title, buffer);
+    ReportAddLine("", buffer);
+    char line[2 * kReportSlot];
+    LoadText(IDS_CALENDAR_WEEKDAYS, line, sizeof line);
+    ReportAddLine(line, buffer);
+    AddCalendarRule(buffer);
+}
+
+void AddCalendarLine(const CalendarMonth& month, int row, int k, ReportBuffer& buffer) {
+    char line[2 * kReportSlot];
+    line[0] = '\0';
+    for (const CalendarDay& day : month.cells[row - 1]) {
+        if (day.day == 0) {
+            Append(line, sizeof line, "|%*s", kCellWidth - 1, "");
+            continue;
+        }
+        const CalendarMark* event = nullptr;
+        switch (k) {
+        case 1:
+            Append(line, sizeof line, "| %2d%*s", day.day, 6, "");
+            break;
+        case 2:
+            AppendTimeCell(line, sizeof line, "|%2s: %s", IDS_SUNRISE_ABBREV, day.sunRise);
+            break;
+        case 3:
+            AppendTimeCell(line, sizeof line, "|%2s: %s", IDS_SUNSET_ABBREV, day.sunSet);
+            break;
+        case 4:
+            AppendTimeCell(line, sizeof line, "|%2s: %s", IDS_MOONRISE_ABBREV, day.moonRise);
+            break;
+        case 5:
+            AppendTimeCell(line, sizeof line, "|%2s: %s", IDS_MOONSET_ABBREV, day.moonSet);
+            break;
+        case 6:
+            if (day.phase.shown) {
+                event = &day.phase;
+                AppendTimeCell(line, sizeof line, "|%s: %s", IDS_PHASE_ABBREV_FIRST + event->what,
+                               event->local.hours);
+            }
+            break;
+        case 7:
+            if (day.eclipse.shown) {
+                event = &day.eclipse;
+                AppendTimeCell(line, sizeof line, "|%2s: %s",
+                               event->what == kSolarEclipse ? IDS_SOLAR_ECLIPSE_ABBREV
+                                                            : IDS_LUNAR_ECLIPSE_ABBREV,
+                               event->local.hours);
+            }
+            break;
+        default:
+            if (day.season.shown) {
+                event = &day.season;
+                AppendTimeCell(line, sizeof line, "|%s:%s", IDS_SEASON_ABBREV_FIRST + event->what,
+                               event->local.hours);
+            }
+            break;
+        }
+        if (k >= 6 && event == nullptr) {
+            Append(line, sizeof line, "|%*s", kCellWidth - 1, "");
+        }
+    }
+    Append(line, sizeof line, "|");
+    // Every cell is ten characters, so the line is 71 long.
+    line[kReportLineMax] = '\0';
+    ReportAddLine(line, buffer);
+}
+
+void AddCalendarRule(ReportBuffer& buffer) {
+    char rule[kReportSlot];
+    LoadText(IDS_CALENDAR_RULE, rule, sizeof rule);
+    ReportAddLine(rule, buffer);
+}
+
+void AddCalendarMonthLines(const CalendarMonth& month, ReportBuffer& buffer) {
+    AddCalendarMonthHeading(month, buffer);
+    for (int r = 1; r <= month.rows; ++r) {
+        for (int k = 1; k <= kCalendarCellLines; ++k) {
+            AddCalendarLine(month, r, k, buffer);
+        }
+        AddCalendarRule(buffer);
+    }
+    ReportAddPageBreak(buffer);
+}
+
 void CalendarReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
     const int year = request.year;
     const int startMonth = request.startMonth;
@@ -115,11 +337,7 @@ void CalendarReport(const ReportRequest& request, ReportBuffer& buffer, Location
     const int index = kReportCalendar;
     const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
-    ReportHeader(location, buffer);
-    char text[kFormatSize];
-    FormatMonthRange(startMonth, stopMonth, year, text);
-    ReportTitle(IDS_CALENDAR_REPORT_TITLE, text, buffer);
-    ReportAddLine("", buffer);
+    AddCalendarHeading(request, location, buffer);
 
     MoonPhaseList phases;
     EclipseList eclipses;
@@ -127,198 +345,175 @@ void CalendarReport(const ReportRequest& request, ReportBuffer& buffer, Location
     if (StopFlag) {
         return;
     }
-
     // Each list's local dates, worked out once for the whole report.
-    CalendarEvent phaseEvents[kMoonPhaseListLimit];
-    for (int n = 0; n < phases.count; ++n) {
-        phaseEvents[n] = LocalEvent(phases.entries[n].trueInstant, location.timeZone,
-                                    IDS_PHASE_ABBREV_FIRST + phases.entries[n].phase);
-    }
-    CalendarEvent eclipseEvents[kEclipseListLimit];
-    for (int n = 0; n < eclipses.count; ++n) {
-        eclipseEvents[n] =
-            LocalEvent(eclipses.entries[n].maximum, location.timeZone,
-                       eclipses.entries[n].kind == kSolarEclipse ? IDS_SOLAR_ECLIPSE_ABBREV
-                                                                 : IDS_LUNAR_ECLIPSE_ABBREV);
-    }
-    double instants[4];
-    Seasons(year, instants);
-    CalendarEvent seasonEvents[4];
-    for (int i = 0; i < 4; ++i) {
-        seasonEvents[i] = LocalEvent(instants[i], location.timeZone, IDS_SEASON_ABBREV_FIRST + i);
-    }
+    const CalendarEvents events = CalendarEventsOfYear(year, phases, eclipses, location);
 
-    char line[2 * kReportSlot];
     for (int m = startMonth; m <= stopMonth; ++m) {
-        int grid[kCalendarRows][7];
-        const int rows = CalendarWeekRows(m, year, grid);
-
-        ReportAddLine("", buffer);
-        char name[kTextSize];
-        MonthName(m, name);
-        char title[kReportSlot];
-        Print(title, sizeof title, "%s        %4d", name, year);
-        CenterLine(title);
-        ReportAddLine(title, buffer);
-        ReportAddLine("", buffer);
-        LoadText(IDS_CALENDAR_WEEKDAYS, line, sizeof line);
-        ReportAddLine(line, buffer);
-        char rule[kReportSlot];
-        LoadText(IDS_CALENDAR_RULE, rule, sizeof rule);
-        ReportAddLine(rule, buffer);
-
-        for (int r = 1; r <= rows; ++r) {
-            // The set times found with the rises, for the line below them.
-            EventTime sunSet[7] = {};
-            EventTime moonSet[7] = {};
-            for (int k = 1; k <= kTextLinesPerWeek; ++k) {
+        const CalendarMonth month = CalendarMonthOf(m, year, events, location);
+        AddCalendarMonthHeading(month, buffer);
+        for (int r = 1; r <= month.rows; ++r) {
+            for (int k = 1; k <= kCalendarCellLines; ++k) {
                 if (PumpMessages(0) != 0) {
                     return;
                 }
                 ReportProgress(index, insideAlmanac,
                                0.1 + 0.9 * ReportNestedFraction(m, startMonth, stopMonth, r, 1,
-                                                                rows, k, 1, kTextLinesPerWeek));
-                line[0] = '\0';
-                for (int c = 0; c < 7; ++c) {
-                    const int d = grid[r - 1][c];
-                    if (d == 0) {
-                        Append(line, sizeof line, "|%*s", kCellWidth - 1, "");
-                        continue;
-                    }
-                    RiseSetTimes times{};
-                    const CalendarEvent* event = nullptr;
-                    switch (k) {
-                    case 1:
-                        Append(line, sizeof line, "| %2d%*s", d, 6, "");
-                        break;
-                    case 2:
-                        times = RiseSet(kSun, d, m, year, location);
-                        sunSet[c] = times.set;
-                        AppendTimeCell(line, sizeof line, "|%2s: %s", IDS_SUNRISE_ABBREV,
-                                       times.rise);
-                        break;
-                    case 3:
-                        AppendTimeCell(line, sizeof line, "|%2s: %s", IDS_SUNSET_ABBREV, sunSet[c]);
-                        break;
-                    case 4:
-                        times = RiseSet(kMoon, d, m, year, location);
-                        moonSet[c] = times.set;
-                        AppendTimeCell(line, sizeof line, "|%2s: %s", IDS_MOONRISE_ABBREV,
-                                       times.rise);
-                        break;
-                    case 5:
-                        AppendTimeCell(line, sizeof line, "|%2s: %s", IDS_MOONSET_ABBREV,
-                                       moonSet[c]);
-                        break;
-                    case 6:
-                        event = EventOn(phaseEvents, phases.count, d, m, year, true);
-                        if (event != nullptr) {
-                            AppendTimeCell(line, sizeof line, "|%s: %s", event->label,
-                                           event->local.hours);
-                        }
-                        break;
-                    case 7:
-                        event = EventOn(eclipseEvents, eclipses.count, d, m, year, true);
-                        if (event != nullptr) {
-                            AppendTimeCell(line, sizeof line, "|%2s: %s", event->label,
-                                           event->local.hours);
-                        }
-                        break;
-                    default:
-                        event = EventOn(seasonEvents, 4, d, m, year, false);
-                        if (event != nullptr) {
-                            AppendTimeCell(line, sizeof line, "|%s:%s", event->label,
-                                           event->local.hours);
-                        }
-                        break;
-                    }
-                    if (k >= 6 && event == nullptr) {
-                        Append(line, sizeof line, "|%*s", kCellWidth - 1, "");
-                    }
-                }
-                Append(line, sizeof line, "|");
-                // Every cell is ten characters, so the line is 71 long.
-                line[kReportLineMax] = '\0';
-                ReportAddLine(line, buffer);
+                                                                month.rows, k, 1,
+                                                                kCalendarCellLines));
+                AddCalendarLine(month, r, k, buffer);
             }
-            ReportAddLine(rule, buffer);
+            AddCalendarRule(buffer);
         }
         ReportAddPageBreak(buffer);
     }
 }
 
-void SeasonsReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
-    const int startYear = request.year;
-    const int stopYear = request.stopYear;
-    const int index = kReportSeasons;
-    const bool insideAlmanac = request.insideAlmanac;
-    ReportBeginSection(buffer);
+SeasonsOfYear SeasonsYear(int year) {
+    double S[4];
+    double N[4];
+    Seasons(year, S);
+    Seasons(year + 1, N);
+    // Each event ends the season named on its line; winter runs from this
+    // December's solstice to next year's March equinox.
+    const double lengths[4] = {N[0] - S[3], S[1] - S[0], S[2] - S[1], S[3] - S[2]};
+    SeasonsOfYear result{year, {}};
+    for (int i = 0; i < 4; ++i) {
+        result.events[i] = SeasonEvent{i, S[i], lengths[i]};
+    }
+    return result;
+}
+
+std::vector<SeasonsOfYear> SeasonsResults(const ReportRequest& request) {
+    std::vector<SeasonsOfYear> years;
+    for (int y = request.year; y <= request.stopYear; ++y) {
+        years.push_back(SeasonsYear(y));
+    }
+    return years;
+}
+
+Records SeasonsRecords(const ReportRequest& request, const Location&) {
+    static const char* const kKinds[4] = {"march_equinox", "june_solstice", "september_equinox",
+                                          "december_solstice"};
+    static const char* const kSummaries[4] = {"March equinox", "June solstice", "September equinox",
+                                              "December solstice"};
+    Records records;
+    for (const SeasonsOfYear& year : SeasonsResults(request)) {
+        for (const SeasonEvent& e : year.events) {
+            char season[kTextSize];
+            LoadText(IDS_SEASON_NAME_FIRST + e.season, season, sizeof season);
+            Record record = EventRecord(kKinds[e.season], "sun", kSummaries[e.season], e.jdUt);
+            record.fields.push_back(TextField("season_ended", season));
+            record.fields.push_back(NumberField("length_days", e.lengthDays, 2));
+            records.push_back(record);
+        }
+    }
+    return records;
+}
+
+void AddSeasonsHeading(const ReportRequest& request, const Location& location,
+                       ReportBuffer& buffer) {
     ReportHeader(location, buffer);
     ReportAddLine("", buffer);
     char range[kFormatSize];
-    FormatYearRange(startYear, stopYear, range);
+    FormatYearRange(request.year, request.stopYear, range);
     ReportTitle(IDS_SEASONS_REPORT_TITLE, range, buffer);
     ReportAddLine("", buffer);
-    ReportProgress(index, insideAlmanac, 0);
+}
 
+void AddSeasonsLines(const SeasonsOfYear& year, const Location& location, ReportBuffer& buffer) {
     char format[kReportSlot];
     LoadText(IDS_SEASONS_REPORT_ROW, format, sizeof format);
-    for (int y = startYear; y <= stopYear; ++y) {
+    for (const SeasonEvent& e : year.events) {
+        const CalendarEvent event =
+            LocalEvent(e.jdUt, location.timeZone, IDS_SEASON_ABBREV_FIRST + e.season);
+        char abbreviation[kTextSize];
+        char date[kFormatSize];
+        char time[kFormatSize];
+        char season[kTextSize];
+        char length[kFormatSize];
+        char line[kReportSlot];
+        SeasonAbbreviation(e.season, abbreviation);
+        FormatDate(event.local.day, event.local.month, event.local.year, date);
+        FormatHoursMinutes(event.local.hours, time);
+        LoadText(IDS_SEASON_NAME_FIRST + e.season, season, sizeof season);
+        FormatFixed(e.lengthDays, 6, 2, length);
+        Print(line, sizeof line, format, abbreviation, date, time, season, length);
+        ReportAddLine(line, buffer);
+    }
+    ReportAddLine("", buffer);
+}
+
+void SeasonsReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
+    const int index = kReportSeasons;
+    const bool insideAlmanac = request.insideAlmanac;
+    ReportBeginSection(buffer);
+    AddSeasonsHeading(request, location, buffer);
+    ReportProgress(index, insideAlmanac, 0);
+    for (int y = request.year; y <= request.stopYear; ++y) {
         if (PumpMessages(0) != 0) {
             return;
         }
-        ReportProgress(index, insideAlmanac, ReportFraction(startYear, stopYear, y));
-        double S[4];
-        double N[4];
-        Seasons(y, S);
-        Seasons(y + 1, N);
-        // Each event ends the season named on its line; winter runs from
-        // this December's solstice to next year's March equinox.
-        const double lengths[4] = {N[0] - S[3], S[1] - S[0], S[2] - S[1], S[3] - S[2]};
-        for (int i = 0; i < 4; ++i) {
-            const CalendarEvent event =
-                LocalEvent(S[i], location.timeZone, IDS_SEASON_ABBREV_FIRST + i);
-            char abbreviation[kTextSize];
-            char date[kFormatSize];
-            char time[kFormatSize];
-            char season[kTextSize];
-            char length[kFormatSize];
-            char line[kReportSlot];
-            SeasonAbbreviation(i, abbreviation);
-            FormatDate(event.local.day, event.local.month, event.local.year, date);
-            FormatHoursMinutes(event.local.hours, time);
-            LoadText(IDS_SEASON_NAME_FIRST + i, season, sizeof season);
-            FormatFixed(lengths[i], 6, 2, length);
-            Print(line, sizeof line, format, abbreviation, date, time, season, length);
-            ReportAddLine(line, buffer);
-        }
-        ReportAddLine("", buffer);
+        ReportProgress(index, insideAlmanac, ReportFraction(request.year, request.stopYear, y));
+        AddSeasonsLines(SeasonsYear(y), location, buffer);
     }
     ReportAddPageBreak(buffer);
 }
 
+EasterSunday EasterOfYear(int year) {
+    EasterSunday easter{year, 0, 0};
+    EasterDate(year, easter.day, easter.month);
+    return easter;
+}
+
+std::vector<EasterSunday> EasterResults(const ReportRequest& request) {
+    std::vector<EasterSunday> dates;
+    for (int y = request.year; y <= request.stopYear; ++y) {
+        dates.push_back(EasterOfYear(y));
+    }
+    return dates;
+}
+
+Records EasterRecords(const ReportRequest& request, const Location&) {
+    Records records;
+    for (const EasterSunday& easter : EasterResults(request)) {
+        Record record;
+        record.kind = "easter_sunday";
+        record.summary = "Easter Sunday";
+        record.event = true;
+        record.allDay = true;
+        record.year = easter.year;
+        record.month = easter.month;
+        record.day = easter.day;
+        records.push_back(record);
+    }
+    return records;
+}
+
+void AddEasterHeading(const ReportRequest& request, ReportBuffer& buffer) {
+    char range[kFormatSize];
+    FormatYearRange(request.year, request.stopYear, range);
+    ReportTitle(IDS_EASTER_REPORT_TITLE, range, buffer);
+    ReportAddLine("", buffer);
+}
+
+void AddEasterLine(const EasterSunday& easter, ReportBuffer& buffer) {
+    char date[kFormatSize];
+    FormatDate(easter.day, easter.month, easter.year, date);
+    ReportAddLine(date, buffer);
+}
+
 void EasterReport(const ReportRequest& request, ReportBuffer& buffer, Location) {
-    const int startYear = request.year;
-    const int stopYear = request.stopYear;
     const int index = kReportEaster;
     const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
-    char range[kFormatSize];
-    FormatYearRange(startYear, stopYear, range);
-    ReportTitle(IDS_EASTER_REPORT_TITLE, range, buffer);
-    ReportAddLine("", buffer);
+    AddEasterHeading(request, buffer);
     ReportProgress(index, insideAlmanac, 0);
-    for (int y = startYear; y <= stopYear; ++y) {
+    for (int y = request.year; y <= request.stopYear; ++y) {
         if (PumpMessages(0) != 0) {
             return;
         }
-        ReportProgress(index, insideAlmanac, ReportFraction(startYear, stopYear, y));
-        int day = 0;
-        int month = 0;
-        EasterDate(y, day, month);
-        char date[kFormatSize];
-        FormatDate(day, month, y, date);
-        ReportAddLine(date, buffer);
+        ReportProgress(index, insideAlmanac, ReportFraction(request.year, request.stopYear, y));
+        AddEasterLine(EasterOfYear(y), buffer);
     }
     ReportAddPageBreak(buffer);
 }

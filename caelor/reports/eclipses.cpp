@@ -172,76 +172,265 @@ namespace {
 
 // An eclipse block opens with an empty line, the local date of the maximum
 // and the rise and set of the eclipsed body on that date.
-void AddEclipseOpening(int body, int dateId, int riseId, int setId, const CalendarTime& local,
-                       const Location& location, ReportBuffer& buffer) {
+void AddEclipseOpening(int dateId, int riseId, int setId, const CalendarTime& local,
+                       const RiseSetTimes& times, ReportBuffer& buffer) {
     char date[kFormatSize];
     FormatDate(local.day, local.month, local.year, date);
-    const RiseSetTimes times = RiseSet(body, local.day, local.month, local.year, location);
     ReportAddLine("", buffer);
     AddFormattedLine(dateId, date, buffer);
     AddEventLine(riseId, times.rise, buffer);
     AddEventLine(setId, times.set, buffer);
 }
 
+RiseSetTimes RiseSetOnLocalDate(int body, double jdUt, const Location& location) {
+    const CalendarTime local = LocalTimeOf(jdUt, location.timeZone);
+    return RiseSet(body, local.day, local.month, local.year, location);
+}
+
+// The search's test for each kind; elements and shadow are handed back for
+// the eclipse's block.
+bool SolarEclipseHappens(const MoonPhaseEntry& phase, EclipseElementsResult& e) {
+    e = EclipseElements(phase.F, phase.M, phase.M1, phase.T, phase.meanInstant);
+    return std::fabs(e.gamma) <= 1.5432 + e.u;
+}
+
+bool LunarEclipseHappens(const MoonPhaseEntry& phase, EclipseElementsResult& e,
+                         LunarShadow& shadow) {
+    e = EclipseElements(phase.F, phase.M, phase.M1, phase.T, phase.meanInstant);
+    shadow = LunarEclipseShadow(e, phase.M1);
+    // A penumbral-only eclipse is not reported.
+    return shadow.magnitude > 0;
+}
+
+SolarEclipseResult SolarEclipseResultOf(const EclipseElementsResult& e, const Location& location) {
+    SolarEclipseResult result{};
+    result.maximum = e.maximum;
+    result.type = SolarEclipseType(e.gamma, e.u);
+    result.magnitude =
+        result.type == IDS_ECLIPSE_IS_PARTIAL ? SolarEclipseMagnitude(e.gamma, e.u) : 0;
+    result.northern = e.gamma >= 0;
+    result.sun = RiseSetOnLocalDate(kSun, e.maximum, location);
+    return result;
+}
+
+LunarEclipseResult LunarEclipseResultOf(const EclipseElementsResult& e, const LunarShadow& shadow,
+                                        const Location& location) {
+    return LunarEclipseResult{e.maximum, shadow, RiseSetOnLocalDate(kMoon, e.maximum, location)};
+}
+
+bool IsEclipseCandidate(const MoonPhaseEntry& entry, int phase, int year,
+                        const Location& location) {
+    return entry.phase == phase && InLocalYear(entry, year, location) && EclipsePossible(entry.F);
+}
+
 } // namespace
+
+void AddSolarEclipseLines(const SolarEclipseResult& eclipse, const Location& location,
+                          ReportBuffer& buffer) {
+    const CalendarTime local = LocalTimeOf(eclipse.maximum, location.timeZone);
+    AddEclipseOpening(IDS_SOLAR_ECLIPSE_ON, IDS_ECLIPSE_SUN_RISE, IDS_ECLIPSE_SUN_SET, local,
+                      eclipse.sun, buffer);
+    AddTimeLine(IDS_SOLAR_ECLIPSE_MAXIMUM, local.hours, buffer);
+    if (eclipse.type == IDS_ECLIPSE_IS_PARTIAL) {
+        char magnitude[kFormatSize];
+        FormatFixed(eclipse.magnitude, 2, 2, magnitude);
+        AddFormattedLine(IDS_ECLIPSE_IS_PARTIAL, magnitude, buffer);
+    } else {
+        ReportText(eclipse.type, buffer);
+    }
+    ReportText(eclipse.northern ? IDS_ECLIPSE_VISIBLE_NORTH : IDS_ECLIPSE_VISIBLE_SOUTH, buffer);
+    ReportAddLine("", buffer);
+}
+
+void AddLunarEclipseLines(const LunarEclipseResult& eclipse, const Location& location,
+                          ReportBuffer& buffer) {
+    const LunarShadow& shadow = eclipse.shadow;
+    const CalendarTime local = LocalTimeOf(eclipse.maximum, location.timeZone);
+    AddEclipseOpening(IDS_LUNAR_ECLIPSE_ON, IDS_ECLIPSE_MOON_RISE, IDS_ECLIPSE_MOON_SET, local,
+                      eclipse.moon, buffer);
+    char text[kFormatSize];
+    FormatFixed(shadow.magnitude, 2, 2, text);
+    AddFormattedLine(IDS_LUNAR_ECLIPSE_MAGNITUDE, text, buffer);
+    AddTimeLine(IDS_PARTIAL_PHASE_BEGINS, WrapHours(local.hours - shadow.partial), buffer);
+    if (shadow.total > 0) {
+        AddTimeLine(IDS_TOTAL_PHASE_BEGINS, WrapHours(local.hours - shadow.total), buffer);
+    }
+    AddTimeLine(IDS_LUNAR_ECLIPSE_MAXIMUM, local.hours, buffer);
+    if (shadow.total > 0) {
+        AddTimeLine(IDS_TOTAL_PHASE_ENDS, WrapHours(local.hours + shadow.total), buffer);
+    }
+    AddTimeLine(IDS_PARTIAL_PHASE_ENDS, WrapHours(local.hours + shadow.partial), buffer);
+    ReportAddLine("", buffer);
+}
 
 void SolarEclipse(const MoonPhaseEntry& phase, bool listOnly, EclipseList& eclipses,
                   const Location& location, ReportBuffer* buffer) {
-    const EclipseElementsResult e =
-        EclipseElements(phase.F, phase.M, phase.M1, phase.T, phase.meanInstant);
-    const double gamma = std::fabs(e.gamma);
-    if (!(gamma <= 1.5432 + e.u)) {
+    EclipseElementsResult e;
+    if (!SolarEclipseHappens(phase, e)) {
         return;
     }
     AddEclipse(eclipses, kSolarEclipse, e.maximum);
     if (listOnly || buffer == nullptr) {
         return;
     }
-    const CalendarTime local = LocalTimeOf(e.maximum, location.timeZone);
-    AddEclipseOpening(kSun, IDS_SOLAR_ECLIPSE_ON, IDS_ECLIPSE_SUN_RISE, IDS_ECLIPSE_SUN_SET, local,
-                      location, *buffer);
-    AddTimeLine(IDS_SOLAR_ECLIPSE_MAXIMUM, local.hours, *buffer);
-    const int type = SolarEclipseType(e.gamma, e.u);
-    if (type == IDS_ECLIPSE_IS_PARTIAL) {
-        char magnitude[kFormatSize];
-        FormatFixed(SolarEclipseMagnitude(e.gamma, e.u), 2, 2, magnitude);
-        AddFormattedLine(IDS_ECLIPSE_IS_PARTIAL, magnitude, *buffer);
-    } else {
-        ReportText(type, *buffer);
-    }
-    ReportText(e.gamma >= 0 ? IDS_ECLIPSE_VISIBLE_NORTH : IDS_ECLIPSE_VISIBLE_SOUTH, *buffer);
-    ReportAddLine("", *buffer);
+    AddSolarEclipseLines(SolarEclipseResultOf(e, location), location, *buffer);
 }
 
 void LunarEclipse(const MoonPhaseEntry& phase, bool listOnly, EclipseList& eclipses,
                   const Location& location, ReportBuffer* buffer) {
-    const EclipseElementsResult e =
-        EclipseElements(phase.F, phase.M, phase.M1, phase.T, phase.meanInstant);
-    const LunarShadow shadow = LunarEclipseShadow(e, phase.M1);
-    // A penumbral-only eclipse is not reported.
-    if (!(shadow.magnitude > 0)) {
+    EclipseElementsResult e;
+    LunarShadow shadow;
+    if (!LunarEclipseHappens(phase, e, shadow)) {
         return;
     }
     AddEclipse(eclipses, kLunarEclipse, e.maximum);
     if (listOnly || buffer == nullptr) {
         return;
     }
-    const CalendarTime local = LocalTimeOf(e.maximum, location.timeZone);
-    AddEclipseOpening(kMoon, IDS_LUNAR_ECLIPSE_ON, IDS_ECLIPSE_MOON_RISE, IDS_ECLIPSE_MOON_SET,
-                      local, location, *buffer);
-    char text[kFormatSize];
-    FormatFixed(shadow.magnitude, 2, 2, text);
-    AddFormattedLine(IDS_LUNAR_ECLIPSE_MAGNITUDE, text, *buffer);
-    AddTimeLine(IDS_PARTIAL_PHASE_BEGINS, WrapHours(local.hours - shadow.partial), *buffer);
-    if (shadow.total > 0) {
-        AddTimeLine(IDS_TOTAL_PHASE_BEGINS, WrapHours(local.hours - shadow.total), *buffer);
+    AddLunarEclipseLines(LunarEclipseResultOf(e, shadow, location), location, *buffer);
+}
+
+std::vector<LunarEclipseResult> LunarEclipsesOfPhases(int year, const MoonPhaseList& phases,
+                                                      const Location& location) {
+    std::vector<LunarEclipseResult> eclipses;
+    for (int n = 0; n < phases.count; ++n) {
+        const MoonPhaseEntry& entry = phases.entries[n];
+        EclipseElementsResult e;
+        LunarShadow shadow;
+        if (IsEclipseCandidate(entry, kFullMoon, year, location) &&
+            LunarEclipseHappens(entry, e, shadow)) {
+            eclipses.push_back(LunarEclipseResultOf(e, shadow, location));
+        }
     }
-    AddTimeLine(IDS_LUNAR_ECLIPSE_MAXIMUM, local.hours, *buffer);
-    if (shadow.total > 0) {
-        AddTimeLine(IDS_TOTAL_PHASE_ENDS, WrapHours(local.hours + shadow.total), *buffer);
+    return eclipses;
+}
+
+std::vector<SolarEclipseResult> SolarEclipsesOfPhases(int year, const MoonPhaseList& phases,
+                                                      const Location& location) {
+    std::vector<SolarEclipseResult> eclipses;
+    for (int n = 0; n < phases.count; ++n) {
+        const MoonPhaseEntry& entry = phases.entries[n];
+        EclipseElementsResult e;
+        if (IsEclipseCandidate(entry, kNewMoon, year, location) && SolarEclipseHappens(entry, e)) {
+            eclipses.push_back(SolarEclipseResultOf(e, location));
+        }
     }
-    AddTimeLine(IDS_PARTIAL_PHASE_ENDS, WrapHours(local.hours + shadow.partial), *buffer);
-    ReportAddLine("", *buffer);
+    return eclipses;
+}
+
+std::vector<LunarEclipseResult> LunarEclipsesYear(int year, const Location& location) {
+    MoonPhaseList phases;
+    CollectMoonPhases(year, phases, -1, false, 0, 0);
+    return LunarEclipsesOfPhases(year, phases, location);
+}
+
+std::vector<SolarEclipseResult> SolarEclipsesYear(int year, const Location& location) {
+    MoonPhaseList phases;
+    CollectMoonPhases(year, phases, -1, false, 0, 0);
+    return SolarEclipsesOfPhases(year, phases, location);
+}
+
+std::vector<std::vector<LunarEclipseResult>> LunarEclipsesResults(const ReportRequest& request,
+                                                                  const Location& location) {
+    std::vector<std::vector<LunarEclipseResult>> years;
+    for (int y = request.year; y <= request.stopYear; ++y) {
+        years.push_back(LunarEclipsesYear(y, location));
+    }
+    return years;
+}
+
+std::vector<std::vector<SolarEclipseResult>> SolarEclipsesResults(const ReportRequest& request,
+                                                                  const Location& location) {
+    std::vector<std::vector<SolarEclipseResult>> years;
+    for (int y = request.year; y <= request.stopYear; ++y) {
+        years.push_back(SolarEclipsesYear(y, location));
+    }
+    return years;
+}
+
+namespace {
+
+// The UT instant of a rise or set the text gives as local hours of the
+// local date of the eclipse's maximum.
+RecordField RiseSetField(const char* name, const EventTime& event, double maximum,
+                         const Location& location) {
+    if (!event.happens) {
+        return InstantField(name, 0, false);
+    }
+    const CalendarTime local = LocalTimeOf(maximum, location.timeZone);
+    const double midnight = CalendarToJulianDay(local.day, local.month, local.year);
+    return InstantField(name, midnight + (event.hours - location.timeZone) / 24.0);
+}
+
+const char* SolarKindName(int type) {
+    switch (type) {
+    case IDS_ECLIPSE_IS_TOTAL:
+        return "total";
+    case IDS_ECLIPSE_IS_ANNULAR:
+        return "annular";
+    case IDS_ECLIPSE_IS_ANNULAR_TOTAL:
+        return "annular_total";
+    default:
+        return "partial";
+    }
+}
+
+const char* SolarSummary(int type) {
+    switch (type) {
+    case IDS_ECLIPSE_IS_TOTAL:
+        return "Total solar eclipse, maximum";
+    case IDS_ECLIPSE_IS_ANNULAR:
+        return "Annular solar eclipse, maximum";
+    case IDS_ECLIPSE_IS_ANNULAR_TOTAL:
+        return "Annular-total solar eclipse, maximum";
+    default:
+        return "Partial solar eclipse, maximum";
+    }
+}
+
+} // namespace
+
+Records LunarEclipsesRecords(const ReportRequest& request, const Location& location) {
+    Records records;
+    for (const auto& year : LunarEclipsesResults(request, location)) {
+        for (const LunarEclipseResult& eclipse : year) {
+            const LunarShadow& shadow = eclipse.shadow;
+            const bool total = shadow.total > 0;
+            const double t = eclipse.maximum;
+            Record record = EventRecord(
+                total ? "total_lunar_eclipse" : "partial_lunar_eclipse", "moon",
+                total ? "Total lunar eclipse, maximum" : "Partial lunar eclipse, maximum", t);
+            record.fields.push_back(RiseSetField("moonrise", eclipse.moon.rise, t, location));
+            record.fields.push_back(RiseSetField("moonset", eclipse.moon.set, t, location));
+            record.fields.push_back(NumberField("magnitude", shadow.magnitude, 2));
+            record.fields.push_back(InstantField("partial_begins", t - shadow.partial / 24));
+            record.fields.push_back(InstantField("total_begins", t - shadow.total / 24, total));
+            record.fields.push_back(InstantField("total_ends", t + shadow.total / 24, total));
+            record.fields.push_back(InstantField("partial_ends", t + shadow.partial / 24));
+            records.push_back(record);
+        }
+    }
+    return records;
+}
+
+Records SolarEclipsesRecords(const ReportRequest& request, const Location& location) {
+    Records records;
+    for (const auto& year : SolarEclipsesResults(request, location)) {
+        for (const SolarEclipseResult& eclipse : year) {
+            const double t = eclipse.maximum;
+            Record record = EventRecord(std::string(SolarKindName(eclipse.type)) + "_solar_eclipse",
+                                        "sun", SolarSummary(eclipse.type), t);
+            record.fields.push_back(RiseSetField("sunrise", eclipse.sun.rise, t, location));
+            record.fields.push_back(RiseSetField("sunset", eclipse.sun.set, t, location));
+            if (eclipse.type == IDS_ECLIPSE_IS_PARTIAL) {
+                record.fields.push_back(NumberField("magnitude", eclipse.magnitude, 2));
+            }
+            record.fields.push_back(
+                TextField("hemisphere", eclipse.northern ? "northern" : "southern"));
+            records.push_back(record);
+        }
+    }
+    return records;
 }
 
 void EclipsesOfYear(int year, const MoonPhaseList& phases, bool calendarMode, EclipseList& eclipses,
@@ -273,6 +462,27 @@ void EclipseSearchYear(int year, const Location& location, MoonPhaseList& phases
     EclipsesOfYear(year, phases, true, eclipses, location, false, nullptr);
 }
 
+void AddEclipsesHeading(bool lunar, const ReportRequest& request, const Location& location,
+                        ReportBuffer& buffer) {
+    ReportHeader(location, buffer);
+    char range[kFormatSize];
+    FormatYearRange(request.year, request.stopYear, range);
+    ReportTitle(lunar ? IDS_LUNAR_ECLIPSES_REPORT_TITLE : IDS_SOLAR_ECLIPSES_REPORT_TITLE, range,
+                buffer);
+    ReportAddLine("", buffer);
+    ReportAddLine("", buffer);
+}
+
+void AddSolarEclipsesNote(ReportBuffer& buffer) {
+    // The closing note runs up to its "!" marker; an id without text also
+    // ends it, so a damaged table cannot run on for ever.
+    char line[kReportSlot];
+    for (int id = IDS_ECLIPSE_NOTE_FIRST;
+         LoadText(id, line, sizeof line) > 0 && std::strcmp(line, "!") != 0; ++id) {
+        ReportAddLine(line, buffer);
+    }
+}
+
 // The lunar or the solar eclipses of the request's years.
 static void EclipseReport(bool lunar, const ReportRequest& request, ReportBuffer& buffer,
                           Location location) {
@@ -281,13 +491,7 @@ static void EclipseReport(bool lunar, const ReportRequest& request, ReportBuffer
     const int index = lunar ? kReportLunarEclipses : kReportSolarEclipses;
     const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
-    ReportHeader(location, buffer);
-    char range[kFormatSize];
-    FormatYearRange(startYear, stopYear, range);
-    ReportTitle(lunar ? IDS_LUNAR_ECLIPSES_REPORT_TITLE : IDS_SOLAR_ECLIPSES_REPORT_TITLE, range,
-                buffer);
-    ReportAddLine("", buffer);
-    ReportAddLine("", buffer);
+    AddEclipsesHeading(lunar, request, location, buffer);
 
     const double share = stopYear > startYear ? 1.0 / (stopYear - startYear + 1) : 1.0;
     double base = 0;
@@ -301,19 +505,20 @@ static void EclipseReport(bool lunar, const ReportRequest& request, ReportBuffer
         if (StopFlag) {
             return;
         }
-        EclipseList scratch;
-        EclipsesOfYear(y, phases, false, scratch, location, lunar, &buffer);
+        if (lunar) {
+            for (const LunarEclipseResult& eclipse : LunarEclipsesOfPhases(y, phases, location)) {
+                AddLunarEclipseLines(eclipse, location, buffer);
+            }
+        } else {
+            for (const SolarEclipseResult& eclipse : SolarEclipsesOfPhases(y, phases, location)) {
+                AddSolarEclipseLines(eclipse, location, buffer);
+            }
+        }
         base += share;
     }
 
     if (!lunar) {
-        // The closing note runs up to its "!" marker; an id without text
-        // also ends it, so a damaged table cannot run on for ever.
-        char line[kReportSlot];
-        for (int id = IDS_ECLIPSE_NOTE_FIRST;
-             LoadText(id, line, sizeof line) > 0 && std::strcmp(line, "!") != 0; ++id) {
-            ReportAddLine(line, buffer);
-        }
+        AddSolarEclipsesNote(buffer);
     }
     ReportAddPageBreak(buffer);
     ReportProgress(index, insideAlmanac, 1.0);

@@ -6,7 +6,12 @@
 #pragma once
 
 #include "engine/location.h"
+#include "engine/riseset.h"
+#include "reports/records.h"
 #include "reports/report_buffer.h"
+#include "reports/reports.h"
+
+#include <vector>
 
 // One lunar phase as MoonPhase hands it back. Instants are Julian days and
 // are taken as UT (no Delta T correction).
@@ -94,6 +99,63 @@ struct LunarShadow {
     double total;
 };
 LunarShadow LunarEclipseShadow(const EclipseElementsResult& e, double M1);
+
+// A lunar eclipse as the Lunar Eclipse report gives it: the instant of its
+// maximum, its umbral magnitude and semidurations, and the Moon's rise and
+// set on the local date of the maximum. The contacts are the maximum less
+// and plus the semidurations.
+struct LunarEclipseResult {
+    double maximum; // UT Julian day
+    LunarShadow shadow;
+    RiseSetTimes moon;
+};
+
+// A solar eclipse as the Solar Eclipse report gives it.
+struct SolarEclipseResult {
+    double maximum;   // UT Julian day
+    int type;         // SolarEclipseType's string id
+    double magnitude; // of a partial eclipse (SolarEclipseMagnitude), else 0
+    bool northern;    // gamma >= 0: the shadow passes north of the Earth's centre
+    RiseSetTimes sun; // the Sun's rise and set on the local date of the maximum
+};
+
+// The eclipses of the report's kind among the phases of the local calendar
+// year, in the order EclipsesOfYear lists them. Pure: no progress, no text.
+std::vector<LunarEclipseResult> LunarEclipsesOfPhases(int year, const MoonPhaseList& phases,
+                                                      const Location& location);
+std::vector<SolarEclipseResult> SolarEclipsesOfPhases(int year, const MoonPhaseList& phases,
+                                                      const Location& location);
+
+// One step of the reports: the phases of the year collected without
+// progress, then its eclipses. A stop asked for (StopFlag) ends the
+// collection early and leaves the list short.
+std::vector<LunarEclipseResult> LunarEclipsesYear(int year, const Location& location);
+std::vector<SolarEclipseResult> SolarEclipsesYear(int year, const Location& location);
+
+// The request's years, a list per year, first year first.
+std::vector<std::vector<LunarEclipseResult>> LunarEclipsesResults(const ReportRequest& request,
+                                                                  const Location& location);
+std::vector<std::vector<SolarEclipseResult>> SolarEclipsesResults(const ReportRequest& request,
+                                                                  const Location& location);
+
+// The reports' text: the heading, then each eclipse's block; the Solar
+// Eclipse report closes with its note (AddSolarEclipsesNote).
+void AddEclipsesHeading(bool lunar, const ReportRequest& request, const Location& location,
+                        ReportBuffer& buffer);
+void AddLunarEclipseLines(const LunarEclipseResult& eclipse, const Location& location,
+                          ReportBuffer& buffer);
+void AddSolarEclipseLines(const SolarEclipseResult& eclipse, const Location& location,
+                          ReportBuffer& buffer);
+void AddSolarEclipsesNote(ReportBuffer& buffer);
+
+// The eclipses as Records: one event per eclipse at its maximum, kind
+// "total_lunar_eclipse", "annular_solar_eclipse", ..., with the contacts and
+// the rise and set the block prints as instants. LocalEclipsesRecords is the
+// Local Eclipses report's (local_eclipses.cpp): each eclipse the place sees,
+// with its local circumstances.
+Records LunarEclipsesRecords(const ReportRequest& request, const Location& location);
+Records SolarEclipsesRecords(const ReportRequest& request, const Location& location);
+Records LocalEclipsesRecords(const ReportRequest& request, const Location& location);
 
 // Decide whether the new Moon (full Moon) gives a solar (umbral lunar)
 // eclipse; if so record it in eclipses and, unless listOnly, append its

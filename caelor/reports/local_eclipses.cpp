@@ -5,6 +5,7 @@
 #include "reports/reports.h"
 
 #include "engine/time.h"
+#include "reports/eclipses.h"
 #include "reports/format.h"
 #include "reports/host_hooks.h"
 #include "reports/local_eclipses_math.h"
@@ -14,6 +15,8 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -67,8 +70,8 @@ void FormatAltitude(double degrees, char* out) {
 
 void AddRow(int labelId, const char* when, const char* altitude, const char* mark,
             ReportBuffer& buffer) {
-    Emit(buffer, TableText(IDS_LOCAL_ECLIPSE_ROW).c_str(), TableText(labelId).c_str(), when, altitude,
-         mark);
+    Emit(buffer, TableText(IDS_LOCAL_ECLIPSE_ROW).c_str(), TableText(labelId).c_str(), when,
+         altitude, mark);
 }
 
 // Which word stands in place of a contact's time when the Sun is down: the
@@ -133,13 +136,13 @@ void AddSolarEclipse(const LocalSolarEclipse& eclipse, const Location& location,
     const bool total = l.kind == LocalSolarKind::kTotal;
     AddSolarRow(IDS_LOCAL_ECLIPSE_BEGINS, l.first, ContactRole::kFirst, location, buffer);
     if (l.second.happens) {
-        AddSolarRow(total ? IDS_LOCAL_TOTALITY_BEGINS : IDS_LOCAL_ANNULARITY_BEGINS, l.second, ContactRole::kInside,
-                    location, buffer);
+        AddSolarRow(total ? IDS_LOCAL_TOTALITY_BEGINS : IDS_LOCAL_ANNULARITY_BEGINS, l.second,
+                    ContactRole::kInside, location, buffer);
     }
     AddSolarRow(IDS_LOCAL_GREATEST_ECLIPSE, l.maximum, ContactRole::kInside, location, buffer);
     if (l.third.happens) {
-        AddSolarRow(total ? IDS_LOCAL_TOTALITY_ENDS : IDS_LOCAL_ANNULARITY_ENDS, l.third, ContactRole::kInside,
-                    location, buffer);
+        AddSolarRow(total ? IDS_LOCAL_TOTALITY_ENDS : IDS_LOCAL_ANNULARITY_ENDS, l.third,
+                    ContactRole::kInside, location, buffer);
     }
     AddSolarRow(IDS_LOCAL_ECLIPSE_ENDS, l.last, ContactRole::kLast, location, buffer);
     char magnitude[kFormatSize];
@@ -147,7 +150,8 @@ void AddSolarEclipse(const LocalSolarEclipse& eclipse, const Location& location,
     FormatFixed(l.magnitude, 1, 3, magnitude);
     // Up to 100 percent: the field is wide enough for it.
     FormatFixed(l.obscuration * 100, 3, 1, covered);
-    Emit(buffer, TableText(IDS_LOCAL_SOLAR_MAGNITUDE_LINE).c_str(), Unpadded(magnitude), Unpadded(covered));
+    Emit(buffer, TableText(IDS_LOCAL_SOLAR_MAGNITUDE_LINE).c_str(), Unpadded(magnitude),
+         Unpadded(covered));
 }
 
 void AddLunarRow(int labelId, const LunarContact& contact, ReportBuffer& buffer) {
@@ -170,7 +174,8 @@ void AddLunarEclipse(const LocalLunarEclipse& eclipse, const Location& location,
     FormatFixed(eclipse.shadow.magnitude, 1, 2, magnitude);
     ReportAddLine("", buffer);
     Emit(buffer, TableText(IDS_LOCAL_LUNAR_HEADING).c_str(), date,
-         TableText(eclipse.totalBegins.happens ? IDS_LOCAL_KIND_TOTAL : IDS_LOCAL_KIND_PARTIAL).c_str(),
+         TableText(eclipse.totalBegins.happens ? IDS_LOCAL_KIND_TOTAL : IDS_LOCAL_KIND_PARTIAL)
+             .c_str(),
          Unpadded(magnitude));
     ReportText(IDS_LOCAL_LUNAR_COLUMNS, buffer);
     AddLunarRow(IDS_LOCAL_PARTIAL_PHASE_BEGINS, eclipse.partialBegins, buffer);
@@ -178,11 +183,20 @@ void AddLunarEclipse(const LocalLunarEclipse& eclipse, const Location& location,
     AddLunarRow(IDS_LOCAL_GREATEST_ECLIPSE, eclipse.maximum, buffer);
     AddLunarRow(IDS_LOCAL_TOTAL_PHASE_ENDS, eclipse.totalEnds, buffer);
     AddLunarRow(IDS_LOCAL_PARTIAL_PHASE_ENDS, eclipse.partialEnds, buffer);
-    ReportText(eclipse.maximum.aboveHorizon ? IDS_LOCAL_LUNAR_MAXIMUM_SEEN : IDS_LOCAL_LUNAR_MAXIMUM_HIDDEN, buffer);
+    ReportText(eclipse.maximum.aboveHorizon ? IDS_LOCAL_LUNAR_MAXIMUM_SEEN
+                                            : IDS_LOCAL_LUNAR_MAXIMUM_HIDDEN,
+               buffer);
 }
 
-// The eclipses of one year in the order they happen.
-void AddYear(const LocalEclipsesYear& eclipses, const Location& location, ReportBuffer& buffer) {
+// The eclipses of one year in the order they happen: each entry the index
+// of a lunar (lunar true) or a solar eclipse of the year.
+struct EclipseInOrder {
+    bool lunar;
+    int index;
+};
+
+std::vector<EclipseInOrder> InTimeOrder(const LocalEclipsesYear& eclipses) {
+    std::vector<EclipseInOrder> order;
     int lunar = 0;
     int solar = 0;
     while (lunar < eclipses.lunarCount || solar < eclipses.solarCount) {
@@ -190,26 +204,181 @@ void AddYear(const LocalEclipsesYear& eclipses, const Location& location, Report
             solar == eclipses.solarCount ||
             (lunar < eclipses.lunarCount &&
              eclipses.lunar[lunar].elements.maximum < eclipses.solar[solar].elements.maximum);
-        if (lunarNext) {
-            AddLunarEclipse(eclipses.lunar[lunar++], location, buffer);
+        order.push_back(lunarNext ? EclipseInOrder{true, lunar++} : EclipseInOrder{false, solar++});
+    }
+    return order;
+}
+
+// An altitude as the rows give it: whole degrees, rounded as
+// FormatAltitude rounds them.
+RecordField AltitudeField(const std::string& contact, double degrees) {
+    return NumberField(contact + "_altitude_deg", std::floor(degrees + 0.5), 0);
+}
+
+void AddSolarContactFields(const char* name, const SolarContact& contact, ContactRole role,
+                           Record& record) {
+    if (!contact.happens) {
+        record.fields.push_back(InstantField(name, 0, false));
+        return;
+    }
+    if (contact.sky == SunSky::kAboveHorizon) {
+        record.fields.push_back(InstantField(name, contact.jdUt));
+        record.fields.push_back(AltitudeField(name, contact.sunAltitude));
+        return;
+    }
+    // The row gives a word in place of the time; the word is the information.
+    const char* mark = "below horizon";
+    if (role == ContactRole::kFirst && contact.sky == SunSky::kBelowRising) {
+        mark = "sunrise";
+    } else if (role == ContactRole::kLast && contact.sky == SunSky::kBelowSetting) {
+        mark = "sunset";
+    }
+    record.fields.push_back(InstantField(name, 0, false));
+    record.fields.push_back(TextField(std::string(name) + "_mark", mark));
+}
+
+const char* GlobalKindName(GlobalSolarKind kind) {
+    switch (kind) {
+    case GlobalSolarKind::kTotal:
+        return "total";
+    case GlobalSolarKind::kAnnular:
+        return "annular";
+    case GlobalSolarKind::kAnnularTotal:
+        return "annular_total";
+    default:
+        return "partial";
+    }
+}
+
+const char* GlobalKindSummary(GlobalSolarKind kind) {
+    switch (kind) {
+    case GlobalSolarKind::kTotal:
+        return "Total solar eclipse";
+    case GlobalSolarKind::kAnnular:
+        return "Annular solar eclipse";
+    case GlobalSolarKind::kAnnularTotal:
+        return "Annular-total solar eclipse";
+    default:
+        return "Partial solar eclipse";
+    }
+}
+
+const char* LocalKindName(LocalSolarKind kind) {
+    switch (kind) {
+    case LocalSolarKind::kTotal:
+        return "total";
+    case LocalSolarKind::kAnnular:
+        return "annular";
+    default:
+        return "partial";
+    }
+}
+
+Record LocalSolarRecord(const LocalSolarEclipse& eclipse) {
+    const LocalSolarCircumstances& l = eclipse.local;
+    Record record =
+        EventRecord(std::string(GlobalKindName(eclipse.globalKind)) + "_solar_eclipse", "sun",
+                    std::string(GlobalKindSummary(eclipse.globalKind)) + ", seen here as " +
+                        LocalKindName(l.kind),
+                    l.maximum.jdUt);
+    record.fields.push_back(TextField("seen_as", LocalKindName(l.kind)));
+    AddSolarContactFields("first_contact", l.first, ContactRole::kFirst, record);
+    AddSolarContactFields("second_contact", l.second, ContactRole::kInside, record);
+    AddSolarContactFields("greatest_eclipse", l.maximum, ContactRole::kInside, record);
+    AddSolarContactFields("third_contact", l.third, ContactRole::kInside, record);
+    AddSolarContactFields("last_contact", l.last, ContactRole::kLast, record);
+    record.fields.push_back(NumberField("magnitude", l.magnitude, 3));
+    record.fields.push_back(NumberField("obscured_percent", l.obscuration * 100, 1));
+    return record;
+}
+
+void AddLunarContactFields(const char* name, const LunarContact& contact, Record& record) {
+    record.fields.push_back(InstantField(name, contact.jdUt, contact.happens));
+    if (contact.happens) {
+        record.fields.push_back(AltitudeField(name, contact.moonAltitude));
+    }
+}
+
+Record LocalLunarRecord(const LocalLunarEclipse& eclipse) {
+    const bool total = eclipse.totalBegins.happens;
+    Record record =
+        EventRecord(total ? "total_lunar_eclipse" : "partial_lunar_eclipse", "moon",
+                    total ? "Total lunar eclipse, maximum" : "Partial lunar eclipse, maximum",
+                    eclipse.elements.maximum);
+    record.fields.push_back(NumberField("magnitude", eclipse.shadow.magnitude, 2));
+    AddLunarContactFields("partial_begins", eclipse.partialBegins, record);
+    AddLunarContactFields("total_begins", eclipse.totalBegins, record);
+    AddLunarContactFields("greatest_eclipse", eclipse.maximum, record);
+    AddLunarContactFields("total_ends", eclipse.totalEnds, record);
+    AddLunarContactFields("partial_ends", eclipse.partialEnds, record);
+    record.fields.push_back(FlagField("maximum_visible", eclipse.maximum.aboveHorizon));
+    return record;
+}
+
+} // namespace
+
+LocalEclipsesYear LocalEclipsesOf(int year, const Location& location) {
+    MoonPhaseList phases;
+    CollectMoonPhases(year, phases, -1, false, 0, 0);
+    LocalEclipsesYear eclipses;
+    LocalEclipsesOfYear(year, phases, location, eclipses);
+    return eclipses;
+}
+
+std::vector<LocalEclipsesYear> LocalEclipsesResults(const ReportRequest& request,
+                                                    const Location& location) {
+    std::vector<LocalEclipsesYear> years;
+    for (int y = request.year; y <= request.stopYear; ++y) {
+        years.push_back(LocalEclipsesOf(y, location));
+    }
+    return years;
+}
+
+Records LocalEclipsesRecords(const ReportRequest& request, const Location& location) {
+    Records records;
+    for (const LocalEclipsesYear& year : LocalEclipsesResults(request, location)) {
+        for (const EclipseInOrder& e : InTimeOrder(year)) {
+            records.push_back(e.lunar ? LocalLunarRecord(year.lunar[e.index])
+                                      : LocalSolarRecord(year.solar[e.index]));
+        }
+    }
+    return records;
+}
+
+void AddLocalEclipsesHeading(const ReportRequest& request, const Location& location,
+                             ReportBuffer& buffer) {
+    ReportHeader(location, buffer);
+    char range[kFormatSize];
+    FormatYearRange(request.year, request.stopYear, range);
+    ReportTitle(IDS_LOCAL_ECLIPSE_REPORT_TITLE, range, buffer);
+    ReportAddLine("", buffer);
+}
+
+void AddLocalEclipsesLines(const LocalEclipsesYear& eclipses, const Location& location,
+                           ReportBuffer& buffer) {
+    for (const EclipseInOrder& e : InTimeOrder(eclipses)) {
+        if (e.lunar) {
+            AddLunarEclipse(eclipses.lunar[e.index], location, buffer);
         } else {
-            AddSolarEclipse(eclipses.solar[solar++], location, buffer);
+            AddSolarEclipse(eclipses.solar[e.index], location, buffer);
         }
     }
 }
 
-} // namespace
+void AddLocalEclipsesNote(ReportBuffer& buffer) {
+    ReportAddLine("", buffer);
+    ReportAddLine("", buffer);
+    for (int id = IDS_LOCAL_ECLIPSES_NOTE_FIRST; id <= IDS_LOCAL_ECLIPSES_NOTE_LAST; ++id) {
+        ReportText(id, buffer);
+    }
+}
 
 void LocalEclipsesReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
     const int startYear = request.year;
     const int stopYear = request.stopYear;
     const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
-    ReportHeader(location, buffer);
-    char range[kFormatSize];
-    FormatYearRange(startYear, stopYear, range);
-    ReportTitle(IDS_LOCAL_ECLIPSE_REPORT_TITLE, range, buffer);
-    ReportAddLine("", buffer);
+    AddLocalEclipsesHeading(request, location, buffer);
 
     const double share = stopYear > startYear ? 1.0 / (stopYear - startYear + 1) : 1.0;
     double base = 0;
@@ -224,15 +393,11 @@ void LocalEclipsesReport(const ReportRequest& request, ReportBuffer& buffer, Loc
         }
         LocalEclipsesYear eclipses;
         LocalEclipsesOfYear(y, phases, location, eclipses);
-        AddYear(eclipses, location, buffer);
+        AddLocalEclipsesLines(eclipses, location, buffer);
         base += share;
     }
 
-    ReportAddLine("", buffer);
-    ReportAddLine("", buffer);
-    for (int id = IDS_LOCAL_ECLIPSES_NOTE_FIRST; id <= IDS_LOCAL_ECLIPSES_NOTE_LAST; ++id) {
-        ReportText(id, buffer);
-    }
+    AddLocalEclipsesNote(buffer);
     ReportAddPageBreak(buffer);
     ReportProgress(kReportLocalEclipses, insideAlmanac, 1.0);
 }

@@ -8,6 +8,10 @@
 #include "engine/local_eclipse.h"
 #include "engine/location.h"
 #include "reports/eclipses.h"
+#include "reports/report_buffer.h"
+#include "reports/reports.h"
+
+#include <vector>
 
 // The kind of a solar eclipse over the whole Earth, as the Solar Eclipse
 // report's type line gives it (from gamma and u of the search).
@@ -79,3 +83,21 @@ LocalSolarEclipse LocalSolarEclipseOf(const MoonPhaseEntry& newMoon, const Locat
 // of it (local.kind not kNone and local.visible).
 void LocalEclipsesOfYear(int year, const MoonPhaseList& phases, const Location& location,
                          LocalEclipsesYear& eclipses);
+
+// One step of the Local Eclipses report: the phases of the year collected
+// without progress, then LocalEclipsesOfYear. A stop asked for (StopFlag)
+// ends the collection early and leaves the year short.
+LocalEclipsesYear LocalEclipsesOf(int year, const Location& location);
+
+// The request's years, first year first. LocalEclipsesRecords (eclipses.h)
+// gives them as Records.
+std::vector<LocalEclipsesYear> LocalEclipsesResults(const ReportRequest& request,
+                                                    const Location& location);
+
+// The report's text: its heading, a year's eclipses in the order they
+// happen, and the closing note.
+void AddLocalEclipsesHeading(const ReportRequest& request, const Location& location,
+                             ReportBuffer& buffer);
+void AddLocalEclipsesLines(const LocalEclipsesYear& eclipses, const Location& location,
+                           ReportBuffer& buffer);
+void AddLocalEclipsesNote(ReportBuffer& buffer);

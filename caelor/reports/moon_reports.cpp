@@ -70,26 +70,20 @@ namespace {
 
 // The two location lines, the centred title with the month range, and the
 // column heading framed by empty lines.
-void MoonReportHeading(const Location& location, int titleId, int headingId, int year,
-                       int startMonth, int stopMonth, ReportBuffer& buffer) {
+void MoonReportHeading(const Location& location, int titleId, int headingId,
+                       const ReportRequest& request, ReportBuffer& buffer) {
     char range[kReportSlot];
     ReportHeader(location, buffer);
-    FormatMonthRange(startMonth, stopMonth, year, range);
+    FormatMonthRange(request.startMonth, request.stopMonth, request.year, range);
     ReportTitle(titleId, range, buffer);
     ReportAddLine("", buffer);
     ReportText(headingId, buffer);
     ReportAddLine("", buffer);
 }
 
-struct Apsis {
-    bool apogee;
-    double distance; // kilometres
-    double tBest;    // local Julian day
-};
-
 // The extreme of the hourly distances over the 47 hours around 0 h UT of
 // day D; the earliest hour wins a tie.
-Apsis RefineApsis(double D, bool apogee, double timeZone) {
+MoonApsis RefineApsis(double D, bool apogee) {
     int hBest = -23;
     double best = 0;
     for (int h = -23; h <= 23; ++h) {
@@ -100,129 +94,237 @@ Apsis RefineApsis(double D, bool apogee, double timeZone) {
             hBest = h;
         }
     }
-    return Apsis{apogee, best, D + (hBest + timeZone) / 24.0};
+    return MoonApsis{apogee, best, D, hBest};
 }
 
-void AddApsisRow(const Apsis& apsis, ReportBuffer& buffer) {
+// The local Julian day of the apsis, as the range test and the row read it.
+double LocalJulianDay(const MoonApsis& apsis, double timeZone) {
+    return apsis.dayUt + (apsis.hour + timeZone) / 24.0;
+}
+
+} // namespace
+
+double MoonApsisJdUt(const MoonApsis& apsis) {
+    return apsis.dayUt + apsis.hour / 24.0;
+}
+
+MoonApsidesDays MoonApsidesSampleDays(const ReportRequest& request) {
+    const MonthRangeDays range =
+        MonthRangeJulianDays(request.year, request.startMonth, request.stopMonth);
+    return MoonApsidesDays{range, static_cast<int>(range.last - range.first) + 1 + 4};
+}
+
+double MoonApsidesSampleDay(const MoonApsidesDays& days, int i) {
+    return days.range.first + i - 2;
+}
+
+double MoonDistanceAtDay(double dayUt) {
+    const CalendarTime at = SplitJulianDay(dayUt);
+    return MoonDistanceKm({at.year, at.month, at.day, 0.0});
+}
+
+bool MoonApsisOfDay(double dayUt, const double distances[3], const ReportRequest& request,
+                    const Location& location, MoonApsis& apsis) {
+    bool apogee = false;
+    if (distances[0] < distances[1] && distances[2] < distances[1]) {
+        apogee = true;
+    } else if (!(distances[0] > distances[1] && distances[2] > distances[1])) {
+        return false;
+    }
+    apsis = RefineApsis(dayUt, apogee);
+    const MonthRangeDays range =
+        MonthRangeJulianDays(request.year, request.startMonth, request.stopMonth);
+    // The local Julian day is compared with the range as it stands.
+    const double tBest = LocalJulianDay(apsis, location.timeZone);
+    if (tBest < range.first || tBest >= range.last + 1.0) {
+        return false;
+    }
+    const CalendarTime local = SplitJulianDay(tBest);
+    return local.month >= request.startMonth && local.month <= request.stopMonth;
+}
+
+std::vector<MoonApsis> MoonApsidesResults(const ReportRequest& request, const Location& location) {
+    const MoonApsidesDays days = MoonApsidesSampleDays(request);
+    std::vector<double> dist(static_cast<size_t>(days.samples));
+    for (int i = 0; i < days.samples; ++i) {
+        dist[static_cast<size_t>(i)] = MoonDistanceAtDay(MoonApsidesSampleDay(days, i));
+    }
+    std::vector<MoonApsis> apsides;
+    for (int i = 1; i <= days.samples - 2; ++i) {
+        MoonApsis apsis;
+        if (MoonApsisOfDay(MoonApsidesSampleDay(days, i), &dist[static_cast<size_t>(i - 1)],
+                           request, location, apsis)) {
+            apsides.push_back(apsis);
+        }
+    }
+    return apsides;
+}
+
+Records MoonApsidesRecords(const ReportRequest& request, const Location& location) {
+    Records records;
+    for (const MoonApsis& apsis : MoonApsidesResults(request, location)) {
+        Record record =
+            EventRecord(apsis.apogee ? "apogee" : "perigee", "moon",
+                        apsis.apogee ? "Moon at apogee" : "Moon at perigee", MoonApsisJdUt(apsis));
+        // The row gives the whole kilometres, cut rather than rounded.
+        record.fields.push_back(NumberField("distance_km", std::trunc(apsis.distanceKm), 0));
+        record.fields.push_back(
+            NumberField("diameter_deg", kMoonDiameterKmDegrees / apsis.distanceKm, 4));
+        records.push_back(record);
+    }
+    return records;
+}
+
+void AddMoonApsidesHeading(const ReportRequest& request, const Location& location,
+                           ReportBuffer& buffer) {
+    MoonReportHeading(location, IDS_MOON_APSIDES_REPORT_TITLE, IDS_MOON_APSIDES_REPORT_HEADING,
+                      request, buffer);
+}
+
+void AddMoonApsisLine(const MoonApsis& apsis, const Location& location, ReportBuffer& buffer) {
     char format[kReportSlot];
     char date[kFormatSize];
     char name[kReportSlot];
     char diameter[kFormatSize];
     char line[kReportSlot];
-    const CalendarTime local = SplitJulianDay(apsis.tBest);
+    const CalendarTime local = SplitJulianDay(LocalJulianDay(apsis, location.timeZone));
     FormatDate(local.day, local.month, local.year, date);
     LoadText(apsis.apogee ? IDS_APOGEE : IDS_PERIGEE, name, sizeof name);
-    FormatFixed(kMoonDiameterKmDegrees / apsis.distance, 1, 4, diameter);
+    FormatFixed(kMoonDiameterKmDegrees / apsis.distanceKm, 1, 4, diameter);
     LoadText(IDS_MOON_APSIDES_REPORT_ROW, format, sizeof format);
     std::snprintf(line, sizeof line, format, date, RoundHalfUp(local.hours), name,
-                  static_cast<long>(apsis.distance), diameter);
+                  static_cast<long>(apsis.distanceKm), diameter);
     ReportAddLine(line, buffer);
 }
 
-} // namespace
-
 void MoonApsidesReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
-    const int year = request.year;
-    const int startMonth = request.startMonth;
-    const int stopMonth = request.stopMonth;
     const int index = kReportMoonApsides;
     const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
-    MoonReportHeading(location, IDS_MOON_APSIDES_REPORT_TITLE, IDS_MOON_APSIDES_REPORT_HEADING,
-                      year, startMonth, stopMonth, buffer);
+    AddMoonApsidesHeading(request, location, buffer);
     ReportProgress(index, insideAlmanac, 0);
 
-    const MonthRangeDays range = MonthRangeJulianDays(year, startMonth, stopMonth);
-    const int days = static_cast<int>(range.last - range.first) + 1;
-
     // Distances at 0 h UT from two days before the range to two days after
-    // it: entry i is day first + i - 2. The candidates run one day beyond
-    // the range on each side, so a passage whose UT day lies outside the
-    // range but whose local time lies inside it is still found.
-    std::vector<double> dist(static_cast<size_t>(days) + 4);
-    for (int i = 0; i < days + 4; ++i) {
+    // it. The candidates run one day beyond the range on each side, so a
+    // passage whose UT day lies outside the range but whose local time lies
+    // inside it is still found.
+    const MoonApsidesDays days = MoonApsidesSampleDays(request);
+    std::vector<double> dist(static_cast<size_t>(days.samples));
+    for (int i = 0; i < days.samples; ++i) {
         if (PumpMessages(0) != 0) {
             return;
         }
-        ReportProgress(index, insideAlmanac, 0.26 * ReportFraction(0, days + 3, i));
-        const CalendarTime at = SplitJulianDay(range.first + i - 2);
-        dist[static_cast<size_t>(i)] = MoonDistanceKm({at.year, at.month, at.day, 0.0});
+        ReportProgress(index, insideAlmanac, 0.26 * ReportFraction(0, days.samples - 1, i));
+        dist[static_cast<size_t>(i)] = MoonDistanceAtDay(MoonApsidesSampleDay(days, i));
     }
 
-    const int candidates = days + 2;
+    const int candidates = days.samples - 2;
     for (int i = 1; i <= candidates; ++i) {
         if (PumpMessages(0) != 0) {
             return;
         }
         ReportProgress(index, insideAlmanac, 0.26 + 0.74 * i / candidates);
-        const size_t c = static_cast<size_t>(i); // dist index of day first + i - 2
-        const double D = range.first + i - 2;
-        bool apogee = false;
-        if (dist[c - 1] < dist[c] && dist[c + 1] < dist[c]) {
-            apogee = true;
-        } else if (!(dist[c - 1] > dist[c] && dist[c + 1] > dist[c])) {
-            continue;
+        MoonApsis apsis;
+        if (MoonApsisOfDay(MoonApsidesSampleDay(days, i), &dist[static_cast<size_t>(i - 1)],
+                           request, location, apsis)) {
+            AddMoonApsisLine(apsis, location, buffer);
         }
-        const Apsis apsis = RefineApsis(D, apogee, location.timeZone);
-        // tBest is already local time: the range is compared as it stands.
-        if (apsis.tBest < range.first || apsis.tBest >= range.last + 1.0) {
-            continue;
-        }
-        const CalendarTime local = SplitJulianDay(apsis.tBest);
-        if (local.month < startMonth || local.month > stopMonth) {
-            continue;
-        }
-        AddApsisRow(apsis, buffer);
     }
 
     ReportAddPageBreak(buffer);
     ReportProgress(index, insideAlmanac, 1.0);
 }
 
+MoonNodeLunations MoonNodesLunations(const ReportRequest& request) {
+    return MoonNodeLunations{static_cast<int>((request.year - 2 - 2000.05) * 13.4223),
+                             static_cast<int>((request.year + 2 - 2000.05) * 13.4223)};
+}
+
+std::vector<MoonNodePassage> MoonNodePassagesOf(int k, const ReportRequest& request,
+                                                const Location& location) {
+    const MonthRangeDays range =
+        MonthRangeJulianDays(request.year, request.startMonth, request.stopMonth);
+    const double deltaTDays = MoonNodesDeltaTSeconds(request.year) * 1.1574074074074073e-05;
+    std::vector<MoonNodePassage> passages;
+    for (int node = 0; node < 2; ++node) {
+        const double K = k + 0.5 * node;
+        const double jdUt = MoonNodePassageJde(K) - deltaTDays;
+        const double t = jdUt + location.timeZone / 24.0;
+        if (t < range.first || t >= range.last + 1.0) {
+            continue;
+        }
+        // The Moon routines take UT, not the local clock reading.
+        passages.push_back(
+            MoonNodePassage{node == 0, jdUt, MoonFractionAt(t - location.timeZone / 24.0)});
+    }
+    return passages;
+}
+
+std::vector<MoonNodePassage> MoonNodesResults(const ReportRequest& request,
+                                              const Location& location) {
+    const MoonNodeLunations lunations = MoonNodesLunations(request);
+    std::vector<MoonNodePassage> passages;
+    for (int k = lunations.firstK; k <= lunations.lastK; ++k) {
+        for (const MoonNodePassage& passage : MoonNodePassagesOf(k, request, location)) {
+            passages.push_back(passage);
+        }
+    }
+    return passages;
+}
+
+Records MoonNodesRecords(const ReportRequest& request, const Location& location) {
+    Records records;
+    for (const MoonNodePassage& passage : MoonNodesResults(request, location)) {
+        Record record = EventRecord(
+            passage.ascending ? "ascending_node" : "descending_node", "moon",
+            passage.ascending ? "Moon at ascending node" : "Moon at descending node", passage.jdUt);
+        record.fields.push_back(
+            NumberField("illuminated_fraction", passage.illuminatedFraction, 2));
+        records.push_back(record);
+    }
+    return records;
+}
+
+void AddMoonNodesHeading(const ReportRequest& request, const Location& location,
+                         ReportBuffer& buffer) {
+    MoonReportHeading(location, IDS_MOON_NODES_REPORT_TITLE, IDS_MOON_NODES_REPORT_HEADING, request,
+                      buffer);
+}
+
+void AddMoonNodeLine(const MoonNodePassage& passage, const Location& location,
+                     ReportBuffer& buffer) {
+    char format[kReportSlot];
+    char date[kFormatSize];
+    char time[kFormatSize];
+    char name[kReportSlot];
+    char fraction[kFormatSize];
+    char line[kReportSlot];
+    const CalendarTime local = SplitJulianDay(passage.jdUt + location.timeZone / 24.0);
+    FormatDate(local.day, local.month, local.year, date);
+    FormatHoursMinutes(local.hours, time);
+    LoadText(passage.ascending ? IDS_ASCENDING : IDS_DESCENDING, name, sizeof name);
+    FormatFixed(passage.illuminatedFraction, 1, 2, fraction);
+    LoadText(IDS_MOON_NODES_REPORT_ROW, format, sizeof format);
+    std::snprintf(line, sizeof line, format, date, time, name, fraction);
+    ReportAddLine(line, buffer);
+}
+
 void MoonNodesReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
-    const int year = request.year;
-    const int startMonth = request.startMonth;
-    const int stopMonth = request.stopMonth;
     const int index = kReportMoonNodes;
     const bool insideAlmanac = request.insideAlmanac;
     ReportBeginSection(buffer);
-    MoonReportHeading(location, IDS_MOON_NODES_REPORT_TITLE, IDS_MOON_NODES_REPORT_HEADING, year,
-                      startMonth, stopMonth, buffer);
+    AddMoonNodesHeading(request, location, buffer);
     ReportProgress(index, insideAlmanac, 0);
-
-    const MonthRangeDays range = MonthRangeJulianDays(year, startMonth, stopMonth);
-    const int firstK = static_cast<int>((year - 2 - 2000.05) * 13.4223);
-    const int lastK = static_cast<int>((year + 2 - 2000.05) * 13.4223);
-    const double deltaTDays = MoonNodesDeltaTSeconds(year) * 1.1574074074074073e-05;
-    char format[kReportSlot];
-    LoadText(IDS_MOON_NODES_REPORT_ROW, format, sizeof format);
 
     // About a hundred closed-form instants: the report does not pump and
     // cannot be stopped.
+    const MoonNodeLunations lunations = MoonNodesLunations(request);
     int j = 0;
-    for (int k = firstK; k <= lastK; ++k, ++j) {
+    for (int k = lunations.firstK; k <= lunations.lastK; ++k, ++j) {
         ReportProgress(index, insideAlmanac,
-                       static_cast<double>(j) / (std::abs(lastK - firstK) + 1));
-        for (int node = 0; node < 2; ++node) {
-            const double K = k + 0.5 * node;
-            const double jdUt = MoonNodePassageJde(K) - deltaTDays;
-            const double t = jdUt + location.timeZone / 24.0;
-            if (t < range.first || t >= range.last + 1.0) {
-                continue;
-            }
-            char date[kFormatSize];
-            char time[kFormatSize];
-            char name[kReportSlot];
-            char fraction[kFormatSize];
-            char line[kReportSlot];
-            const CalendarTime local = SplitJulianDay(t);
-            FormatDate(local.day, local.month, local.year, date);
-            FormatHoursMinutes(local.hours, time);
-            LoadText(node == 0 ? IDS_ASCENDING : IDS_DESCENDING, name, sizeof name);
-            // The Moon routines take UT, not the local clock reading.
-            FormatFixed(MoonFractionAt(t - location.timeZone / 24.0), 1, 2, fraction);
-            std::snprintf(line, sizeof line, format, date, time, name, fraction);
-            ReportAddLine(line, buffer);
+                       static_cast<double>(j) / (std::abs(lunations.lastK - lunations.firstK) + 1));
+        for (const MoonNodePassage& passage : MoonNodePassagesOf(k, request, location)) {
+            AddMoonNodeLine(passage, location, buffer);
         }
     }
 

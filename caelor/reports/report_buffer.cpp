@@ -190,6 +190,10 @@ void IntroductionReport(const ReportRequest& request, ReportBuffer& buffer, Loca
                      request.insideAlmanac);
 }
 
+Records IntroductionRecords(const ReportRequest&, const Location&) {
+    return {};
+}
+
 void PlanetDataReport(const ReportRequest& request, ReportBuffer& buffer, Location) {
     StringListReport(IDS_PLANET_DATA_FIRST, IDS_PLANET_DATA_LAST, buffer, kReportPlanetData,
                      request.insideAlmanac);

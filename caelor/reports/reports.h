@@ -10,6 +10,7 @@
 #pragma once
 
 #include "engine/location.h"
+#include "reports/records.h"
 #include "reports/report_buffer.h"
 #include "settings/bit_set.h"
 
@@ -48,6 +49,8 @@ using ReportGenerator = void (*)(const ReportRequest& request, ReportBuffer& buf
 
 // The string-list reports: the program's introduction and the planets' data.
 void IntroductionReport(const ReportRequest& request, ReportBuffer& buffer, Location location);
+// The introduction only explains the other reports: it has no results.
+Records IntroductionRecords(const ReportRequest& request, const Location& location);
 void PlanetDataReport(const ReportRequest& request, ReportBuffer& buffer, Location location);
 
 // Calendar (year, months), seasons and Easter (years).

@@ -10,11 +10,14 @@
 #include "engine/location.h"
 #include "reports/calendar.h"
 #include "reports/eclipses.h"
+#include "reports/format.h"
+#include "reports/names.h"
 #include "reports/reports.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -305,6 +308,125 @@ TEST(CalendarReportGolden, TromsoDecemberUnderOtherSettings) {
     ExpectMatchesGolden(buffer, "calendar_tromso_2026_12-12_d.M.yyyy_tlzero.txt");
 }
 
+// The line after each rule that opens a week row: its day line.
+std::vector<int> WeekDayLines(const std::vector<std::string>& lines) {
+    std::vector<int> starts;
+    for (int i = 0; i + kCalendarCellLines < static_cast<int>(lines.size()); ++i) {
+        if (lines[i].rfind("+-", 0) == 0 && lines[i + 1].size() == 71 && lines[i + 1][0] == '|') {
+            starts.push_back(i + 1);
+        }
+    }
+    return starts;
+}
+
+// Every record stands in its cell: a day's row in the cell of its date
+// under its month's title, with its rises and sets below the day; each event
+// after the row of its local date, in that cell's list line for its kind.
+// The records are as many as the days and the filled list cells the text
+// shows.
+void ExpectCalendarRecordsInText(const Records& records, const std::vector<std::string>& lines,
+                                 double timeZone) {
+    const std::string blank = "|         ";
+    int dayCells = 0;
+    int eventCells = 0;
+    for (int first : WeekDayLines(lines)) {
+        for (int c = 0; c < 7; ++c) {
+            dayCells += Cell(lines[first], c) != blank ? 1 : 0;
+            for (int k = 5; k < kCalendarCellLines; ++k) {
+                eventCells += Cell(lines[first + k], c) != blank ? 1 : 0;
+            }
+        }
+    }
+    // The list line of the kind (counted from the day line) and the text
+    // before the time.
+    const std::map<std::string, std::pair<int, std::string>> eventCell = {
+        {"new_moon", {5, "|NM: "}},          {"first_quarter", {5, "|FQ: "}},
+        {"full_moon", {5, "|FM: "}},         {"last_quarter", {5, "|LQ: "}},
+        {"lunar_eclipse", {6, "|LE: "}},     {"solar_eclipse", {6, "|SE: "}},
+        {"march_equinox", {7, "|MEQ:"}},     {"june_solstice", {7, "|JSO:"}},
+        {"september_equinox", {7, "|SEQ:"}}, {"december_solstice", {7, "|DSO:"}}};
+    const char* const timeCells[4] = {"|SR: ", "|SS: ", "|MR: ", "|MS: "};
+    const char* const timeNames[4] = {"sunrise", "sunset", "moonrise", "moonset"};
+    int days = 0;
+    int events = 0;
+    int at = 0;
+    int column = -1;
+    int shownMonth = 0;
+    std::string date;
+    for (size_t n = 0; n < records.size(); ++n) {
+        const Record& r = records[n];
+        if (r.kind == "calendar_day") {
+            EXPECT_FALSE(r.event || r.hasInstant || r.allDay) << n;
+            if (r.month != shownMonth) {
+                char name[64];
+                MonthName(r.month, name);
+                char title[96];
+                std::snprintf(title, sizeof title, "%s        %4d", name, r.year);
+                at = FindLine(lines, title, at);
+                ASSERT_GE(at, 0) << title;
+                shownMonth = r.month;
+            }
+            at = FindDayLine(lines, at, r.day, column);
+            ASSERT_GE(at, 0) << "record " << n << ": day " << r.day << " of " << r.month;
+            char text[kFormatSize];
+            FormatDate(r.day, r.month, r.year, text);
+            date = text;
+            ++days;
+            ASSERT_EQ(r.fields.size(), 4u);
+            for (int i = 0; i < 4; ++i) {
+                const RecordField& f = r.fields[i];
+                EXPECT_EQ(f.name, timeNames[i]);
+                EXPECT_EQ(f.kind, RecordField::Kind::Instant);
+                const std::string time = f.happens ? RecordTimeText(f.number, timeZone) : "None ";
+                EXPECT_EQ(Cell(lines[at + 1 + i], column), timeCells[i] + time)
+                    << date << " " << f.name;
+                if (f.happens) {
+                    EXPECT_EQ(RecordDateText(f.number, timeZone), date) << f.name;
+                }
+            }
+            continue;
+        }
+        ASSERT_GT(days, 0) << "record " << n << " (" << r.kind << ") comes before any day";
+        const auto cell = eventCell.find(r.kind);
+        ASSERT_NE(cell, eventCell.end()) << r.kind;
+        EXPECT_TRUE(r.event && r.hasInstant) << r.kind;
+        EXPECT_EQ(RecordDateText(r.jdUt, timeZone), date) << r.kind;
+        EXPECT_EQ(Cell(lines[at + cell->second.first], column),
+                  cell->second.second + RecordTimeText(r.jdUt, timeZone))
+            << r.kind << " on " << date;
+        ++events;
+    }
+    EXPECT_EQ(days, dayCells);
+    EXPECT_EQ(events, eventCells);
+}
+
+// The months printed whole are the report, and each record stands in its
+// cell. Sydney's February and March have a solar and a lunar eclipse and
+// the equinox; Tromso's summer the polar day, the solstice and two eclipses.
+TEST(CalendarResults, PrintedWholeTheyAreTheReportAndEachRecordIsInItsCell) {
+    ScopedHost scope;
+    FixedLocale locale;
+    const struct {
+        Location place;
+        ReportRequest request;
+    } cases[] = {{Sydney(), MonthsRequest(2026, 2, 3)}, {Tromso(), MonthsRequest(2026, 6, 8)}};
+    for (const auto& c : cases) {
+        ReportBuffer report;
+        CalendarReport(c.request, report, c.place);
+        ReportBuffer printed;
+        ReportBeginSection(printed);
+        AddCalendarHeading(c.request, c.place, printed);
+        for (const CalendarMonth& month : CalendarResults(c.request, c.place)) {
+            AddCalendarMonthLines(month, printed);
+        }
+        const std::vector<std::string> lines = BufferLines(report);
+        EXPECT_EQ(BufferLines(printed), lines);
+
+        const Records records = CalendarRecords(c.request, c.place);
+        ExpectCalendarRecordsInText(records, lines, c.place.timeZone);
+    }
+}
+
 // --- The Seasons report ---
 
 struct SeasonLine {
@@ -407,6 +529,31 @@ TEST(SeasonsReportGolden, SydneyDecimalCommaDayFirst) {
     ExpectMatchesGolden(buffer, "seasons_sydney_2026-2027_comma_dd.MM.yyyy.txt");
 }
 
+// The results printed whole are the report; each record stands on its line.
+TEST(SeasonsResults, PrintedWholeTheyAreTheReportAndEachRecordIsOnItsLine) {
+    ScopedHost scope;
+    FixedLocale locale;
+    for (const Location& place : {Sydney(), Tromso()}) {
+        const ReportRequest request = YearsRequest(2026, 2027);
+        ReportBuffer report;
+        SeasonsReport(request, report, place);
+        ReportBuffer printed;
+        ReportBeginSection(printed);
+        AddSeasonsHeading(request, place, printed);
+        for (const SeasonsOfYear& year : SeasonsResults(request)) {
+            AddSeasonsLines(year, place, printed);
+        }
+        ReportAddPageBreak(printed);
+        EXPECT_EQ(BufferLines(printed), BufferLines(report));
+
+        const Records records = SeasonsRecords(request, place);
+        ASSERT_EQ(records.size(), 8u);
+        EXPECT_EQ(records[0].kind, "march_equinox");
+        EXPECT_EQ(records[3].kind, "december_solstice");
+        ExpectRecordsInText(records, BufferLines(report), place.timeZone);
+    }
+}
+
 // --- The Dates of Easter report ---
 
 TEST(EasterReport, Easter1994IsApril3) {
@@ -449,6 +596,41 @@ TEST(EasterReportGolden, UnderOtherSettings) {
     ReportBuffer buffer;
     EasterReport(YearsRequest(2020, 2030), buffer, Location{});
     ExpectMatchesGolden(buffer, "easter_2020-2030_dd.MM.yyyy.txt");
+}
+
+// The dates printed whole are the report, each record the date on its line;
+// the range spans the change from the Julian to the Gregorian rule.
+TEST(EasterResults, PrintedWholeTheyAreTheReportAndEachRecordIsItsLine) {
+    ScopedHost scope;
+    FixedLocale locale;
+    for (const Location& place : {Sydney(), Tromso()}) {
+        const ReportRequest request = YearsRequest(1578, 1590);
+        ReportBuffer report;
+        EasterReport(request, report, place);
+        ReportBuffer printed;
+        ReportBeginSection(printed);
+        AddEasterHeading(request, printed);
+        for (const EasterSunday& easter : EasterResults(request)) {
+            AddEasterLine(easter, printed);
+        }
+        ReportAddPageBreak(printed);
+        const std::vector<std::string> lines = BufferLines(report);
+        EXPECT_EQ(BufferLines(printed), lines);
+
+        const Records records = EasterRecords(request, place);
+        // The title, an empty line, a line a year and the page break.
+        ASSERT_EQ(records.size() + 3, lines.size());
+        for (size_t i = 0; i < records.size(); ++i) {
+            const Record& r = records[i];
+            EXPECT_EQ(r.kind, "easter_sunday");
+            EXPECT_EQ(r.summary, "Easter Sunday");
+            EXPECT_TRUE(r.event && r.allDay && !r.hasInstant);
+            EXPECT_EQ(r.year, 1578 + static_cast<int>(i));
+            char date[kFormatSize];
+            FormatDate(r.day, r.month, r.year, date);
+            EXPECT_EQ(lines[2 + i], date) << i;
+        }
+    }
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -520,6 +521,85 @@ TEST(EclipseReportGolden, LunarTromsoDecimalCommaDayFirst) {
     ReportBuffer buffer;
     LunarEclipsesReport(YearsRequest(2024, 2026), buffer, Tromso());
     ExpectMatchesGolden(buffer, "eclipses_lunar_tromso_2024-2026_comma_dd.MM.yyyy.txt");
+}
+
+// The results printed whole are the report; each record stands in its
+// eclipse's block, its contacts and the body's rise and set on their lines.
+TEST(LunarEclipsesResults, PrintedWholeTheyAreTheReportAndEachRecordIsInItsBlock) {
+    ScopedHost scope;
+    FixedLocale locale;
+    for (const Location& place : {Sydney(), Tromso()}) {
+        const ReportRequest request = YearsRequest(2024, 2026);
+        ReportBuffer report;
+        LunarEclipsesReport(request, report, place);
+        ReportBuffer printed;
+        ReportBeginSection(printed);
+        AddEclipsesHeading(true, request, place, printed);
+        for (const auto& year : LunarEclipsesResults(request, place)) {
+            for (const LunarEclipseResult& eclipse : year) {
+                AddLunarEclipseLines(eclipse, place, printed);
+            }
+        }
+        ReportAddPageBreak(printed);
+        EXPECT_EQ(BufferLines(printed), BufferLines(report));
+
+        const Records records = LunarEclipsesRecords(request, place);
+        ExpectRecordsInBlocks(records, BufferLines(report), place.timeZone, {"Lunar eclipse on"},
+                              {{"", "Time of maximum eclipse:"},
+                               {"moonrise", "Moon rise:"},
+                               {"moonset", "Moon set:"},
+                               {"partial_begins", "Partial phase begins:"},
+                               {"total_begins", "Total phase begins:"},
+                               {"total_ends", "Total phase ends:"},
+                               {"partial_ends", "Partial phase ends:"}});
+        for (const Record& record : records) {
+            const bool total = record.fields[4].happens;
+            EXPECT_EQ(record.kind, total ? "total_lunar_eclipse" : "partial_lunar_eclipse");
+            EXPECT_EQ(record.body, "moon");
+            EXPECT_TRUE(record.event);
+        }
+    }
+}
+
+TEST(SolarEclipsesResults, PrintedWholeTheyAreTheReportAndEachRecordIsInItsBlock) {
+    ScopedHost scope;
+    FixedLocale locale;
+    for (const Location& place : {Sydney(), Tromso()}) {
+        const ReportRequest request = YearsRequest(2024, 2026);
+        ReportBuffer report;
+        SolarEclipsesReport(request, report, place);
+        ReportBuffer printed;
+        ReportBeginSection(printed);
+        AddEclipsesHeading(false, request, place, printed);
+        for (const auto& year : SolarEclipsesResults(request, place)) {
+            for (const SolarEclipseResult& eclipse : year) {
+                AddSolarEclipseLines(eclipse, place, printed);
+            }
+        }
+        AddSolarEclipsesNote(printed);
+        ReportAddPageBreak(printed);
+        EXPECT_EQ(BufferLines(printed), BufferLines(report));
+
+        const std::vector<std::string> lines = BufferLines(report);
+        const Records records = SolarEclipsesRecords(request, place);
+        ExpectRecordsInBlocks(
+            records, lines, place.timeZone, {"Solar eclipse on"},
+            {{"", "Time of maximum eclipse:"}, {"sunrise", "Sun rise:"}, {"sunset", "Sun set:"}});
+        // The kind is the type line's word, in the order of the blocks.
+        std::vector<std::string> kinds;
+        for (const std::string& line : lines) {
+            if (line.rfind("Eclipse is ", 0) == 0 && line.find("visible") == std::string::npos) {
+                std::string word = line.substr(11, line.find_first_of(", ", 11) - 11);
+                std::replace(word.begin(), word.end(), '-', '_');
+                kinds.push_back(word + "_solar_eclipse");
+            }
+        }
+        std::vector<std::string> recordKinds;
+        for (const Record& record : records) {
+            recordKinds.push_back(record.kind);
+        }
+        EXPECT_EQ(recordKinds, kinds);
+    }
 }
 
 } // namespace

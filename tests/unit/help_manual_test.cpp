@@ -271,7 +271,7 @@ TEST(HelpManual, TheReadmeExamplesPrintWhatTheReadmeShows) {
         EXPECT_EQ(ShownLines(Latin1ToUtf8(RunCli((*it)[1]))), ShownLines((*it)[2]))
             << "caelor-cli " << (*it)[1];
     }
-    EXPECT_EQ(examples, 3);
+    EXPECT_EQ(examples, 5);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "engine/time.h"
 #include "reports/eclipses.h"
 #include "reports/format.h"
+#include "reports/local_eclipses_math.h"
 #include "reports/reports.h"
 
 #include "reference_fixture.h"
@@ -74,6 +75,77 @@ TEST(LocalEclipsesReportGolden, Reykjavik) {
     ReportBuffer buffer;
     LocalEclipsesReport(YearsRequest(2024, 2027), buffer, Reykjavik());
     ExpectMatchesGolden(buffer, "local_eclipses_reykjavik_2024-2027.txt");
+}
+
+// The results printed whole are the report; each record stands in its
+// eclipse's block: every contact's time, or the word in its place, and its
+// altitude on its row. The places are the golden files' two in English:
+// between them a partial, a total and a below-the-horizon solar eclipse and
+// lunar eclipses seen and unseen.
+TEST(LocalEclipsesResults, PrintedWholeTheyAreTheReportAndEachRecordIsInItsBlock) {
+    ScopedHost scope;
+    FixedLocale locale;
+    for (const Location& place : {Toronto(), Reykjavik()}) {
+        const ReportRequest request = YearsRequest(2024, 2027);
+        ReportBuffer report;
+        LocalEclipsesReport(request, report, place);
+        ReportBuffer printed;
+        ReportBeginSection(printed);
+        AddLocalEclipsesHeading(request, place, printed);
+        for (const LocalEclipsesYear& year : LocalEclipsesResults(request, place)) {
+            AddLocalEclipsesLines(year, place, printed);
+        }
+        AddLocalEclipsesNote(printed);
+        ReportAddPageBreak(printed);
+        const std::vector<std::string> lines = BufferLines(report);
+        EXPECT_EQ(BufferLines(printed), lines);
+
+        // The record's instant is its greatest eclipse, which the row shows
+        // when the body is up (a below-the-horizon one has its mark).
+        const Records records = LocalEclipsesRecords(request, place);
+        for (const Record& record : records) {
+            for (const RecordField& field : record.fields) {
+                if (field.name == "greatest_eclipse" && field.happens) {
+                    EXPECT_EQ(field.number, record.jdUt) << record.kind;
+                }
+            }
+        }
+        ExpectRecordsInBlocks(records, lines, place.timeZone,
+                              {"Solar eclipse on", "Lunar eclipse on"},
+                              {{"first_contact", "Eclipse begins"},
+                               {"second_contact", "Totality begins|Annularity begins"},
+                               {"greatest_eclipse", "Greatest eclipse"},
+                               {"third_contact", "Totality ends|Annularity ends"},
+                               {"last_contact", "Eclipse ends"},
+                               {"partial_begins", "Partial phase begins"},
+                               {"total_begins", "Total phase begins"},
+                               {"total_ends", "Total phase ends"},
+                               {"partial_ends", "Partial phase ends"}});
+        // The heading's kind words and the Moon's visibility, block by block.
+        size_t r = 0;
+        for (const std::string& line : lines) {
+            if (line.rfind("Solar eclipse on", 0) == 0 || line.rfind("Lunar eclipse on", 0) == 0) {
+                ASSERT_LT(r, records.size());
+                const Record& record = records[r++];
+                std::string global = record.kind.substr(0, record.kind.find("_solar_eclipse"));
+                global = global.substr(0, global.find("_lunar_eclipse"));
+                std::replace(global.begin(), global.end(), '_', '-');
+                EXPECT_NE(line.find(": " + global + ","), std::string::npos) << line;
+                if (line[0] == 'S') {
+                    EXPECT_NE(line.find("seen here as " + record.fields[0].text), std::string::npos)
+                        << line;
+                }
+            }
+            if (line.find("The greatest eclipse can") != std::string::npos ||
+                line.find("The greatest eclipse cannot") != std::string::npos) {
+                ASSERT_GT(r, 0u);
+                const Record& record = records[r - 1];
+                ASSERT_EQ(record.fields.back().name, "maximum_visible");
+                EXPECT_EQ(record.fields.back().flag, line.find("cannot") == std::string::npos);
+            }
+        }
+        EXPECT_EQ(r, records.size());
+    }
 }
 
 // Madrid sets with the 2026 eclipse under way; dates, times, magnitudes and

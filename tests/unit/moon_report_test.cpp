@@ -373,4 +373,74 @@ TEST(MoonNodesReport, RunsToItsEndEvenWhenStopped) {
     EXPECT_DOUBLE_EQ(scope.host.fractions.back(), 1.0);
 }
 
+// The results printed whole are the report; each record stands on its row:
+// its local date and rounded hour, its kind's word, the whole kilometres and
+// the diameter to the printed decimals.
+TEST(MoonApsidesResults, PrintedWholeTheyAreTheReportAndEachRecordIsOnItsLine) {
+    ScopedHost scope;
+    FixedLocale locale;
+    for (const Location& place : {Sydney(), Tromso()}) {
+        const ReportRequest request = MonthsRequest(2026, 1, 12);
+        ReportBuffer report;
+        MoonApsidesReport(request, report, place);
+        ReportBuffer printed;
+        ReportBeginSection(printed);
+        AddMoonApsidesHeading(request, place, printed);
+        for (const MoonApsis& apsis : MoonApsidesResults(request, place)) {
+            AddMoonApsisLine(apsis, place, printed);
+        }
+        ReportAddPageBreak(printed);
+        EXPECT_EQ(BufferLines(printed), BufferLines(report));
+
+        const std::vector<std::string> rows = ApsidesRows(place, 2026, 1, 12);
+        const Records records = MoonApsidesRecords(request, place);
+        ASSERT_EQ(records.size(), rows.size());
+        for (size_t r = 0; r < records.size(); ++r) {
+            const Record& record = records[r];
+            const CalendarTime local = LocalTimeOf(record.jdUt, place.timeZone);
+            char start[64];
+            std::snprintf(start, sizeof start, "%s    %2d      %s",
+                          RecordDateText(record.jdUt, place.timeZone).c_str(),
+                          static_cast<int>(std::floor(local.hours + 0.5)),
+                          record.kind == "apogee" ? "Apogee " : "Perigee");
+            EXPECT_EQ(rows[r].rfind(start, 0), 0u) << rows[r] << " | " << start;
+            ASSERT_EQ(record.fields.size(), 2u);
+            char distance[32];
+            char diameter[32];
+            std::snprintf(distance, sizeof distance, " %.0f ", record.fields[0].number);
+            std::snprintf(diameter, sizeof diameter, "%.4f", record.fields[1].number);
+            EXPECT_NE(rows[r].find(distance), std::string::npos) << rows[r];
+            EXPECT_NE(rows[r].find(diameter), std::string::npos) << rows[r];
+            EXPECT_EQ(record.body, "moon");
+        }
+    }
+}
+
+TEST(MoonNodesResults, PrintedWholeTheyAreTheReportAndEachRecordIsOnItsLine) {
+    ScopedHost scope;
+    FixedLocale locale;
+    for (const Location& place : {Sydney(), Tromso()}) {
+        const ReportRequest request = MonthsRequest(2026, 1, 12);
+        ReportBuffer report;
+        MoonNodesReport(request, report, place);
+        ReportBuffer printed;
+        ReportBeginSection(printed);
+        AddMoonNodesHeading(request, place, printed);
+        for (const MoonNodePassage& passage : MoonNodesResults(request, place)) {
+            AddMoonNodeLine(passage, place, printed);
+        }
+        ReportAddPageBreak(printed);
+        EXPECT_EQ(BufferLines(printed), BufferLines(report));
+
+        const std::vector<std::string> rows = NodeRows(place, 2026, 1, 12);
+        const Records records = MoonNodesRecords(request, place);
+        ASSERT_EQ(records.size(), rows.size());
+        ExpectRecordsInText(records, rows, place.timeZone);
+        for (size_t r = 0; r < records.size(); ++r) {
+            const bool ascending = rows[r].find("Ascending") != std::string::npos;
+            EXPECT_EQ(records[r].kind, ascending ? "ascending_node" : "descending_node");
+        }
+    }
+}
+
 } // namespace

@@ -11,11 +11,13 @@
 #include "engine/frames.h"
 #include "engine/location.h"
 #include "engine/time.h"
+#include "reports/format.h"
 #include "reports/planet_reports.h"
 #include "reports/reports.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <iterator>
@@ -645,6 +647,290 @@ TEST(PlanetReportGolden, ConjOpp) {
     ReportBuffer tromso;
     PlanetConjOppReport(MonthsRequest(2026, 1, 12, kAllBodies), tromso, Tromso());
     ExpectMatchesGolden(tromso, "planet_conj_opp_tromso_2026-01_to_2026-12.txt");
+}
+
+// --- Results and records -----------------------------------------------------
+
+// The one word FormatXxx writes into text, without its padding.
+std::string Word(const char* text) {
+    const std::vector<std::string> words = Split(text);
+    return words.size() == 1 ? words[0] : "<" + std::string(text) + ">";
+}
+
+std::string DateWord(int day, int month, int year) {
+    char text[kFormatSize];
+    FormatDate(day, month, year, text);
+    return Word(text);
+}
+
+// As the report formats the number (FormatFixed keeps at most `width`
+// digits before the point), without the padding.
+std::string Fixed(double value, int width, int decimals) {
+    char text[kFormatSize];
+    FormatFixed(value, width, decimals, text);
+    return Word(text);
+}
+
+std::string Sexagesimal(double angle, int degreeMode) {
+    char text[kFormatSize];
+    FormatSexagesimal(angle, degreeMode, text);
+    return Word(text);
+}
+
+const RecordField& FieldOf(const Record& record, const std::string& name) {
+    for (const RecordField& field : record.fields) {
+        if (field.name == name) {
+            return field;
+        }
+    }
+    ADD_FAILURE() << record.kind << " " << record.body << " has no field " << name;
+    static const RecordField none;
+    return none;
+}
+
+// How a row prints an instant field: its local clock time, or the mark.
+std::string ClockWord(const RecordField& field, double timeZone, const std::string& mark) {
+    return field.happens ? Word(RecordTimeText(field.number, timeZone).c_str()) : mark;
+}
+
+// The body whose name heads the section a line of the report is in, as a
+// record names it; the lines are the report's.
+std::vector<std::string> SectionBodies(const std::vector<std::string>& lines) {
+    static const char* const kNames[] = {"Earth",  "Mercury", "Venus",   "Mars", "Jupiter",
+                                         "Saturn", "Uranus",  "Neptune", "Pluto"};
+    std::vector<std::string> bodies;
+    std::string current;
+    for (const std::string& line : lines) {
+        const std::vector<std::string> words = Split(line);
+        for (const char* name : kNames) {
+            if (words.size() == 1 && words[0] == name) {
+                current = name;
+                for (char& c : current) {
+                    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+                }
+            }
+        }
+        bodies.push_back(current);
+    }
+    return bodies;
+}
+
+TEST(PlanetViewInfoResults, PrintedWholeTheyAreTheReportAndEachRecordIsOnItsLine) {
+    ScopedHost scope;
+    FixedLocale locale;
+    for (const Location& place : {Sydney(), Tromso()}) {
+        const ReportRequest request = MonthsRequest(2026, 1, 12, kAllBodies);
+        ReportBuffer report;
+        PlanetViewInfoReport(request, report, place);
+        ReportBuffer printed;
+        ReportBeginSection(printed);
+        AddPlanetViewInfoHeading(request, place, printed);
+        const std::vector<PlanetViewRow> rows = PlanetViewInfoResults(request, place);
+        for (size_t i = 0; i < rows.size(); ++i) {
+            if (i == 0 || rows[i].body != rows[i - 1].body) {
+                if (i != 0) {
+                    ReportAddPageBreak(printed);
+                }
+                AddPlanetViewInfoPlanetHeading(rows[i].body, printed);
+            }
+            AddPlanetViewInfoLine(rows[i], printed);
+        }
+        ReportAddPageBreak(printed);
+        const std::vector<std::string> lines = BufferLines(report);
+        EXPECT_EQ(BufferLines(printed), lines);
+
+        // Every dated line, in order, is a record's, printed from its fields.
+        const Records records = PlanetViewInfoRecords(request, place);
+        const std::vector<std::string> bodies = SectionBodies(lines);
+        std::vector<size_t> rowLines;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const std::vector<std::string> words = Split(lines[i]);
+            if (!words.empty() && words[0].size() == 10 && words[0][2] == '/') {
+                rowLines.push_back(i);
+            }
+        }
+        ASSERT_EQ(records.size(), rowLines.size());
+        ASSERT_EQ(records.size(), 8u * 53u); // eight planets, a row a week of 2026
+        bool sawNone = false;
+        for (size_t r = 0; r < records.size(); ++r) {
+            const Record& record = records[r];
+            const std::string& line = lines[rowLines[r]];
+            EXPECT_EQ(record.kind, "planet_view_row");
+            EXPECT_FALSE(record.event);
+            EXPECT_FALSE(record.hasInstant);
+            EXPECT_EQ(record.body, bodies[rowLines[r]]) << line;
+            const std::vector<std::string> expected = {
+                DateWord(record.day, record.month, record.year),
+                ClockWord(FieldOf(record, "rise"), place.timeZone, "None"),
+                ClockWord(FieldOf(record, "set"), place.timeZone, "None"),
+                Sexagesimal(FieldOf(record, "ra_hours").number, 0),
+                Sexagesimal(FieldOf(record, "dec_deg").number, 1),
+                Sexagesimal(FieldOf(record, "elongation_deg").number, 1),
+                Fixed(FieldOf(record, "illuminated_fraction").number, 1, 3),
+                Fixed(FieldOf(record, "distance_au").number, 2, 5),
+            };
+            EXPECT_EQ(Split(line), expected) << "record " << r;
+            sawNone = sawNone || !FieldOf(record, "rise").happens;
+        }
+        // Beyond the polar circle some planets neither rise nor set on some days.
+        EXPECT_EQ(sawNone, place.latitude > 66.6) << place.name;
+    }
+}
+
+TEST(PlanetApsidesResults, PrintedWholeTheyAreTheReportAndEachRecordIsOnItsLine) {
+    ScopedHost scope;
+    FixedLocale locale;
+    for (const Location& place : {Sydney(), Tromso()}) {
+        const ReportRequest request = YearsRequest(2026, 2027, kAllBodies);
+        ReportBuffer report;
+        PlanetApsidesReport(request, report, place);
+        ReportBuffer printed;
+        ReportBeginSection(printed);
+        AddPlanetApsidesHeading(request, place, printed);
+        const std::vector<PlanetApsis> apsides = PlanetApsidesResults(request, place);
+        for (int p = kEarth; p <= kSaturn; ++p) {
+            AddPlanetApsidesBodyName(p, printed);
+            bool any = false;
+            for (const PlanetApsis& apsis : apsides) {
+                if (apsis.body == p) {
+                    AddPlanetApsisLine(apsis, printed);
+                    any = true;
+                }
+            }
+            if (!any) {
+                AddNoPlanetApsisLine(printed);
+            }
+        }
+        ReportAddPageBreak(printed);
+        const std::vector<std::string> lines = BufferLines(report);
+        EXPECT_EQ(BufferLines(printed), lines);
+
+        const Records records = PlanetApsidesRecords(request, place);
+        const std::vector<std::string> bodies = SectionBodies(lines);
+        std::vector<size_t> apsisLines;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (lines[i].find("Distance from Sun") != std::string::npos) {
+                apsisLines.push_back(i);
+            }
+        }
+        ASSERT_EQ(records.size(), apsisLines.size());
+        ASSERT_GE(records.size(), 20u); // Mercury alone passes each apsis 8 times in two years
+        for (size_t r = 0; r < records.size(); ++r) {
+            const Record& record = records[r];
+            const std::vector<std::string> words = Split(lines[apsisLines[r]]);
+            ASSERT_EQ(words.size(), 7u) << lines[apsisLines[r]];
+            EXPECT_TRUE(record.event && record.allDay && !record.hasInstant);
+            EXPECT_EQ(record.body, bodies[apsisLines[r]]);
+            EXPECT_EQ(words[0], DateWord(record.day, record.month, record.year));
+            EXPECT_EQ(words[1], record.kind == "perihelion" ? "Perihelion" : "Aphelion");
+            EXPECT_EQ(words[5], Fixed(FieldOf(record, "distance_au").number, 2, 2));
+        }
+    }
+}
+
+TEST(PlanetConjOppResults, PrintedWholeTheyAreTheReportAndEachRecordIsOnItsLine) {
+    ScopedHost scope;
+    FixedLocale locale;
+    for (const Location& place : {Sydney(), Tromso()}) {
+        const ReportRequest request = MonthsRequest(2026, 1, 12, kAllBodies);
+        ReportBuffer report;
+        PlanetConjOppReport(request, report, place);
+        ReportBuffer printed;
+        ReportBeginSection(printed);
+        AddPlanetConjOppHeading(request, place, printed);
+        const std::vector<PlanetConjOpp> events = PlanetConjOppResults(request, place);
+        for (int p = kMercury; p <= kPluto; ++p) {
+            AddPlanetConjOppBodyName(p, printed);
+            bool first = true;
+            for (const PlanetConjOpp& event : events) {
+                if (event.body == p) {
+                    AddPlanetConjOppLine(event, first, place, printed);
+                    first = false;
+                }
+            }
+            if (first) {
+                AddNoPlanetConjOppLine(printed);
+            }
+        }
+        ReportAddPageBreak(printed);
+        const std::vector<std::string> lines = BufferLines(report);
+        EXPECT_EQ(BufferLines(printed), lines);
+
+        const Records records = PlanetConjOppRecords(request, place);
+        const std::vector<std::string> bodies = SectionBodies(lines);
+        std::vector<size_t> eventLines;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const std::vector<std::string> words = Split(lines[i]);
+            if (!words.empty() && words[0].size() == 10 && words[0][2] == '/') {
+                eventLines.push_back(i);
+            }
+        }
+        ASSERT_EQ(records.size(), eventLines.size());
+        ASSERT_GE(records.size(), 10u);
+        bool sawPassage = false;
+        for (size_t r = 0; r < records.size(); ++r) {
+            const Record& record = records[r];
+            const std::string& line = lines[eventLines[r]];
+            const std::vector<std::string> words = Split(line);
+            EXPECT_TRUE(record.event && record.hasInstant);
+            EXPECT_EQ(record.body, bodies[eventLines[r]]) << line;
+            EXPECT_EQ(words[0], Word(RecordDateText(record.jdUt, place.timeZone).c_str()));
+            // The search steps by whole hours; the line prints the hour.
+            const std::string time = Word(RecordTimeText(record.jdUt, place.timeZone).c_str());
+            EXPECT_EQ(time.substr(time.size() - 3), ":00") << time;
+            EXPECT_EQ(std::stoi(words[1]), std::stoi(time)) << line;
+            const bool opposition = line.find("Opposition") != std::string::npos;
+            EXPECT_EQ(record.kind, opposition ? "opposition" : "conjunction") << line;
+            std::string passage;
+            for (const RecordField& field : record.fields) {
+                passage = field.name == "passage" ? field.text : passage;
+            }
+            EXPECT_EQ(passage == "transit", line.find("(Transit)") != std::string::npos);
+            EXPECT_EQ(passage == "occultation", line.find("(Occultation)") != std::string::npos);
+            sawPassage = sawPassage || !passage.empty();
+        }
+        // Mercury passes behind the Sun in May 2026.
+        EXPECT_TRUE(sawPassage);
+    }
+}
+
+TEST(PlanetDataResults, EachRecordIsTheTableRowOfItsPlanet) {
+    ScopedHost scope;
+    FixedLocale locale;
+    ReportBuffer report;
+    PlanetDataReport(ReportRequest{}, report, Sydney());
+    std::vector<std::string> rowLines;
+    for (const std::string& line : BufferLines(report)) {
+        const std::vector<std::string> words = Split(line);
+        if (words.size() == 6 && (words[3] == "days" || words[3] == "years")) {
+            rowLines.push_back(line);
+        }
+    }
+    const Records records = PlanetDataRecords(ReportRequest{}, Sydney());
+    ASSERT_EQ(records.size(), 9u);
+    ASSERT_EQ(rowLines.size(), records.size());
+    for (size_t r = 0; r < records.size(); ++r) {
+        const Record& record = records[r];
+        const std::vector<std::string> words = Split(rowLines[r]);
+        EXPECT_EQ(record.kind, "planet_data_row");
+        EXPECT_FALSE(record.event);
+        std::string name = words[0];
+        name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
+        EXPECT_EQ(record.body, name);
+        const RecordField& distance = FieldOf(record, "mean_distance_au");
+        const RecordField& period = FieldOf(record, "period");
+        const RecordField& inclination = FieldOf(record, "inclination_deg");
+        EXPECT_EQ(words[1], Fixed(distance.number, 2, distance.decimals));
+        EXPECT_EQ(words[2], Fixed(period.number, 3, period.decimals));
+        EXPECT_EQ(words[3], FieldOf(record, "period_unit").text);
+        EXPECT_EQ(words[4], Fixed(inclination.number, 2, inclination.decimals) + "\260");
+        const long low = std::lround(FieldOf(record, "diameter_min_km").number);
+        const long high = std::lround(FieldOf(record, "diameter_max_km").number);
+        EXPECT_EQ(words[5], low == high ? std::to_string(low)
+                                        : std::to_string(low) + "-" + std::to_string(high));
+    }
+    EXPECT_EQ(records[2].body, "earth");
+    EXPECT_DOUBLE_EQ(FieldOf(records[4], "period").number, 11.86); // Jupiter, years
 }
 
 } // namespace

@@ -156,6 +156,8 @@ TEST(StringListReports, IntroductionSkipsBangsAndKeepsEmptyLines) {
     EXPECT_EQ(lines.back(), "\f");
     EXPECT_DOUBLE_EQ(scope.host.fractions.front(), 0.0);
     EXPECT_DOUBLE_EQ(scope.host.fractions.back(), 1.0);
+    // Explanations only: the data formats get no results from it.
+    EXPECT_TRUE(IntroductionRecords(ReportRequest{}, Location{}).empty());
 }
 
 TEST(StringListReports, PlanetDataUsesTheDecimalSeparator) {

@@ -5,6 +5,7 @@
 #include "engine/location.h"
 #include "reports/host_hooks.h"
 #include "reports/locale.h"
+#include "reports/records.h"
 #include "reports/report_buffer.h"
 #include "reports/reports.h"
 
@@ -102,3 +103,31 @@ void ExpectGolden(ReportGenerator report, const Location& place, int startMonth,
 // A place for report tests.
 Location TestPlace(const char* name, double lat, int latHem, double lon, int lonHem, double tz,
                    int elevation);
+
+// How the text reports print a record's instant at a place: its local date
+// and hour:minute (the regional settings in force).
+std::string RecordDateText(double jdUt, double timeZone);
+std::string RecordTimeText(double jdUt, double timeZone);
+
+// Every record stands in the text, in order: for each record the next line
+// (after the previous record's) that shows its local date and time (when it
+// has an instant) and every Number field with its decimals and every Text
+// field; an Instant field with happens shows its time on that line or on
+// one of the `span` lines after it. Reports the first record not found.
+void ExpectRecordsInText(const Records& records, const std::vector<std::string>& lines,
+                         double timeZone, int span = 0);
+
+// Every record stands in its block, for reports that print a record as
+// several lines (an eclipse: a date line, then a line per contact). A block
+// opens with a line that starts with one of the openers; there is one block
+// per record, in order. The block's first line shows the record's local
+// date; every Number field (with its decimals) and Text field stands on one
+// of its lines; every Instant field, and the record's own instant under the
+// name "" unless a field stands for it, must have a label in labels: the
+// block's line that starts with
+// the label (blanks aside) shows the local time when the instant happens,
+// and is missing or shows no time when it does not. A label may give
+// alternatives separated by "|".
+void ExpectRecordsInBlocks(const Records& records, const std::vector<std::string>& lines,
+                           double timeZone, const std::vector<std::string>& openers,
+                           const std::map<std::string, std::string>& labels);

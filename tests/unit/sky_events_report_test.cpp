@@ -3,6 +3,7 @@
 #include "report_test_support.h"
 
 #include "engine/location.h"
+#include "reports/format.h"
 #include "reports/reports.h"
 #include "reports/sky_events.h"
 
@@ -338,6 +339,157 @@ TEST(TwilightTime, DashesOutsideTheDay) {
     EXPECT_STREQ(text, "-----");
     TwilightTime(-1.0 - 100.0, text); // no sunrise and no twilight
     EXPECT_STREQ(text, "-----");
+}
+
+// --- Results and records -----------------------------------------------------
+
+std::string Trim(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return "";
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string DateText(int day, int month, int year) {
+    char text[kFormatSize];
+    FormatDate(day, month, year, text);
+    return Trim(text);
+}
+
+std::string Fixed(double value, int decimals) {
+    char text[kFormatSize];
+    FormatFixed(value, 1, decimals, text);
+    return text;
+}
+
+const RecordField* FindField(const Record& record, const std::string& name) {
+    for (const RecordField& field : record.fields) {
+        if (field.name == name) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
+
+TEST(MeteorShowersResults, PrintedWholeTheyAreTheReportAndEachRecordIsOnItsLine) {
+    ScopedHost scope;
+    FixedLocale locale;
+    for (const Location& place : {Sydney(), Tromso()}) {
+        const ReportRequest request = MonthsRequest(2026, 1, 12);
+        ReportBuffer report;
+        MeteorShowersReport(request, report, place);
+        ReportBuffer printed;
+        ReportBeginSection(printed);
+        AddMeteorShowersHeading(request, place, printed);
+        for (const MeteorShowerMaximum& maximum : MeteorShowersResults(request, place)) {
+            AddMeteorShowerLine(maximum, printed);
+        }
+        ReportAddPageBreak(printed);
+        EXPECT_EQ(BufferLines(printed), BufferLines(report));
+
+        // The rows' columns: date, shower, ZHR, radiant RA and Dec, the
+        // Moon's illuminated fraction, the Sun's longitude.
+        const std::vector<std::string> rows = ShowerRows(place, 2026, 1, 12);
+        const Records records = MeteorShowersRecords(request, place);
+        ASSERT_EQ(records.size(), rows.size());
+        ASSERT_GE(records.size(), 25u);
+        bool sawUnknownRate = false, sawNoRadiant = false;
+        for (size_t r = 0; r < records.size(); ++r) {
+            const Record& record = records[r];
+            const std::string& row = rows[r];
+            ASSERT_GE(row.size(), 68u) << row;
+            EXPECT_EQ(record.kind, "meteor_shower_maximum");
+            EXPECT_TRUE(record.event && record.allDay && !record.hasInstant);
+            EXPECT_EQ(row.substr(0, 10), DateText(record.day, record.month, record.year));
+            const std::string name = Trim(row.substr(12, 18));
+            EXPECT_EQ(FindField(record, "shower")->text, name);
+            EXPECT_EQ(record.summary, name + " maximum");
+            const RecordField* zhr = FindField(record, "zhr");
+            EXPECT_EQ(Trim(row.substr(32, 2)), zhr ? Fixed(zhr->number, 0) : "??") << row;
+            sawUnknownRate = sawUnknownRate || zhr == nullptr;
+            const RecordField* ra = FindField(record, "radiant_ra_hours");
+            const RecordField* dec = FindField(record, "radiant_dec_deg");
+            EXPECT_EQ(ra == nullptr, dec == nullptr);
+            if (ra != nullptr && dec != nullptr) {
+                char text[kFormatSize];
+                FormatSexagesimalShort(ra->number, 0, text);
+                EXPECT_EQ(Trim(row.substr(36, 7)), Trim(text)) << row;
+                EXPECT_EQ(Trim(row.substr(45, 4)), Fixed(dec->number, 0) + "\260") << row;
+            } else {
+                EXPECT_EQ(Trim(row.substr(36, 13)), "") << row;
+                sawNoRadiant = true;
+            }
+            EXPECT_EQ(row.substr(51, 4),
+                      Fixed(FindField(record, "moon_illuminated_fraction")->number, 2));
+            EXPECT_EQ(Trim(row.substr(65, 3)),
+                      Fixed(FindField(record, "solar_longitude_deg")->number, 0));
+        }
+        EXPECT_TRUE(sawUnknownRate);
+        EXPECT_TRUE(sawNoRadiant);
+    }
+}
+
+TEST(TwilightResults, PrintedWholeTheyAreTheReportAndEachRecordIsOnItsLine) {
+    ScopedHost scope;
+    FixedLocale locale;
+    // Greenwich besides: its June nights have no astronomical darkness.
+    for (const Location& place : {Sydney(), Tromso(), Greenwich()}) {
+        const ReportRequest request = MonthsRequest(2026, 1, 12);
+        ReportBuffer report;
+        TwilightReport(request, report, place);
+        ReportBuffer printed;
+        ReportBeginSection(printed);
+        AddTwilightHeading(request, place, printed);
+        const std::vector<TwilightDay> days = TwilightResults(request, place);
+        if (TwilightLatitudeAllowed(place)) {
+            for (const TwilightDay& day : days) {
+                AddTwilightLine(day, printed);
+            }
+            ReportAddPageBreak(printed);
+        } else {
+            EXPECT_TRUE(days.empty());
+            AddTwilightRefusal(printed);
+        }
+        const std::vector<std::string> lines = BufferLines(report);
+        EXPECT_EQ(BufferLines(printed), lines);
+
+        std::vector<std::string> rows;
+        for (const std::string& line : lines) {
+            if (line.size() > 10 && line[2] == '/' && line[5] == '/') {
+                rows.push_back(line);
+            }
+        }
+        const Records records = TwilightRecords(request, place);
+        ASSERT_EQ(records.size(), rows.size());
+        EXPECT_EQ(records.empty(), place.latitude > 60) << place.name;
+        static const char* const kTimes[8] = {
+            "sunrise",        "sunset",       "astronomical_begin", "astronomical_end",
+            "nautical_begin", "nautical_end", "civil_begin",        "civil_end"};
+        bool sawMark = false;
+        for (size_t r = 0; r < records.size(); ++r) {
+            const Record& record = records[r];
+            std::istringstream in(rows[r]);
+            std::vector<std::string> words;
+            for (std::string w; in >> w;) {
+                words.push_back(w);
+            }
+            ASSERT_EQ(words.size(), 9u) << rows[r];
+            EXPECT_EQ(record.kind, "twilight_row");
+            EXPECT_FALSE(record.event);
+            EXPECT_EQ(words[0], DateText(record.day, record.month, record.year));
+            for (int t = 0; t < 8; ++t) {
+                const RecordField* field = FindField(record, kTimes[t]);
+                ASSERT_NE(field, nullptr) << kTimes[t];
+                const std::string mark = t < 2 ? "None" : "-----";
+                const std::string expected =
+                    field->happens ? Trim(RecordTimeText(field->number, place.timeZone)) : mark;
+                EXPECT_EQ(words[1 + t], expected) << rows[r] << " " << kTimes[t];
+                sawMark = sawMark || !field->happens;
+            }
+        }
+        EXPECT_EQ(sawMark, place.name == std::string("Greenwich")) << place.name;
+    }
 }
 
 } // namespace

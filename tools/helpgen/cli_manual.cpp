@@ -12,6 +12,7 @@ const CliManualPart kCliManualParts[] = {
     {"cli-synopsis", "SYNOPSIS", false, 0, kOwnOption},
     {"cli", "DESCRIPTION", false, 0, kOwnOption},
     {"cli-report", "COMMANDS", true, kCliReport, kOwnOption},
+    {"cli-data", "COMMANDS", true, 0, kOwnOption},
     {"cli-graph", "COMMANDS", true, kCliGraph, kOwnOption},
     {"cli-movie", "COMMANDS", true, kCliMovie, kOwnOption},
     {"cli-ephemeris", "COMMANDS", true, kCliEphemeris, kOwnOption},
