@@ -30,10 +30,11 @@ cl_start() {
 }
 
 cl_wait_main() {
-    e2e_driver wait-window "$CL_MAIN" 60000 >/dev/null || {
+    e2e_wait_started "$CL_MAIN" 60000 "$CL_EXE" || {
         e2e_driver list-windows
         fail "main window did not appear"
     }
+    CL_PID=$E2E_LAST_PID
 }
 
 # Fails when an error box is up.

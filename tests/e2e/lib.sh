@@ -131,6 +131,30 @@ e2e_start() {
     E2E_PIDS+=("$E2E_LAST_PID")
 }
 
+# Waits up to LIMIT ms for the window TITLE of the program e2e_start started
+# last (PROGRAM... as it was started). Under load Wine now and then ends a
+# process it is starting before the program runs (see e2e_driver): when that
+# process is gone and no window came, the program is started again, twice at
+# most. E2E_LAST_PID is then the new process.
+e2e_wait_started() {
+    local title=$1 limit=$2
+    shift 2
+    local attempt deadline code
+    for attempt in 1 2 3; do
+        deadline=$(($(date +%s) + limit / 1000))
+        while :; do
+            e2e_driver wait-window "$title" 2000 >/dev/null 2>&1 && return 0
+            kill -0 "$E2E_LAST_PID" 2>/dev/null || break
+            [ "$(date +%s)" -lt "$deadline" ] || return 1
+        done
+        code=0
+        wait "$E2E_LAST_PID" 2>/dev/null || code=$?
+        echo "[start $* ended with code $code before its window \"$title\" came, start $attempt]" >&2
+        [ "$attempt" -lt 3 ] && e2e_start "$@"
+    done
+    return 1
+}
+
 # Every driver command has its own limit inside; the outer one is for a Wine
 # that never gets the driver going. The answer goes to stdout as it came; a
 # refusal is also told on stderr with its time and text, which is what the

@@ -17,11 +17,11 @@ vx_prepare() {
 # Starts the copy and waits for its bar; VX_PID is its process.
 vx_start() {
     e2e_start "$VX_EXE"
-    VX_PID=$E2E_LAST_PID
-    if ! e2e_driver wait-window "VarnixPC" 60000 >/dev/null; then
+    if ! e2e_wait_started "VarnixPC" 60000 "$VX_EXE"; then
         e2e_driver list-windows
         fail "bar window did not appear"
     fi
+    VX_PID=$E2E_LAST_PID
     VX_CHAR_WIDTH=$(e2e_driver bar-char-width | tr -d '\r')
 }
 
