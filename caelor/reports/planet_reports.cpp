@@ -1,3 +1,7 @@
+// The Planet View Info and Planet Apsides reports, and what the planet
+// reports share: the Sun's and a planet's place on the ecliptic, and the
+// local hour of an event found.
+
 #include "reports/planet_reports.h"
 
 #include "engine/angles.h"
@@ -40,63 +44,6 @@ const ApsisTerms& ApsisRow(int body) {
     return kApsisTable[body - kEarth];
 }
 
-// The Julian day of the first of the month after (month, year).
-double FirstOfNextMonth(int month, int year) {
-    if (month >= 12) {
-        return CalendarToJulianDay(1.0, 1, year + 1);
-    }
-    return CalendarToJulianDay(1.0, month + 1, year);
-}
-
-bool IsInnerPlanet(int p) {
-    return p == kMercury || p == kVenus;
-}
-
-// Result of the hour-by-hour search around one candidate day.
-struct Refined {
-    double best;  // least separation, degrees
-    double tBest; // UT Julian day of the least separation
-    int label;    // transit or occultation text id, 0 for none
-    double lastK; // the planet's illuminated fraction at the last hour
-};
-
-// Searches the 49 hours from the day before the candidate day to the day
-// after it: a daily minimum only says the least separation lies between its
-// two neighbours. Returns false when stopped() stopped it.
-bool RefineCandidate(int p, bool opposition, double jdCandidate, SearchStopped stopped,
-                     Refined& out) {
-    out.best = 1000.0;
-    out.tBest = jdCandidate;
-    out.label = 0;
-    out.lastK = 0;
-    for (int h = -24; h <= 24; ++h) {
-        if (stopped != nullptr && stopped()) {
-            return false;
-        }
-        const double jd = jdCandidate + h / 24.0;
-        double alphaSun, deltaSun, lambdaSun, semidiameter, kSunUnused;
-        BodyEclipticPlace(jd, kSun, alphaSun, deltaSun, lambdaSun, semidiameter, kSunUnused);
-        if (opposition) {
-            lambdaSun += 180;
-        }
-        double alpha, delta, lambda, unused, k;
-        BodyEclipticPlace(jd, p, alpha, delta, lambda, unused, k);
-        out.lastK = k;
-        const double s = LongitudeSeparation(lambdaSun, lambda);
-        if (s < out.best) {
-            out.best = s;
-            out.tBest = jd;
-            out.label = 0;
-            // A planet opposite the Sun can pass neither in front of it nor
-            // behind it, whatever the declinations say.
-            if (!opposition && LongitudeSeparation(deltaSun, delta) <= semidiameter) {
-                out.label = k >= 0.5 ? IDS_OCCULTATION : IDS_TRANSIT;
-            }
-        }
-    }
-    return true;
-}
-
 // The UT days of the Planet View Info rows: a week apart from the first of
 // the first month, up to the last day of the last month.
 struct ViewWeeks {
@@ -113,19 +60,6 @@ ViewWeeks ViewWeeksOf(const ReportRequest& request) {
     return weeks;
 }
 
-// The records' names of the bodies, whatever the program's language.
-const char* BodyKey(int body) {
-    static const char* const kKeys[] = {"sun",     "moon",   "earth",  "mercury", "venus", "mars",
-                                        "jupiter", "saturn", "uranus", "neptune", "pluto"};
-    return kKeys[body];
-}
-
-std::string BodySummaryName(int body) {
-    static const char* const kNames[] = {"Sun",     "Moon",   "Earth",  "Mercury", "Venus", "Mars",
-                                         "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"};
-    return kNames[body];
-}
-
 // A rise or set of a row, printed as local clock time on the row's date, as
 // an instant.
 RecordField LocalClockField(const char* name, EventTime event, const PlanetViewRow& row,
@@ -138,6 +72,13 @@ RecordField LocalClockField(const char* name, EventTime event, const PlanetViewR
 }
 
 } // namespace
+
+double FirstOfNextMonth(int month, int year) {
+    if (month >= 12) {
+        return CalendarToJulianDay(1.0, 1, year + 1);
+    }
+    return CalendarToJulianDay(1.0, month + 1, year);
+}
 
 void BodyEclipticPlace(double jd, int body, double& alpha, double& delta, double& lambda,
                        double& semidiameter, double& k) {
@@ -222,8 +163,8 @@ Records PlanetViewInfoRecords(const ReportRequest& request, const Location& loca
     for (const PlanetViewRow& row : PlanetViewInfoResults(request, location)) {
         Record record;
         record.kind = "planet_view_row";
-        record.body = BodyKey(row.body);
-        record.summary = BodySummaryName(row.body);
+        record.body = RecordBodyKey(row.body);
+        record.summary = RecordBodyName(row.body);
         record.year = row.year;
         record.month = row.month;
         record.day = row.day;
@@ -360,9 +301,9 @@ Records PlanetApsidesRecords(const ReportRequest& request, const Location& locat
         // record is the date the report prints.
         Record record;
         record.kind = apsis.aphelion ? "aphelion" : "perihelion";
-        record.body = BodyKey(apsis.body);
+        record.body = RecordBodyKey(apsis.body);
         record.summary =
-            BodySummaryName(apsis.body) + (apsis.aphelion ? " at aphelion" : " at perihelion");
+            RecordBodyName(apsis.body) + (apsis.aphelion ? " at aphelion" : " at perihelion");
         record.event = true;
         record.allDay = true;
         record.year = apsis.year;
@@ -443,344 +384,4 @@ void PlanetApsidesReport(const ReportRequest& request, ReportBuffer& buffer, Loc
         }
     }
     ReportAddPageBreak(buffer);
-}
-
-ConjOppDays ConjOppSampleRange(const ReportRequest& request) {
-    // Two days before the range and one after it, so that a least
-    // separation on a range's first or last day is still a daily minimum.
-    ConjOppDays samples;
-    samples.t0 = CalendarToJulianDay(1.0, request.startMonth, request.year) - 2.0;
-    const double tEnd = FirstOfNextMonth(request.stopMonth, request.year) + 1.0;
-    samples.days = RoundHalfUp(tEnd - samples.t0 + 1.0);
-    // Index d = 1 .. days stands for the UT Julian day t0 + d - 1.
-    samples.sunLambda.resize(static_cast<size_t>(samples.days) + 1);
-    samples.lambda.resize(kPluto + 1);
-    for (int p = kMercury; p <= kPluto; ++p) {
-        if (SetTest(p, request.planets)) {
-            samples.lambda[p].resize(static_cast<size_t>(samples.days) + 1);
-        }
-    }
-    return samples;
-}
-
-void ConjOppSampleDay(const ReportRequest& request, int d, ConjOppDays& samples) {
-    const double jd = samples.t0 + d - 1;
-    double alpha, delta, semidiameter, k;
-    BodyEclipticPlace(jd, kSun, alpha, delta, samples.sunLambda[d], semidiameter, k);
-    for (int p = kMercury; p <= kPluto; ++p) {
-        if (SetTest(p, request.planets)) {
-            BodyEclipticPlace(jd, p, alpha, delta, samples.lambda[p][d], semidiameter, k);
-        }
-    }
-}
-
-bool PlanetConjOppEvents(int body, const ReportRequest& request, const Location& location,
-                         const ConjOppDays& samples, SearchStopped stopped,
-                         void (*found)(const PlanetConjOpp& event, void* context), void* context) {
-    const int days = samples.days;
-    const std::vector<double>& lambda = samples.lambda[body];
-    std::vector<double> sep(static_cast<size_t>(days) + 1);
-    for (int pass = 0; pass <= 1; ++pass) {
-        const bool opposition = pass == 1;
-        if (opposition && IsInnerPlanet(body)) {
-            break;
-        }
-        for (int d = 1; d <= days; ++d) {
-            sep[d] = LongitudeSeparation(samples.sunLambda[d] + (opposition ? 180 : 0), lambda[d]);
-        }
-        for (int d = 2; d <= days - 1; ++d) {
-            if (sep[d] > sep[d - 1] || sep[d] > sep[d + 1]) {
-                continue;
-            }
-            Refined refined;
-            if (!RefineCandidate(body, opposition, samples.t0 + d - 1, stopped, refined)) {
-                return false;
-            }
-            if (refined.best > 1.0) {
-                continue;
-            }
-            int day, month, y, hour;
-            EventLocalTime(refined.tBest, location.timeZone, day, month, y, hour);
-            if (month < request.startMonth || month > request.stopMonth || y != request.year) {
-                continue;
-            }
-            PlanetConjOpp event;
-            event.body = body;
-            if (opposition) {
-                event.nameId = IDS_OPPOSITION;
-            } else if (IsInnerPlanet(body)) {
-                event.nameId =
-                    refined.lastK > 0.5 ? IDS_SUPERIOR_CONJUNCTION : IDS_INFERIOR_CONJUNCTION;
-            } else {
-                event.nameId = IDS_CONJUNCTION;
-            }
-            event.labelId = refined.label;
-            event.jdUt = refined.tBest;
-            event.separationDeg = refined.best;
-            found(event, context);
-        }
-    }
-    return true;
-}
-
-std::vector<PlanetConjOpp> PlanetConjOppResults(const ReportRequest& request,
-                                                const Location& location) {
-    ConjOppDays samples = ConjOppSampleRange(request);
-    for (int d = 1; d <= samples.days; ++d) {
-        ConjOppSampleDay(request, d, samples);
-    }
-    std::vector<PlanetConjOpp> events;
-    for (int p = kMercury; p <= kPluto; ++p) {
-        if (SetTest(p, request.planets)) {
-            PlanetConjOppEvents(
-                p, request, location, samples, nullptr,
-                [](const PlanetConjOpp& event, void* context) {
-                    static_cast<std::vector<PlanetConjOpp>*>(context)->push_back(event);
-                },
-                &events);
-        }
-    }
-    return events;
-}
-
-Records PlanetConjOppRecords(const ReportRequest& request, const Location& location) {
-    Records records;
-    for (const PlanetConjOpp& event : PlanetConjOppResults(request, location)) {
-        const bool opposition = event.nameId == IDS_OPPOSITION;
-        const char* what = opposition                                 ? "opposition"
-                           : event.nameId == IDS_SUPERIOR_CONJUNCTION ? "superior conjunction"
-                           : event.nameId == IDS_INFERIOR_CONJUNCTION ? "inferior conjunction"
-                                                                      : "conjunction";
-        Record record = EventRecord(opposition ? "opposition" : "conjunction", BodyKey(event.body),
-                                    BodySummaryName(event.body) + " at " + what, event.jdUt);
-        if (event.labelId != 0) {
-            record.fields.push_back(
-                TextField("passage", event.labelId == IDS_TRANSIT ? "transit" : "occultation"));
-        }
-        records.push_back(record);
-    }
-    return records;
-}
-
-void AddPlanetConjOppHeading(const ReportRequest& request, const Location& location,
-                             ReportBuffer& buffer) {
-    ReportHeader(location, buffer);
-    char range[kFormatSize];
-    FormatMonthRange(request.startMonth, request.stopMonth, request.year, range);
-    ReportTitle(IDS_PLANET_CONJ_OPP_REPORT_TITLE, range, buffer);
-    ReportAddLine("", buffer);
-    ReportAddLine("", buffer);
-}
-
-void AddPlanetConjOppBodyName(int body, ReportBuffer& buffer) {
-    char line[kReportSlot];
-    ReportAddLine("", buffer);
-    BodyName(body, line);
-    ReportAddLine(line, buffer);
-    ReportAddLine("", buffer);
-}
-
-void AddPlanetConjOppLine(const PlanetConjOpp& event, bool first, const Location& location,
-                          ReportBuffer& buffer) {
-    if (first) {
-        ReportText(IDS_PLANET_CONJ_OPP_REPORT_HEADING, buffer);
-        ReportAddLine("", buffer);
-    }
-    int day, month, y, hour;
-    EventLocalTime(event.jdUt, location.timeZone, day, month, y, hour);
-    char format[kReportSlot], date[kFormatSize], hourText[16], name[kReportSlot];
-    char label[kReportSlot], line[kReportSlot];
-    LoadText(IDS_PLANET_CONJ_OPP_REPORT_ROW, format, sizeof format);
-    FormatDate(day, month, y, date);
-    std::snprintf(hourText, sizeof hourText, "%2d", hour);
-    LoadText(event.nameId, name, sizeof name);
-    label[0] = '\0';
-    if (event.labelId != 0) {
-        LoadText(event.labelId, label, sizeof label);
-    }
-    std::snprintf(line, sizeof line, format, date, hourText, name, label);
-    ReportAddLine(line, buffer);
-}
-
-void AddNoPlanetConjOppLine(ReportBuffer& buffer) {
-    ReportText(IDS_NO_EVENT, buffer);
-}
-
-namespace {
-
-bool MessagesStopped() {
-    return PumpMessages(0) != 0;
-}
-
-// Where the generator's events go: its buffer and place, and whether the
-// planet's first event (which brings the events' heading) is still to come.
-struct ConjOppPrinting {
-    ReportBuffer* buffer;
-    const Location* location;
-    bool found;
-};
-
-void PrintConjOpp(const PlanetConjOpp& event, void* context) {
-    auto* printing = static_cast<ConjOppPrinting*>(context);
-    AddPlanetConjOppLine(event, !printing->found, *printing->location, *printing->buffer);
-    printing->found = true;
-}
-
-} // namespace
-
-void PlanetConjOppReport(const ReportRequest& request, ReportBuffer& buffer, Location location) {
-    const int index = kReportPlanetConjOpp;
-    const bool insideAlmanac = request.insideAlmanac;
-    ReportBeginSection(buffer);
-    AddPlanetConjOppHeading(request, location, buffer);
-    ReportProgress(index, insideAlmanac, 0);
-
-    ConjOppDays samples = ConjOppSampleRange(request);
-    for (int d = 1; d <= samples.days; ++d) {
-        if (PumpMessages(0) != 0) {
-            return;
-        }
-        ReportProgress(index, insideAlmanac, 0.69 * ReportFraction(1, samples.days, d));
-        ConjOppSampleDay(request, d, samples);
-    }
-
-    for (int p = kMercury; p <= kPluto; ++p) {
-        if (PumpMessages(0) != 0) {
-            return;
-        }
-        if (!SetTest(p, request.planets)) {
-            continue;
-        }
-        AddPlanetConjOppBodyName(p, buffer);
-        ConjOppPrinting printing{&buffer, &location, false};
-        if (!PlanetConjOppEvents(p, request, location, samples, MessagesStopped, PrintConjOpp,
-                                 &printing)) {
-            return;
-        }
-        if (!printing.found) {
-            AddNoPlanetConjOppLine(buffer);
-        }
-        ReportProgress(index, insideAlmanac, 0.69 + p * 0.1 * 0.31);
-    }
-    ReportProgress(index, insideAlmanac, 1.0);
-    ReportAddPageBreak(buffer);
-}
-
-namespace {
-
-// A number of the Planet Data table as its line writes it: digits, with '#'
-// for the decimal separator (the report puts the regional one there). Reads
-// it without the C library, whose reading of numbers follows the locale.
-// Returns the characters read, 0 when none is a digit.
-size_t ReadTableNumber(const char* text, double& value, int& decimals) {
-    value = 0;
-    decimals = -1;
-    size_t i = 0;
-    double scale = 1;
-    for (;; ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            if (decimals < 0) {
-                value = value * 10 + (c - '0');
-            } else {
-                scale /= 10;
-                value += (c - '0') * scale;
-                ++decimals;
-            }
-        } else if (c == '#' && decimals < 0) {
-            decimals = 0;
-        } else {
-            break;
-        }
-    }
-    if (decimals < 0) {
-        decimals = 0;
-    }
-    return i;
-}
-
-const char* SkipBlanks(const char* text) {
-    while (*text == ' ') {
-        ++text;
-    }
-    return text;
-}
-
-// The row of a table line: name, mean distance, period and its unit,
-// inclination with the degree sign, and the diameter or a range "low-high";
-// false for a line that is not a planet's row.
-bool ReadPlanetDataLine(const char* line, PlanetDataRow& row) {
-    row.body = -1;
-    for (int p = kEarth; p <= kPluto; ++p) {
-        const std::string name = BodySummaryName(p);
-        if (std::string(line).compare(0, name.size(), name) == 0 && line[name.size()] == ' ') {
-            row.body = p;
-            line += name.size();
-        }
-    }
-    if (row.body < 0) {
-        return false;
-    }
-    line = SkipBlanks(line);
-    line += ReadTableNumber(line, row.meanDistanceAu, row.distanceDecimals);
-    line = SkipBlanks(line);
-    line += ReadTableNumber(line, row.period, row.periodDecimals);
-    line = SkipBlanks(line);
-    row.periodInYears = std::string(line).compare(0, 5, "years") == 0;
-    while (*line != ' ' && *line != '\0') {
-        ++line;
-    }
-    line = SkipBlanks(line);
-    line += ReadTableNumber(line, row.inclinationDeg, row.inclinationDecimals);
-    if (*line == '\260') {
-        ++line;
-    }
-    line = SkipBlanks(line);
-    int unused;
-    line += ReadTableNumber(line, row.diameterMinKm, unused);
-    row.diameterMaxKm = row.diameterMinKm;
-    if (*line == '-') {
-        ++line;
-        line += ReadTableNumber(line, row.diameterMaxKm, unused);
-    }
-    return *SkipBlanks(line) == '\0';
-}
-
-} // namespace
-
-std::vector<PlanetDataRow> PlanetDataResults() {
-    // The table exists only as the report's lines; its numbers are read
-    // back from them, so the data cannot say other than the text.
-    std::vector<PlanetDataRow> rows;
-    for (int id = IDS_PLANET_DATA_FIRST + 1; id <= IDS_PLANET_DATA_LAST; ++id) {
-        char line[kReportSlot];
-        LoadText(id, line, sizeof line);
-        PlanetDataRow row;
-        if (ReadPlanetDataLine(line, row)) {
-            rows.push_back(row);
-        }
-    }
-    return rows;
-}
-
-Records PlanetDataRecords(const ReportRequest&, const Location&) {
-    Records records;
-    for (const PlanetDataRow& row : PlanetDataResults()) {
-        Record record;
-        record.kind = "planet_data_row";
-        record.body = BodyKey(row.body);
-        record.summary = BodySummaryName(row.body);
-        record.fields.push_back(
-            NumberField("mean_distance_au", row.meanDistanceAu, row.distanceDecimals));
-        // The table gives the short periods in days and the long ones in
-        // years; the unit goes with the number, as printed.
-        record.fields.push_back(NumberField("period", row.period, row.periodDecimals));
-        record.fields.push_back(TextField("period_unit", row.periodInYears ? "years" : "days"));
-        record.fields.push_back(
-            NumberField("inclination_deg", row.inclinationDeg, row.inclinationDecimals));
-        record.fields.push_back(NumberField("diameter_min_km", row.diameterMinKm, 0));
-        record.fields.push_back(NumberField("diameter_max_km", row.diameterMaxKm, 0));
-        records.push_back(record);
-    }
-    return records;
 }

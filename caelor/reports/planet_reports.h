@@ -26,6 +26,9 @@ void BodyEclipticPlace(double jd, int body, double& alpha, double& delta, double
 // less than 540 apart: min(|a - b|, |360 - |a - b||).
 double LongitudeSeparation(double a, double b);
 
+// The Julian day of the first of the month after (month, year).
+double FirstOfNextMonth(int month, int year);
+
 // Local standard date and hour (truncated) of the event found at the UT
 // Julian day jd, for a place timeZone hours ahead of UT.
 void EventLocalTime(double jd, double timeZone, int& day, int& month, int& year, int& hour);

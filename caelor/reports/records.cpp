@@ -45,3 +45,15 @@ Record EventRecord(const std::string& kind, const std::string& body, const std::
     record.jdUt = jdUt;
     return record;
 }
+
+const char* RecordBodyKey(int body) {
+    static const char* const kKeys[] = {"sun",     "moon",   "earth",  "mercury", "venus", "mars",
+                                        "jupiter", "saturn", "uranus", "neptune", "pluto"};
+    return kKeys[body];
+}
+
+std::string RecordBodyName(int body) {
+    static const char* const kNames[] = {"Sun",     "Moon",   "Earth",  "Mercury", "Venus", "Mars",
+                                         "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"};
+    return kNames[body];
+}

@@ -46,6 +46,12 @@ struct Record {
 
 using Records = std::vector<Record>;
 
+// A body's name in records: its key ("mars") and as a summary names it
+// ("Mars"), the same whatever the program's language; body codes sun 0 ..
+// pluto 10.
+const char* RecordBodyKey(int body);
+std::string RecordBodyName(int body);
+
 // The record of an event at an instant.
 Record EventRecord(const std::string& kind, const std::string& body, const std::string& summary,
                    double jdUt);
