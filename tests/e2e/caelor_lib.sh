@@ -30,7 +30,7 @@ cl_start() {
 }
 
 cl_wait_main() {
-    e2e_wait_started "$CL_MAIN" 60000 "$CL_EXE" || {
+    e2e_wait_started "$CL_MAIN" 60000 || {
         e2e_driver list-windows
         fail "main window did not appear"
     }

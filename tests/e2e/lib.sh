@@ -126,19 +126,19 @@ e2e_setup() {
 # E2E_LAST_PID.
 e2e_start() {
     E2E_STEP="start $*"
+    E2E_LAST_START=("$@")
     "$WINE" "$@" >"$ARTIFACTS/$(basename "$1").out" 2>&1 &
     E2E_LAST_PID=$!
     E2E_PIDS+=("$E2E_LAST_PID")
 }
 
 # Waits up to LIMIT ms for the window TITLE of the program e2e_start started
-# last (PROGRAM... as it was started). Under load Wine now and then ends a
-# process it is starting before the program runs (see e2e_driver): when that
-# process is gone and no window came, the program is started again, twice at
-# most. E2E_LAST_PID is then the new process.
+# last. Under load Wine now and then ends a process it is starting before the
+# program runs (see e2e_driver): when that process is gone and no window
+# came, the same start is made again, twice at most. E2E_LAST_PID is then the
+# new process.
 e2e_wait_started() {
     local title=$1 limit=$2
-    shift 2
     local attempt deadline code
     for attempt in 1 2 3; do
         deadline=$(($(date +%s) + limit / 1000))
@@ -149,8 +149,9 @@ e2e_wait_started() {
         done
         code=0
         wait "$E2E_LAST_PID" 2>/dev/null || code=$?
-        echo "[start $* ended with code $code before its window \"$title\" came, start $attempt]" >&2
-        [ "$attempt" -lt 3 ] && e2e_start "$@"
+        echo "[start ${E2E_LAST_START[*]} ended with code $code before its window" \
+            "\"$title\" came, start $attempt]" >&2
+        [ "$attempt" -lt 3 ] && e2e_start "${E2E_LAST_START[@]}"
     done
     return 1
 }

@@ -25,8 +25,8 @@ cl_prepare reports
 sed -i "1s/.*/$PLACE/" "$CL_DIR/CITIES.DAT"
 
 cl_start
-pid=$CL_PID
 cl_wait_main
+pid=$CL_PID
 
 # Runs report COMMAND through its dialog TITLE with FIELD=VALUE settings
 # (ids of edit boxes, or check:ID=0|1 for check boxes), copies it and

@@ -17,7 +17,7 @@ vx_prepare() {
 # Starts the copy and waits for its bar; VX_PID is its process.
 vx_start() {
     e2e_start "$VX_EXE"
-    if ! e2e_wait_started "VarnixPC" 60000 "$VX_EXE"; then
+    if ! e2e_wait_started "VarnixPC" 60000; then
         e2e_driver list-windows
         fail "bar window did not appear"
     fi
