@@ -23,15 +23,12 @@ namespace {
 // Cell text: a bar and nine characters.
 constexpr int kCellWidth = 10;
 
-// An event of the calendar's lists at its local date.
-struct CalendarEvent {
-    CalendarTime local;
-    int label; // string id of its abbreviation
-};
-
-CalendarEvent LocalEvent(double jd, double timeZone, int label) {
-    return {LocalTimeOf(jd, timeZone), label};
-}
+// The equinoxes and solstices as records name them, March first; the
+// Seasons report and the Calendar's list give the same events.
+constexpr const char* kSeasonKinds[4] = {"march_equinox", "june_solstice", "september_equinox",
+                                         "december_solstice"};
+constexpr const char* kSeasonSummaries[4] = {"March equinox", "June solstice", "September equinox",
+                                             "December solstice"};
 
 // The last event of the list on the date, or an empty mark; seasons
 // compare only day and month.
@@ -185,10 +182,6 @@ Records CalendarRecords(const ReportRequest& request, const Location& location) 
                                                "last_quarter"};
     static const char* const kPhaseSummaries[4] = {"New Moon", "First Quarter", "Full Moon",
                                                    "Last Quarter"};
-    static const char* const kSeasonKinds[4] = {"march_equinox", "june_solstice",
-                                                "september_equinox", "december_solstice"};
-    static const char* const kSeasonSummaries[4] = {"March equinox", "June solstice",
-                                                    "September equinox", "December solstice"};
     Records records;
     for (const CalendarMonth& month : CalendarResults(request, location)) {
         for (int r = 0; r < month.rows; ++r) {
@@ -392,16 +385,13 @@ std::vector<SeasonsOfYear> SeasonsResults(const ReportRequest& request) {
 }
 
 Records SeasonsRecords(const ReportRequest& request, const Location&) {
-    static const char* const kKinds[4] = {"march_equinox", "june_solstice", "september_equinox",
-                                          "december_solstice"};
-    static const char* const kSummaries[4] = {"March equinox", "June solstice", "September equinox",
-                                              "December solstice"};
     Records records;
     for (const SeasonsOfYear& year : SeasonsResults(request)) {
         for (const SeasonEvent& e : year.events) {
             char season[kTextSize];
             LoadText(IDS_SEASON_NAME_FIRST + e.season, season, sizeof season);
-            Record record = EventRecord(kKinds[e.season], "sun", kSummaries[e.season], e.jdUt);
+            Record record =
+                EventRecord(kSeasonKinds[e.season], "sun", kSeasonSummaries[e.season], e.jdUt);
             record.fields.push_back(TextField("season_ended", season));
             record.fields.push_back(NumberField("length_days", e.lengthDays, 2));
             records.push_back(record);
@@ -424,8 +414,7 @@ void AddSeasonsLines(const SeasonsOfYear& year, const Location& location, Report
     char format[kReportSlot];
     LoadText(IDS_SEASONS_REPORT_ROW, format, sizeof format);
     for (const SeasonEvent& e : year.events) {
-        const CalendarEvent event =
-            LocalEvent(e.jdUt, location.timeZone, IDS_SEASON_ABBREV_FIRST + e.season);
+        const CalendarTime local = LocalTimeOf(e.jdUt, location.timeZone);
         char abbreviation[kTextSize];
         char date[kFormatSize];
         char time[kFormatSize];
@@ -433,8 +422,8 @@ void AddSeasonsLines(const SeasonsOfYear& year, const Location& location, Report
         char length[kFormatSize];
         char line[kReportSlot];
         SeasonAbbreviation(e.season, abbreviation);
-        FormatDate(event.local.day, event.local.month, event.local.year, date);
-        FormatHoursMinutes(event.local.hours, time);
+        FormatDate(local.day, local.month, local.year, date);
+        FormatHoursMinutes(local.hours, time);
         LoadText(IDS_SEASON_NAME_FIRST + e.season, season, sizeof season);
         FormatFixed(e.lengthDays, 6, 2, length);
         Print(line, sizeof line, format, abbreviation, date, time, season, length);
